@@ -1,0 +1,81 @@
+# Project-wide build rules: warnings, floating-point evaluation, test and fuzz helpers.
+
+add_compile_options(-Wall -Wextra -ffp-contract=off)
+if(KORVATH_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(KORVATH_FUZZ_ONLY)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                      -fsanitize=fuzzer-no-link -g -O1)
+  add_link_options(-fsanitize=address,undefined)
+  set(KORVATH_WITH_QT OFF)
+else()
+  set(KORVATH_WITH_QT ON)
+  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
+
+# korvath_add_gtest(NAME SOURCES ... LIBS ... [QT] [OPENGL])
+# A GoogleTest program registered with CTest. QT tests run on the offscreen platform;
+# OPENGL tests need the X server that ./test starts.
+function(korvath_add_gtest name)
+  cmake_parse_arguments(T "QT;OPENGL" "" "SOURCES;LIBS" ${ARGN})
+  if(KORVATH_FUZZ_ONLY)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  set(env "KORVATH_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(T_QT AND NOT T_OPENGL)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "${env}")
+endfunction()
+
+# korvath_fuzz_target(NAME SOURCES ... LIBS ... [SECONDS n])
+# In the clang sub-build: a libFuzzer program. In the ordinary build: a CTest test that runs it
+# for a few seconds from the sub-build's folder.
+set(KORVATH_FUZZ_BIN_DIR "${PROJECT_BINARY_DIR}/fuzz-build/bin")
+function(korvath_fuzz_target name)
+  cmake_parse_arguments(F "" "SECONDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_SECONDS)
+    set(F_SECONDS 5)
+  endif()
+  if(KORVATH_FUZZ_ONLY)
+    add_executable(${name} ${F_SOURCES})
+    target_link_libraries(${name} PRIVATE ${F_LIBS})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}/bin")
+  elseif(KORVATH_FUZZ)
+    set(corpus "${PROJECT_BINARY_DIR}/fuzz-corpus/${name}")
+    add_test(NAME fuzz.${name}
+             COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+                     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+                     ${KORVATH_FUZZ_BIN_DIR}/${name} -max_total_time=${F_SECONDS} -rss_limit_mb=2048
+                     -print_final_stats=0 ${corpus})
+    set_tests_properties(fuzz.${name} PROPERTIES RUN_SERIAL FALSE TIMEOUT 300)
+    file(MAKE_DIRECTORY "${corpus}")
+  endif()
+endfunction()
+
+# Builds the fuzz targets with clang in build/fuzz-build as part of the ordinary build.
+function(korvath_fuzz_subbuild)
+  if(NOT KORVATH_FUZZ)
+    return()
+  endif()
+  find_program(CLANGXX clang++ REQUIRED)
+  find_program(CLANGC clang REQUIRED)
+  include(ExternalProject)
+  ExternalProject_Add(fuzzers
+    SOURCE_DIR "${PROJECT_SOURCE_DIR}"
+    BINARY_DIR "${PROJECT_BINARY_DIR}/fuzz-build"
+    CMAKE_GENERATOR Ninja
+    CMAKE_ARGS -DKORVATH_FUZZ_ONLY=ON -DCMAKE_CXX_COMPILER=${CLANGXX} -DCMAKE_C_COMPILER=${CLANGC}
+               -DKORVATH_WERROR=${KORVATH_WERROR} -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    USES_TERMINAL_BUILD ON)
+endfunction()

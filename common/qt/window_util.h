@@ -1,0 +1,15 @@
+#pragma once
+// Small helpers every window program uses.
+#include <QString>
+#include <QWidget>
+
+namespace korvath {
+
+// Places a window in the middle of its screen: each offset is the difference of the sizes
+// halved with the remainder dropped, as the tools always centred their windows.
+void centreOnScreen(QWidget& window);
+
+// Draws the widget as it stands and saves it as a PNG; false when the file cannot be written.
+bool saveScreenshot(QWidget& widget, const QString& file);
+
+}  // namespace korvath
