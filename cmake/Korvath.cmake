@@ -69,12 +69,14 @@ function(korvath_fuzz_subbuild)
   find_program(CLANGXX clang++ REQUIRED)
   find_program(CLANGC clang REQUIRED)
   include(ExternalProject)
+  string(REPLACE ";" "$<SEMICOLON>" KORVATH_TOOLS_ESCAPED "${KORVATH_TOOLS}")
   ExternalProject_Add(fuzzers
     SOURCE_DIR "${PROJECT_SOURCE_DIR}"
     BINARY_DIR "${PROJECT_BINARY_DIR}/fuzz-build"
     CMAKE_GENERATOR Ninja
     CMAKE_ARGS -DKORVATH_FUZZ_ONLY=ON -DCMAKE_CXX_COMPILER=${CLANGXX} -DCMAKE_C_COMPILER=${CLANGC}
                -DKORVATH_WERROR=${KORVATH_WERROR} -DCMAKE_BUILD_TYPE=RelWithDebInfo
+               "-DKORVATH_TOOLS=${KORVATH_TOOLS_ESCAPED}"
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON)
