@@ -1,0 +1,41 @@
+#include "hoardsort/sorting/cache_index.h"
+
+#include <filesystem>
+
+#include "common/files/game_path.h"
+#include "common/text/text_lines.h"
+#include "hoardsort/sorting/folder_text.h"
+#include "hoardsort/sorting/messages.h"
+
+namespace fs = std::filesystem;
+
+namespace hoardsort {
+
+std::vector<CacheEntry> parseCacheIndex(const std::vector<std::string>& lines) {
+    std::vector<CacheEntry> entries;
+    for (const std::string& line : lines) {
+        if (line.empty() || line == "[Cache]") continue;
+        size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        entries.push_back({line.substr(0, equals), line.substr(equals + 1)});
+    }
+    return entries;
+}
+
+SearchResult searchCache(std::string_view cacheText) {
+    SearchResult result;
+    result.cacheFolder = folderText(cacheText);
+    auto failed = [&] {
+        result.status = korvath::Status::failure(std::string(kNoCacheIndex) + result.cacheFolder);
+        return result;
+    };
+    fs::path index = korvath::resolveGamePath(fs::path(result.cacheFolder), "cache.ini");
+    std::error_code ec;
+    if (!fs::is_regular_file(index, ec)) return failed();
+    auto lines = korvath::readTextLines(index);
+    if (!lines) return failed();
+    result.entries = parseCacheIndex(*lines);
+    return result;
+}
+
+}  // namespace hoardsort

@@ -1,0 +1,119 @@
+#include "hoardsort/sorting/extraction.h"
+
+#include <array>
+#include <filesystem>
+
+#include "common/files/atomic_file.h"
+#include "common/files/game_path.h"
+#include "hoardsort/sorting/extension_rule.h"
+
+namespace fs = std::filesystem;
+
+namespace hoardsort {
+
+namespace {
+
+bool folderExists(const std::string& folder) {
+    std::error_code ec;
+    return !folder.empty() && fs::is_directory(fs::path(folder), ec);
+}
+
+const std::string& folderFor(const Destinations& folders, Destination destination) {
+    switch (destination) {
+        case Destination::Maps: return folders.maps;
+        case Destination::System: return folders.system;
+        case Destination::Textures: return folders.textures;
+        case Destination::Sounds: return folders.sounds;
+        case Destination::Music: return folders.music;
+    }
+    return folders.maps;
+}
+
+Destinations asFolderTexts(const Destinations& texts) {
+    return {folderText(texts.maps), folderText(texts.system), folderText(texts.textures), folderText(texts.sounds),
+            folderText(texts.music)};
+}
+
+// Checks and copies one entry; nullopt when it was copied.
+std::optional<ProblemKind> extractOne(const CacheEntry& entry, const std::string& cacheFolder,
+                                      const Destinations& folders, bool overwrite) {
+    if (isUnsafeName(entry.fileName) || isUnsafeName(entry.key)) return ProblemKind::Unsafe;
+    auto extension = fileExtension(entry.fileName);
+    if (!extension) return ProblemKind::UnknownExtension;
+    std::error_code ec;
+    fs::path cached = korvath::resolveGamePath(fs::path(cacheFolder), entry.key + ".kxx");
+    if (!fs::is_regular_file(cached, ec)) return ProblemKind::NotFound;
+    auto destination = destinationFor(*extension);
+    if (!destination) return ProblemKind::NotFound;
+    fs::path target = fs::path(folderFor(folders, *destination) + entry.fileName);
+    if (!overwrite && fs::is_regular_file(target, ec)) return ProblemKind::AlreadyExists;
+    if (!korvath::copyFileAtomically(cached, target, overwrite)) return ProblemKind::CopyFailed;
+    return std::nullopt;
+}
+
+std::string_view suffixOf(ProblemKind kind) {
+    switch (kind) {
+        case ProblemKind::UnknownExtension: return ": has an unknown extension";
+        case ProblemKind::NotFound: return ": couldn't locate file";
+        case ProblemKind::AlreadyExists: return ": file already exists";
+        case ProblemKind::Unsafe: return ": unsafe file name";
+        case ProblemKind::CopyFailed: return ": couldn't copy file";
+    }
+    return "";
+}
+
+}  // namespace
+
+bool isUnsafeName(std::string_view name) {
+    return name == "." || name == ".." || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string_view::npos;
+}
+
+ExtractResult extractEntries(const std::vector<CacheEntry>& entries, const ExtractRequest& request,
+                             const ExtractHooks& hooks) {
+    ExtractResult result;
+    const Destinations folders = asFolderTexts(request.destinations);
+    if (request.createSubdirectories) {
+        // One level each; failures show up in the check below.
+        for (const std::string* folder : {&folders.maps, &folders.textures, &folders.system, &folders.sounds,
+                                          &folders.music}) {
+            std::error_code ec;
+            fs::create_directory(fs::path(*folder), ec);
+        }
+    }
+    for (const std::string* folder : {&request.searchedCacheFolder, &folders.maps, &folders.textures,
+                                      &folders.system, &folders.sounds, &folders.music}) {
+        if (!folderExists(*folder)) {
+            result.foldersMissing = true;
+            return result;
+        }
+    }
+    std::string cacheFolder = folderText(request.cacheText);
+    for (const CacheEntry& entry : entries) {
+        if (hooks.beforeEntry) hooks.beforeEntry(entry.fileName);
+        if (hooks.stopRequested && hooks.stopRequested()) {
+            result.stopped = true;
+            break;
+        }
+        if (auto kind = extractOne(entry, cacheFolder, folders, request.overwrite))
+            result.problems.push_back({entry.key + " - " + entry.fileName, *kind});
+        else
+            ++result.copied;
+    }
+    return result;
+}
+
+std::vector<std::string> summaryLines(const std::vector<Problem>& problems, size_t entryCount) {
+    std::vector<std::string> lines;
+    if (problems.empty()) {
+        lines = {" ", "All files successfully extracted! :)", " "};
+    } else {
+        for (const Problem& problem : problems)
+            lines.push_back("- " + problem.text + std::string(suffixOf(problem.kind)));
+        lines.insert(lines.end(), {" ", "There were errors :(", " "});
+    }
+    size_t copied = entryCount >= problems.size() ? entryCount - problems.size() : 0;
+    lines.push_back(std::to_string(copied) + " out of " + std::to_string(entryCount) + " files were copied");
+    return lines;
+}
+
+}  // namespace hoardsort
