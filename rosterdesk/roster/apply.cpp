@@ -1,0 +1,143 @@
+#include "rosterdesk/roster/apply.h"
+
+#include <ctime>
+
+#include "common/files/atomic_file.h"
+#include "common/files/game_path.h"
+#include "common/text/text_lines.h"
+#include "rosterdesk/roster/roster_file.h"
+#include "rosterdesk/roster/roster_fields.h"
+
+namespace fs = std::filesystem;
+
+namespace rosterdesk {
+
+namespace {
+
+std::string_view rightTrimmed(std::string_view line) {
+    while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+    return line;
+}
+
+ApplyResult aborted(std::string title, std::string text) { return {false, std::move(title), std::move(text), {}}; }
+
+bool isFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+}  // namespace
+
+bool isRosterSectionHeader(std::string_view line) {
+    return korvath::equalsNoCase(rightTrimmed(line), kRosterSection);
+}
+
+std::string readRosterDescription(const fs::path& file) {
+    auto lines = korvath::readTextLines(file);
+    if (!lines) return {};
+    std::size_t i = 0;
+    while (i < lines->size() && rightTrimmed((*lines)[i]) != kDescriptionMarker) ++i;
+    std::string description;
+    for (++i; i < lines->size(); ++i) {
+        std::string_view line = rightTrimmed((*lines)[i]);
+        if (line == asteriskRow()) return description;
+        description += std::string(line.size() > 2 ? line.substr(2) : std::string_view()) + " ";
+    }
+    return {};  // never closed: not a description we can trust
+}
+
+std::vector<RosterFileEntry> listRosterFiles(const fs::path& configPath) {
+    std::vector<RosterFileEntry> entries;
+    for (const fs::path& path : korvath::listFolderSorted(configPath)) {
+        if (!korvath::equalsNoCase(path.extension().string(), ".bm") || !isFile(path)) continue;
+        entries.push_back({path.filename().string(), readRosterDescription(path)});
+    }
+    return entries;
+}
+
+BackupTime backupTimeNow() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+std::string backupFileName(const BackupTime& t) {
+    return "curconfig_bkup_(" + decimalText(t.month) + "-" + decimalText(t.day) + "-" + decimalText(t.year) + "-" +
+           decimalText(t.hour) + "-" + decimalText(t.minute) + "-" + decimalText(t.second) + ").bm2";
+}
+
+ApplyResult applyRoster(const ApplyRequest& request) {
+    const fs::path rosterFile = request.configPath / request.entry;
+    if (!isFile(rosterFile))
+        return aborted("Missing File", "Can't find " + request.entry + ".  Operation Aborted.");
+
+    const fs::path workingCopy = korvath::resolveGamePath(request.kaPath, "System\\dummy.ini");
+    std::error_code ec;
+    fs::remove(workingCopy, ec);
+
+    const fs::path userIni = korvath::resolveGamePath(request.kaPath, "System\\user.ini");
+    if (!isFile(userIni)) return aborted("User.ini File Missing", "Can't find user.ini.  Operation Aborted");
+
+    // The roster file: everything after the first empty line, less the section header there.
+    auto rosterLines = korvath::readTextLines(rosterFile);
+    if (!rosterLines) return aborted("Apply Configuration...", "Can't read " + request.entry + ".  Operation Aborted.");
+    std::size_t blank = 0;
+    while (blank < rosterLines->size() && !(*rosterLines)[blank].empty()) ++blank;
+    if (blank == rosterLines->size())
+        return aborted("Invalid Configuration File",
+                       request.entry + " has no empty line after its header block.  Operation Aborted.");
+    std::vector<std::string> keyLines(rosterLines->begin() + static_cast<std::ptrdiff_t>(std::min(blank + 2, rosterLines->size())),
+                                      rosterLines->end());
+    // Empty lines at the end would end the section early and split it in the game's eyes.
+    while (!keyLines.empty() && keyLines.back().empty()) keyLines.pop_back();
+    if (keyLines.empty())
+        return aborted("Invalid Configuration File",
+                       request.entry + " holds no roster lines after its header block.  Operation Aborted.");
+
+    auto oldLines = korvath::readTextLines(userIni);
+    if (!oldLines) return aborted("Apply Configuration...", "Can't read user.ini.  Operation Aborted");
+
+    // Build the new user.ini in memory; the old section goes to `oldSection`.
+    std::vector<std::string> result;
+    std::vector<std::string> oldSection;
+    std::size_t i = 0;
+    while (i < oldLines->size() && !isRosterSectionHeader((*oldLines)[i])) result.push_back((*oldLines)[i++]);
+    if (i < oldLines->size()) {
+        oldSection.push_back((*oldLines)[i++]);
+        result.push_back(oldSection.front());
+        result.insert(result.end(), keyLines.begin(), keyLines.end());
+        result.emplace_back();
+        while (i < oldLines->size() && !(*oldLines)[i].empty()) oldSection.push_back((*oldLines)[i++]);
+        result.insert(result.end(), oldLines->begin() + static_cast<std::ptrdiff_t>(i), oldLines->end());
+    } else {
+        // No roster section yet: append one, separated from what is there by one empty line.
+        if (!result.empty() && !result.back().empty()) result.emplace_back();
+        result.emplace_back(kRosterSection);
+        result.insert(result.end(), keyLines.begin(), keyLines.end());
+        result.emplace_back();
+    }
+
+    // The working copy keeps the old user.ini until the new one is in place.
+    if (korvath::Status copied = korvath::copyFileAtomically(userIni, workingCopy, true); !copied)
+        return aborted("Apply Configuration...", "Can't copy user.ini to dummy.ini.  Operation Aborted\r\n\r\n" +
+                                                     copied.message);
+    ApplyResult done{true, "Apply Configuration...", "Completed", {}};
+    if (request.backup && !oldSection.empty()) {
+        fs::path backupFile = request.configPath / backupFileName(request.time);
+        if (korvath::Status saved = korvath::writeFileAtomically(backupFile, korvath::joinCrLf(oldSection)); !saved) {
+            fs::remove(workingCopy, ec);
+            return aborted("Apply Configuration...",
+                           "Can't write the backup file.  Operation Aborted\r\n\r\n" + saved.message);
+        }
+        done.backupFile = backupFile;
+    }
+    if (korvath::Status written = korvath::writeFileAtomically(userIni, korvath::joinCrLf(result)); !written) {
+        fs::remove(workingCopy, ec);
+        return aborted("Apply Configuration...", "Can't write user.ini.  Operation Aborted\r\n\r\n" + written.message);
+    }
+    fs::remove(workingCopy, ec);
+    return done;
+}
+
+}  // namespace rosterdesk

@@ -1,0 +1,51 @@
+#pragma once
+// Applying a saved roster file to the game's user.ini: the file's key lines replace the lines
+// of the roster section, and the old section can be kept as a dated ".bm2" backup beside the
+// roster files. The new user.ini is written completely beside the old one and renamed over it.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rosterdesk {
+
+// The header test: the line right-trimmed of blanks equals "[botpack.challengebotinfo]"
+// without regard to case. Leading blanks are not ignored.
+bool isRosterSectionHeader(std::string_view line);
+
+// Reads the description of a roster file as the Apply dialog lists it (lines right-trimmed).
+// A file without "* Description:" or without the closing row of asterisks gives "".
+std::string readRosterDescription(const std::filesystem::path& file);
+
+struct RosterFileEntry {
+    std::string name;         // "MyBots.bm"
+    std::string description;
+};
+// The "*.bm" files of the roster folder, sorted by name without regard to case.
+std::vector<RosterFileEntry> listRosterFiles(const std::filesystem::path& configPath);
+
+struct BackupTime {
+    int month = 1, day = 1, year = 2000, hour = 0, minute = 0, second = 0;
+};
+BackupTime backupTimeNow();  // local time
+// "curconfig_bkup_(12-6-2026-21-5-3).bm2"
+std::string backupFileName(const BackupTime& time);
+
+struct ApplyRequest {
+    std::filesystem::path configPath;  // the roster folder; backups go here too
+    std::string entry;                 // the roster file's name in it
+    std::filesystem::path kaPath;      // the game folder
+    bool backup = true;
+    BackupTime time = backupTimeNow();
+};
+
+struct ApplyResult {
+    bool ok = false;
+    std::string title;  // the message box to show: "Apply Configuration..." / "Completed" on success
+    std::string text;
+    std::filesystem::path backupFile;  // empty when none was written
+};
+
+ApplyResult applyRoster(const ApplyRequest& request);
+
+}  // namespace rosterdesk

@@ -1,0 +1,188 @@
+#include "rosterdesk/roster/apply.h"
+
+#include <gtest/gtest.h>
+
+#include "common/testing/temp_dir.h"
+#include "rosterdesk/roster/roster_file.h"
+
+namespace rosterdesk {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A game folder, a roster folder with a roster file, and a fixed backup time.
+class ApplyTest : public ::testing::Test {
+protected:
+    korvath::testing::TempDir dir;
+    ApplyRequest request;
+
+    void SetUp() override {
+        dir.makeDir("game/System");
+        dir.makeDir("configs");
+        request.configPath = dir / "configs";
+        request.kaPath = dir / "game";
+        request.entry = "MyBots.bm";
+        request.time = {12, 6, 2026, 21, 5, 3};
+    }
+    void writeRoster(const std::string& bytes) { dir.write("configs/MyBots.bm", bytes); }
+    // A small roster file: header block, empty line, section header, three key lines.
+    void writeSmallRoster() {
+        writeRoster("****\r\n* Description:\r\n* x\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\n"
+                    "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n");
+    }
+    void writeUserIni(const std::string& bytes) { dir.write("game/System/user.ini", bytes); }
+    std::string userIni() const { return dir.read("game/System/user.ini"); }
+    std::string backup() const { return dir.read("configs/curconfig_bkup_(12-6-2026-21-5-3).bm2"); }
+    bool hasBackup() const { return fs::exists(dir / "configs/curconfig_bkup_(12-6-2026-21-5-3).bm2"); }
+};
+
+TEST_F(ApplyTest, ReplacesTheSectionKeepsItsHeaderSpellingAndBacksUpTheOldLines) {
+    writeSmallRoster();
+    writeUserIni("[Engine]\r\nA=1\r\n\r\n[BotPack.ChallengeBotInfo]  \r\nBotNames[0]=Old0\r\nDifficulty=1\r\n\r\n"
+                 "[Other]\r\nLast=1");
+    dir.write("game/System/dummy.ini", "leftover");
+    ApplyResult result = applyRoster(request);
+    ASSERT_TRUE(result.ok) << result.text;
+    EXPECT_EQ(result.title, "Apply Configuration...");
+    EXPECT_EQ(result.text, "Completed");
+    EXPECT_EQ(userIni(), "[Engine]\r\nA=1\r\n\r\n[BotPack.ChallengeBotInfo]  \r\n"
+                         "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n\r\n[Other]\r\nLast=1\r\n");
+    EXPECT_EQ(backup(), "[BotPack.ChallengeBotInfo]  \r\nBotNames[0]=Old0\r\nDifficulty=1\r\n");
+    EXPECT_EQ(result.backupFile, dir / "configs/curconfig_bkup_(12-6-2026-21-5-3).bm2");
+    EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
+}
+
+TEST_F(ApplyTest, WithoutBackupTheOldLinesAreGoneAndNoFileIsWritten) {
+    writeSmallRoster();
+    writeUserIni("[botpack.challengebotinfo]\r\nBotNames[0]=Old0\r\n\r\n[Other]\r\nB=2\r\n");
+    request.backup = false;
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_EQ(userIni(), "[botpack.challengebotinfo]\r\nBotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n"
+                         "\r\n\r\n[Other]\r\nB=2\r\n");
+    EXPECT_FALSE(hasBackup());
+}
+
+TEST_F(ApplyTest, TheDefaultRosterFileGivesExactlyIts451KeyLines) {
+    writeRoster(formatRosterFile(defaultRoster(), "MyBots.bm"));
+    writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
+    ASSERT_TRUE(applyRoster(request).ok);
+    std::string expected = formatRosterFile(defaultRoster(), "MyBots.bm");
+    expected = expected.substr(expected.find("\r\n\r\n[Botpack.ChallengeBotInfo]") + 4) + "\r\n";
+    EXPECT_EQ(userIni(), expected);
+    EXPECT_EQ(backup(), "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
+}
+
+TEST_F(ApplyTest, AnOldSectionRunningToTheEndIsTakenWhole) {
+    writeSmallRoster();
+    writeUserIni("[A]\r\nx=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\nOld=1\r\nOld=2");
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_EQ(userIni(), "[A]\r\nx=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\n"
+                         "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n");
+    EXPECT_EQ(backup(), "[Botpack.ChallengeBotInfo]\r\nOld=1\r\nOld=2\r\n");
+}
+
+TEST_F(ApplyTest, AUserIniWithoutTheSectionGetsItAppendedAndNoBackup) {
+    writeSmallRoster();
+    writeUserIni("[A]\r\nx=1\r\n  [Botpack.ChallengeBotInfo]\r\n");  // leading blanks: not the header
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_EQ(userIni(), "[A]\r\nx=1\r\n  [Botpack.ChallengeBotInfo]\r\n\r\n[Botpack.ChallengeBotInfo]\r\n"
+                         "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n");
+    EXPECT_FALSE(hasBackup());
+
+    writeUserIni("[A]\r\nx=1\r\n\r\n");  // already ends in an empty line: no second one
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_EQ(userIni(), "[A]\r\nx=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\n"
+                         "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n");
+}
+
+TEST_F(ApplyTest, MoreThan451KeyLinesAreAllApplied) {
+    std::string bytes = formatRosterFile(defaultRoster(), "MyBots.bm") + "Extra[0]=1\r\nExtra[1]=2\r\n";
+    writeRoster(bytes);
+    writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n\r\n[Z]\r\n");
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_NE(userIni().find("BotJumpy[31]=1\r\nExtra[0]=1\r\nExtra[1]=2\r\n\r\n\r\n[Z]\r\n"), std::string::npos);
+}
+
+TEST_F(ApplyTest, RosterFilesWithoutTheEmptyLineOrAnythingAfterItAreRefused) {
+    const std::string original = "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n";
+    writeUserIni(original);
+    writeRoster("* Description:\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\r\n");
+    ApplyResult result = applyRoster(request);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.title, "Invalid Configuration File");
+    EXPECT_EQ(result.text, "MyBots.bm has no empty line after its header block.  Operation Aborted.");
+
+    writeRoster("* Description:\r\n****\r\n\r\n");
+    EXPECT_EQ(applyRoster(request).text, "MyBots.bm holds no roster lines after its header block.  Operation Aborted.");
+    writeRoster("* Description:\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\n\r\n");
+    EXPECT_FALSE(applyRoster(request).ok);
+    EXPECT_EQ(userIni(), original);
+    EXPECT_FALSE(hasBackup());
+    EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
+}
+
+TEST_F(ApplyTest, MissingFilesAreReportedWithTheirMessages) {
+    writeUserIni("[A]\r\n");
+    ApplyResult missingRoster = applyRoster(request);
+    EXPECT_FALSE(missingRoster.ok);
+    EXPECT_EQ(missingRoster.title, "Missing File");
+    EXPECT_EQ(missingRoster.text, "Can't find MyBots.bm.  Operation Aborted.");
+
+    writeSmallRoster();
+    fs::remove(dir / "game/System/user.ini");
+    dir.write("game/System/dummy.ini", "leftover");
+    ApplyResult missingIni = applyRoster(request);
+    EXPECT_EQ(missingIni.title, "User.ini File Missing");
+    EXPECT_EQ(missingIni.text, "Can't find user.ini.  Operation Aborted");
+    EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
+}
+
+TEST_F(ApplyTest, GameFolderNamesAreFoundWithoutRegardToCase) {
+    writeSmallRoster();
+    fs::rename(dir / "game/System", dir / "game/system");
+    dir.write("game/system/User.INI", "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_NE(dir.read("game/system/User.INI").find("New1"), std::string::npos);
+}
+
+TEST_F(ApplyTest, AFailedBackupLeavesUserIniUntouched) {
+    writeSmallRoster();
+    const std::string original = "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n";
+    writeUserIni(original);
+    dir.makeDir("configs/curconfig_bkup_(12-6-2026-21-5-3).bm2/blocker");  // a folder where the file must go
+    ApplyResult result = applyRoster(request);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.text.starts_with("Can't write the backup file.  Operation Aborted")) << result.text;
+    EXPECT_EQ(userIni(), original);
+    EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
+}
+
+TEST(BackupName, PlainNumbersWithoutLeadingZeros) {
+    EXPECT_EQ(backupFileName({12, 6, 2026, 21, 5, 3}), "curconfig_bkup_(12-6-2026-21-5-3).bm2");
+    EXPECT_EQ(backupFileName({1, 31, 2027, 0, 0, 0}), "curconfig_bkup_(1-31-2027-0-0-0).bm2");
+}
+
+TEST(RosterListing, DescriptionsAndFilesThatWouldNeverEnd) {
+    korvath::testing::TempDir dir;
+    Roster roster = defaultRoster();
+    roster.description = "first part";
+    dir.write("b.bm", formatRosterFile(roster, "b.bm"));
+    dir.write("A.BM", "* Description:   \r\n* line one   \r\n* two\r\n" + std::string(80, '*') + "   \r\n");
+    dir.write("c.bm", "no description line at all\r\n");
+    dir.write("d.bm", "* Description:\r\n* never closed\r\n");
+    dir.write("e.bm2", "* Description:\r\n* backup\r\n" + std::string(80, '*') + "\r\n");
+    dir.makeDir("folder.bm");
+
+    auto entries = listRosterFiles(dir.path());
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0].name, "A.BM");
+    EXPECT_EQ(entries[0].description, "line one two ");
+    EXPECT_EQ(entries[1].name, "b.bm");
+    EXPECT_EQ(entries[1].description, "first part ");
+    EXPECT_EQ(entries[2].description, "");
+    EXPECT_EQ(entries[3].description, "");
+    EXPECT_TRUE(listRosterFiles(dir / "nothing here").empty());
+}
+
+}  // namespace
+}  // namespace rosterdesk
