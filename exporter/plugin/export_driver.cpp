@@ -1,0 +1,250 @@
+// DoExport: the options, the count pass, the triangle pass and the frame pass.
+#include <strings.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "dialogs.h"
+#include "korvathexp.h"
+#include "mesh_files.h"
+#include "module.h"
+
+namespace korvathexp {
+
+namespace {
+
+constexpr const char* kWarning = "Warning!";
+constexpr const char* kFatal = "Fatal Error!";
+
+DWORD DoNothing(void*) { return 0; }
+
+// Frees a mesh object that MeshFromNode made for its caller.
+struct MeshHandle {
+    TriObject* tri = nullptr;
+    bool made = false;
+    MeshHandle(INode* node, TimeValue t) { tri = KorvathExp::MeshFromNode(node, t, made); }
+    ~MeshHandle() {
+        if (tri && made) tri->DeleteMe();
+    }
+    MeshHandle(const MeshHandle&) = delete;
+    MeshHandle& operator=(const MeshHandle&) = delete;
+};
+
+void ShowBox(Interface* ip, const char* text, const char* caption) {
+    HWND main = ip->GetMAXHWnd();
+    if (main && main->windows) main->windows->MessageBox(nullptr, text, caption, MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
+bool KorvathExp::IsExportableName(const char* name) {
+    if (!name || name[0] == '!') return false;
+    return strncasecmp(name, "bip", 3) != 0 && strncasecmp(name, "link", 4) != 0 &&
+           strncasecmp(name, "bone", 4) != 0;
+}
+
+bool KorvathExp::IsMirrored(const Matrix3& tm) {
+    return DotProd(CrossProd(tm.GetRow(0), tm.GetRow(1)), tm.GetRow(2)) < 0.0f;
+}
+
+TriObject* KorvathExp::MeshFromNode(INode* node, TimeValue t, bool& made) {
+    made = false;
+    Object* obj = node->EvalWorldState(t).obj;
+    if (!obj || !obj->CanConvertToType(triObjectClassID)) return nullptr;
+    Object* converted = obj->ConvertToType(t, triObjectClassID);
+    if (!converted) return nullptr;
+    made = converted != obj;
+    return static_cast<TriObject*>(converted);
+}
+
+bool KorvathExp::IsExported(INode* node) {
+    if (!IsExportableName(node->GetName())) return false;
+    Object* obj = node->EvalWorldState(0).obj;
+    return obj && obj->SuperClassID() == GEOMOBJECT_CLASS_ID;
+}
+
+// Every exported node is listed once, a node before its children, so the totals are what
+// the other passes write.
+void KorvathExp::CountPass(INode* node) {
+    if (IsExported(node)) {
+        MeshHandle mesh(node, currentTime);
+        if (mesh.tri) {
+            const Mesh& m = mesh.tri->GetMesh();
+            meshes.push_back({node, vertexCount, m.getNumVerts()});
+            triangleCount += m.getNumFaces();
+            vertexCount += m.getNumVerts();
+            ++meshCount;
+        }
+    }
+    for (int c = 0; c < node->NumberOfChildren(); ++c) {
+        if (ip->GetCancel()) return;
+        if (INode* child = node->GetChildNode(c)) CountPass(child);
+    }
+}
+
+void KorvathExp::TrianglePass(std::FILE* data) {
+    for (const ExportedMesh& entry : meshes) {
+        if (ip->GetCancel()) return;
+        MeshHandle handle(entry.node, currentTime);
+        if (handle.tri) {
+            const Mesh& mesh = handle.tri->GetMesh();
+            // Unmirrored faces are written in reverse, so the game sees the front side.
+            const bool mirrored = IsMirrored(entry.node->GetObjTMAfterWSM(currentTime));
+            const int order[3] = {mirrored ? 0 : 2, 1, mirrored ? 2 : 0};
+            const bool textured = mesh.getNumTVerts() > 0;
+            for (int f = 0; f < mesh.getNumFaces(); ++f) {
+                const Face& face = mesh.faces[static_cast<size_t>(f)];
+                TriangleRecord record;
+                record.a = static_cast<std::uint16_t>(face.v[order[0]] + entry.vertexBase);
+                record.b = static_cast<std::uint16_t>(face.v[order[1]] + entry.vertexBase);
+                record.c = static_cast<std::uint16_t>(face.v[order[2]] + entry.vertexBase);
+                if (textured) {
+                    const bool hasFace = static_cast<size_t>(f) < mesh.tvFace.size();
+                    for (int corner = 0; corner < 3; ++corner) {
+                        if (!hasFace) break;
+                        const DWORD t = mesh.tvFace[static_cast<size_t>(f)].t[order[corner]];
+                        if (t >= static_cast<DWORD>(mesh.getNumTVerts())) continue;
+                        const UVVert& uv = mesh.getTVert(static_cast<int>(t));
+                        record.uv[corner * 2] = TextureU(uv.x);
+                        record.uv[corner * 2 + 1] = TextureV(uv.y);
+                    }
+                } else {
+                    noTextureWarning = true;
+                }
+                record.polygonType = PolygonTypeFromMaterial(entry.node, face.getMatID());
+                record.textureNumber = static_cast<std::uint8_t>(textureNumber);
+                WriteTriangle(data, record);
+            }
+        }
+        ++meshIndex;
+    }
+}
+
+void KorvathExp::FramePass(std::FILE* animation) {
+    std::vector<std::uint32_t> packed;
+    const size_t frameCount = frames.size();
+    for (size_t j = 0; j < frameCount; ++j) {
+        currentTime = frames[j] * ticksPerFrame;
+        ip->ProgressUpdate(static_cast<int>(j * 100 / frameCount), TRUE, nullptr);
+        for (const ExportedMesh& entry : meshes) {
+            if (ip->GetCancel()) break;
+            MeshHandle handle(entry.node, currentTime);
+            const Matrix3 tm = entry.node->GetObjTMAfterWSM(currentTime);
+            const int available = handle.tri ? handle.tri->GetMesh().getNumVerts() : 0;
+            if (available != entry.vertexCount) vertexCountWarning = true;
+            // Every frame keeps the counted number of vertices, so later frames stay aligned.
+            packed.assign(static_cast<size_t>(entry.vertexCount), PackVertex(0.0f, 0.0f, 0.0f));
+            for (int v = 0; v < entry.vertexCount && v < available; ++v) {
+                Point3 p = tm * handle.tri->GetMesh().getVert(v);
+                p.x = -p.x;
+                if (p.x > 128.0f || p.x < -128.0f || p.y > 128.0f || p.y < -128.0f || p.z > 128.0f ||
+                    p.z < -128.0f)
+                    boundsWarning = true;
+                packed[static_cast<size_t>(v)] = PackVertex(p.x, p.y, p.z);
+            }
+            for (std::uint32_t& word : packed) {
+                const unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
+                                                static_cast<unsigned char>(word >> 16),
+                                                static_cast<unsigned char>(word >> 24)};
+                std::memcpy(&word, bytes, 4);
+            }
+            std::fwrite(packed.data(), 4, packed.size(), animation);
+        }
+    }
+}
+
+bool KorvathExp::Refuse(const char* text) {
+    ShowBox(ip, text, kFatal);
+    return false;
+}
+
+int KorvathExp::RunOptionsDialog() {
+    HWND main = ip->GetMAXHWnd();
+    if (!main || !main->windows) return -1;
+    return static_cast<int>(
+        main->windows->DialogBoxParam(OptionsTemplate(), main, OptionsProc, reinterpret_cast<LPARAM>(this)));
+}
+
+int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL suppressPrompts, DWORD options) {
+    ModuleState& module = Module();
+    module.showPrompts = !suppressPrompts;
+    module.exportSelected = (options & SCENE_EXPORT_SELECTED) != 0;
+    ip = i;
+    const Interval range = ip->GetAnimRange();
+    animStart = range.Start();
+    animEnd = range.End();
+    ticksPerFrame = ip->GetTicksPerFrame();
+    if (ticksPerFrame <= 0 || !name) return 0;
+    startFrame = animStart / ticksPerFrame;
+    endFrame = animEnd / ticksPerFrame;
+    append = false;
+    boundsWarning = noTextureWarning = noMaterialWarning = vertexCountWarning = false;
+    frames.clear();
+
+    const std::string animationPath = MakeAnimationPath(name);
+
+    if (module.showPrompts) {
+        const int answer = RunOptionsDialog();
+        if (answer == 0) return 1;  // cancelled: nothing written
+        if (answer != 1) return 0;  // the dialog could not be shown
+    } else {
+        ParseFrameRange(nullptr);
+    }
+
+    // Everything that can refuse the export is settled before a file is touched.
+    if (animationPath == name)
+        return Refuse("The animation file would replace the data file!\nChoose a name that does not end in _a.3d!");
+    triangleCount = vertexCount = meshCount = meshIndex = 0;
+    textureNumber = 0;
+    meshes.clear();
+    currentTime = startFrame * ticksPerFrame;
+    CountPass(ip->GetRootNode());
+    if (triangleCount > kMaxTriangles)
+        return Refuse("The export has more than 65535 triangles!\nNothing was written!");
+    if (vertexCount > kMaxVertices)
+        return Refuse("The export has 16384 vertices or more!\nNothing was written!");
+    if (frames.size() > static_cast<size_t>(kMaxFrames))
+        return Refuse("More than 65535 frames were chosen!\nNothing was written!");
+
+    std::FILE* data = std::fopen(name, "wb");
+    if (!data) return 0;
+    ip->ProgressStart(GetString(7), TRUE, DoNothing, nullptr);
+    WriteDataHeader(data, triangleCount, vertexCount);
+    TrianglePass(data);
+    std::fclose(data);
+
+    std::FILE* animation = std::fopen(animationPath.c_str(), append ? "r+b" : "wb");
+    if (!animation) {
+        ip->ProgressEnd();
+        return 0;
+    }
+    if (!append) {
+        WriteAnimationHeader(animation, static_cast<int>(frames.size()), 4 * vertexCount);
+    } else {
+        const AppendResult fit = OpenAnimationForAppend(animation, vertexCount, static_cast<int>(frames.size()));
+        if (fit != AppendResult::Ready) {
+            ShowBox(ip,
+                    fit == AppendResult::Mismatch
+                        ? "The animation file targeted for append mis-matches this export!\nAborting!"
+                        : "The animation file targeted for append would hold more than 65535 frames!\nAborting!",
+                    kFatal);
+            ip->ProgressEnd();
+            std::fclose(animation);
+            return 0;
+        }
+    }
+    FramePass(animation);
+    ip->ProgressEnd();
+    std::fclose(animation);
+
+    if (boundsWarning) ShowBox(ip, "A vertex was exported that violated the -128 to 128 bounds", kWarning);
+    if (noTextureWarning) ShowBox(ip, "The mesh has no texture coords!\nZeros were written!", kWarning);
+    if (noMaterialWarning) ShowBox(ip, "The mesh has no material!\nNo polygon flags set!", kWarning);
+    if (vertexCountWarning)
+        ShowBox(ip, "A mesh changed its vertex count between frames!\nEvery frame keeps the first frame's count!",
+                kWarning);
+    return 1;
+}
+
+}  // namespace korvathexp

@@ -1,0 +1,24 @@
+// The exporter's answers to the host's questions.
+#include "dialogs.h"
+#include "korvathexp.h"
+#include "module.h"
+
+namespace korvathexp {
+
+const char* KorvathExp::Ext(int n) { return n == 0 ? "3d" : ""; }
+const char* KorvathExp::LongDesc() { return GetString(4); }
+const char* KorvathExp::ShortDesc() { return GetString(5); }
+const char* KorvathExp::AuthorName() { return "The Korvath Arena toolkit developers"; }
+const char* KorvathExp::CopyrightMessage() { return GetString(6); }
+
+void KorvathExp::ShowAbout(HWND parent) {
+    if (!parent || !parent->windows) return;
+    parent->windows->DialogBoxParam(AboutTemplate(), parent, AboutProc, reinterpret_cast<LPARAM>(parent));
+}
+
+BOOL KorvathExp::SupportsOptions(int ext, DWORD options) {
+    if (ext != 0) assert1(__LINE__, "korvathexp");
+    return options == SCENE_EXPORT_SELECTED ? TRUE : FALSE;
+}
+
+}  // namespace korvathexp

@@ -1,0 +1,82 @@
+#pragma once
+// The scene exporter: writes the exported meshes of a scene over a list of frames into the
+// game's vertex-mesh data file and its animation file.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/plugin.h"
+
+namespace korvathexp {
+
+using namespace hostsdk;
+
+// Dialog and control ids of the plug-in's resources.
+constexpr int IDD_ABOUT = 102;
+constexpr int IDD_PANEL = 105;
+constexpr int IDC_FRAMERANGE = 1021;
+constexpr int IDC_APPEND = 1022;
+
+// Limits of the file format's 16-bit fields.
+constexpr int kMaxTriangles = 65535;
+constexpr int kMaxVertices = 16383;  // 4 x vertices must fit the frame size field
+constexpr int kMaxFrames = 65535;
+
+// One exported mesh, in export order.
+struct ExportedMesh {
+    INode* node = nullptr;
+    int vertexBase = 0;
+    int vertexCount = 0;
+};
+
+class KorvathExp : public SceneExport {
+public:
+    // Per-export state, reset at the start of each export.
+    bool append = false;
+    TimeValue animStart = 0, animEnd = 0;
+    int ticksPerFrame = 1;
+    int startFrame = 0, endFrame = 0;
+    int triangleCount = 0, vertexCount = 0, meshCount = 0, meshIndex = 0;
+    TimeValue currentTime = 0;
+    bool boundsWarning = false, noTextureWarning = false, noMaterialWarning = false;
+    bool vertexCountWarning = false;  // a mesh's vertex count changed between frames
+    Interface* ip = nullptr;
+    std::vector<int> frames;
+    std::vector<ExportedMesh> meshes;  // their vertex bases, in export order
+    int textureNumber = 0;
+
+    int ExtCount() override { return 1; }
+    const char* Ext(int n) override;
+    const char* LongDesc() override;
+    const char* ShortDesc() override;
+    const char* AuthorName() override;
+    const char* CopyrightMessage() override;
+    const char* OtherMessage1() override { return ""; }
+    const char* OtherMessage2() override { return ""; }
+    unsigned int Version() override { return 100; }
+    void ShowAbout(HWND parent) override;
+    int DoExport(const char* name, ExpInterface* ei, Interface* i, BOOL suppressPrompts = FALSE,
+                 DWORD options = 0) override;
+    BOOL SupportsOptions(int ext, DWORD options) override;
+
+    // Fills the frame list from the text of the options dialog; null or empty: the whole range.
+    void ParseFrameRange(const char* text);
+    // The polygon type of a face of `node` with material id `materialId`; may change the
+    // texture number and set the no-material warning.
+    unsigned char PolygonTypeFromMaterial(INode* node, MtlID materialId);
+
+    static bool IsExportableName(const char* name);
+    static bool IsMirrored(const Matrix3& tm);
+    // The node's mesh object at time t, or null; `made` tells that the caller must DeleteMe it.
+    static TriObject* MeshFromNode(INode* node, TimeValue t, bool& made);
+
+private:
+    bool IsExported(INode* node);
+    void CountPass(INode* node);
+    void TrianglePass(std::FILE* data);
+    void FramePass(std::FILE* animation);
+    bool Refuse(const char* text);
+    int RunOptionsDialog();
+};
+
+}  // namespace korvathexp

@@ -1,0 +1,84 @@
+#include "mesh_files.h"
+
+#include <cmath>
+
+namespace korvathexp {
+
+namespace {
+
+// Truncates toward zero and keeps the low bits, as the format's integer fields do. Values
+// too large for any field (or not numbers) give 0 rather than an undefined conversion.
+std::uint32_t truncatedBits(double value) {
+    if (!std::isfinite(value) || std::fabs(value) >= 9.0e18) return 0;
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(value)));
+}
+
+void put16(unsigned char* out, unsigned value) {
+    out[0] = static_cast<unsigned char>(value & 0xFF);
+    out[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+}
+
+}  // namespace
+
+std::string MakeAnimationPath(const std::string& dataPath) {
+    const size_t slash = dataPath.find_last_of("/\\");
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    size_t cut = dataPath.rfind('_');
+    if (cut == std::string::npos || cut < nameStart) {
+        cut = dataPath.find('.', nameStart);
+        if (cut == std::string::npos) cut = dataPath.size();
+    }
+    return dataPath.substr(0, cut) + "_a.3d";
+}
+
+std::uint32_t PackVertex(float x, float y, float z) {
+    const std::uint32_t px = truncatedBits(x * 8.0) & 0x7FF;
+    const std::uint32_t py = truncatedBits(y * 8.0) & 0x7FF;
+    const std::uint32_t pz = truncatedBits(z * 4.0) & 0x3FF;
+    return px | (py << 11) | (pz << 22);
+}
+
+std::uint8_t TextureU(float u) { return static_cast<std::uint8_t>(truncatedBits(u * 255.0) & 0xFF); }
+
+std::uint8_t TextureV(float v) { return static_cast<std::uint8_t>(truncatedBits((1.0 - v) * 255.0) & 0xFF); }
+
+void WriteDataHeader(std::FILE* file, int triangleCount, int vertexCount) {
+    unsigned char header[48] = {};
+    put16(header, static_cast<unsigned>(triangleCount));
+    put16(header + 2, static_cast<unsigned>(vertexCount));
+    std::fwrite(header, 1, sizeof header, file);
+}
+
+void WriteTriangle(std::FILE* file, const TriangleRecord& record) {
+    unsigned char bytes[16] = {};
+    put16(bytes, record.a);
+    put16(bytes + 2, record.b);
+    put16(bytes + 4, record.c);
+    bytes[6] = record.polygonType;
+    for (int i = 0; i < 6; ++i) bytes[8 + i] = record.uv[i];
+    bytes[14] = record.textureNumber;
+    std::fwrite(bytes, 1, sizeof bytes, file);
+}
+
+void WriteAnimationHeader(std::FILE* file, int frameCount, int frameSize) {
+    unsigned char header[4];
+    put16(header, static_cast<unsigned>(frameCount));
+    put16(header + 2, static_cast<unsigned>(frameSize));
+    std::fwrite(header, 1, sizeof header, file);
+}
+
+AppendResult OpenAnimationForAppend(std::FILE* file, int vertexCount, int newFrames) {
+    unsigned char header[4];
+    if (std::fseek(file, 0, SEEK_SET) != 0 || std::fread(header, 1, sizeof header, file) != sizeof header)
+        return AppendResult::Mismatch;
+    const long storedFrames = header[0] | (header[1] << 8);
+    const long frameSize = header[2] | (header[3] << 8);
+    if (frameSize != 4L * vertexCount) return AppendResult::Mismatch;
+    if (storedFrames + newFrames > 65535) return AppendResult::TooManyFrames;
+    std::fseek(file, 0, SEEK_SET);
+    WriteAnimationHeader(file, static_cast<int>(storedFrames + newFrames), static_cast<int>(frameSize));
+    std::fseek(file, 4 + storedFrames * frameSize, SEEK_SET);
+    return AppendResult::Ready;
+}
+
+}  // namespace korvathexp

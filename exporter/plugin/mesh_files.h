@@ -1,0 +1,39 @@
+#pragma once
+// The game's vertex-mesh files: the data file (48-byte header, 16-byte triangle records) and
+// the animation file (4-byte header, frames of packed 32-bit vertices), little-endian.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace korvathexp {
+
+struct TriangleRecord {
+    std::uint16_t a = 0, b = 0, c = 0;  // vertex indices
+    std::uint8_t polygonType = 0;
+    std::uint8_t uv[6] = {0, 0, 0, 0, 0, 0};  // U and V of A, B, C
+    std::uint8_t textureNumber = 0;
+};
+
+// The animation file beside `dataPath`: the file name from its last underscore on (else from
+// its first period on, else its end) becomes "_a.3d". Only the file name is looked at, so the
+// result always lies in the data file's folder.
+std::string MakeAnimationPath(const std::string& dataPath);
+
+// x and y in steps of 1/8 in 11 bits, z in steps of 1/4 in 10 bits; values out of range wrap.
+std::uint32_t PackVertex(float x, float y, float z);
+// Texture coordinate bytes: low 8 bits of u x 255 and (1 - v) x 255, truncated toward zero.
+std::uint8_t TextureU(float u);
+std::uint8_t TextureV(float v);
+
+void WriteDataHeader(std::FILE* file, int triangleCount, int vertexCount);
+void WriteTriangle(std::FILE* file, const TriangleRecord& record);
+void WriteAnimationHeader(std::FILE* file, int frameCount, int frameSize);
+
+enum class AppendResult { Ready, Mismatch, TooManyFrames };
+
+// Checks the header of an animation file opened "r+b" against the new export, and when it
+// fits writes the raised frame count and positions the file after the stored frames. On a
+// refusal the file is left as it was.
+AppendResult OpenAnimationForAppend(std::FILE* file, int vertexCount, int newFrames);
+
+}  // namespace korvathexp
