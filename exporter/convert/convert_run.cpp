@@ -1,0 +1,161 @@
+#include "exporter/convert/convert_run.h"
+
+#include "exporter/convert/frame_table.h"
+#include "exporter/convert/host_scene.h"
+#include "exporter/convert/model_loader.h"
+#include "exporter/convert/output_guard.h"
+#include "exporter/convert/scene_listing.h"
+
+#include "scene/plugin_library.h"
+#include "scene/scripted_windows.h"
+
+#include <cmath>
+
+namespace korvath::convert {
+
+namespace {
+
+constexpr int kFrameRangeBox = 1021;
+constexpr int kAppendCheck = 1022;
+constexpr float kFitLimit = 127.0f;
+
+// Progress of the plug-in on one line of standard error.
+class ProgressPrinter {
+public:
+    explicit ProgressPrinter(std::ostream& err) : err_(err) {}
+    void operator()(const scene::ProgressEvent& e) {
+        switch (e.kind) {
+        case scene::ProgressEvent::Kind::Start:
+            title_ = e.title;
+            err_ << title_ << std::flush;
+            break;
+        case scene::ProgressEvent::Kind::Update:
+            if (!e.title.empty()) title_ = e.title;
+            if (e.percent == shown_ && e.title.empty()) break;
+            shown_ = e.percent;
+            err_ << '\r' << title_ << ' ' << e.percent << '%' << std::flush;
+            break;
+        case scene::ProgressEvent::Kind::End:
+            err_ << '\r' << title_ << " done\n" << std::flush;
+            break;
+        }
+    }
+
+private:
+    std::ostream& err_;
+    std::string title_;
+    int shown_ = -1;
+};
+
+float chooseScale(const ConvertOptions& options, float largest) {
+    if (options.scale) return *options.scale;
+    if (!options.fit || largest <= 0.0f) return 1.0f;
+    // Rounded down in the last place if need be, so the largest coordinate stays inside.
+    float factor = kFitLimit / largest;
+    while (largest * factor > kFitLimit) factor = std::nextafter(factor, 0.0f);
+    return factor;
+}
+
+}  // namespace
+
+int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err,
+               std::atomic<bool>& cancel, const RunHooks& hooks) {
+    LoadOptions load{options.scenePath, options.framesPerSecond, options.animation, options.up};
+    LoadResult loaded = loadModel(load);
+    if (!loaded.loaded) {
+        err << "korvathexp-convert: " << loaded.error << '\n';
+        return kExitFailed;
+    }
+    LoadedModel& model = *loaded.loaded;
+    if (options.list) {
+        listScene(model, options.framesPerSecond, out);
+        return kExitExported;
+    }
+
+    FrameTable table;
+    std::string error;
+    int lastShown = -1;
+    const bool evaluated = buildFrameTable(model, options.scenePath, options.framesPerSecond, table, error,
+                                           [&](int done, int total) {
+                                               const int percent = done * 100 / total;
+                                               if (percent == lastShown || cancel.load()) return;
+                                               lastShown = percent;
+                                               err << "\rReading frames " << percent << '%' << std::flush;
+                                           });
+    if (lastShown >= 0) err << '\n';
+    if (cancel.load()) {
+        err << "korvathexp-convert: cancelled; nothing was written\n";
+        return kExitCancelled;
+    }
+    if (!evaluated) {
+        err << "korvathexp-convert: " << error << '\n';
+        return kExitFailed;
+    }
+
+    const float scale = chooseScale(options, table.largestCoordinate);
+    out << "Scale factor: " << scale << '\n';
+
+    const std::string pluginPath = options.pluginPath.empty() ? scene::pluginBesideExecutable() : options.pluginPath;
+    auto library = scene::PluginLibrary::load(pluginPath, error);
+    if (!library) {
+        err << "korvathexp-convert: " << error << '\n';
+        return kExitFailed;
+    }
+    auto exporter = library->createExporter();
+    if (!exporter) {
+        err << "korvathexp-convert: " << pluginPath << " offers no scene exporter\n";
+        return kExitFailed;
+    }
+
+    scene::ScriptedWindows windows;
+    bool refused = false;
+    windows.setMessageListener([&err, &refused](const scene::ShownMessage& m) {
+        err << '[' << m.caption << "] " << m.text << '\n';
+        // Only the end-of-export warnings leave the export standing.
+        if (m.caption != "Warning!") refused = true;
+    });
+    scene::DialogAnswer answer;
+    answer.texts[kFrameRangeBox] = options.frames.value_or("");
+    answer.checks[kAppendCheck] = options.append;
+    windows.answerDialog(answer);
+
+    int result = 0;
+    {
+        scene::Scene host(windows);
+        HostSceneSettings settings;
+        settings.ticksPerFrame = hostsdk::TIME_TICKSPERSEC / options.framesPerSecond;
+        settings.scale = scale;
+        settings.onEvaluate = [&cancel, &host] {
+            if (cancel.load()) host.cancelFlag() = true;
+        };
+        fillHostScene(model.model, table, settings, host);
+        ProgressPrinter printer(err);
+        host.setProgressListener([&](const scene::ProgressEvent& e) {
+            printer(e);
+            if (hooks.onProgress) hooks.onProgress(e);
+            if (cancel.load()) host.cancelFlag() = true;
+        });
+
+        OutputGuard guard;
+        if (Status prepared = guard.prepare(options.outPath); !prepared) {
+            err << "korvathexp-convert: " << prepared.message << '\n';
+            return kExitFailed;
+        }
+        result = exporter->DoExport(options.outPath.c_str(), nullptr, &host, hostsdk::FALSE, 0);
+        if (host.cancelFlag().load() || cancel.load()) {
+            guard.restore();
+            err << "korvathexp-convert: cancelled; the output folder is as it was\n";
+            return kExitCancelled;
+        }
+        if (result == 0 || refused) {
+            guard.restore();
+            err << "korvathexp-convert: the export failed; the output folder is as it was\n";
+            return kExitFailed;
+        }
+        guard.commit();
+    }
+    exporter.reset();  // before the library that made it
+    return kExitExported;
+}
+
+}  // namespace korvath::convert

@@ -1,0 +1,28 @@
+#pragma once
+// One run of korvathexp-convert: load the scene file, evaluate its frames, present it through
+// the in-memory host scene and let korvathexp.dle export it.
+#include "exporter/convert/convert_options.h"
+
+#include "scene/scene.h"
+
+#include <atomic>
+#include <functional>
+#include <ostream>
+
+namespace korvath::convert {
+
+constexpr int kExitExported = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitCancelled = 130;
+
+struct RunHooks {
+    // Sees each of the plug-in's progress reports (tests cancel from here).
+    std::function<void(const scene::ProgressEvent&)> onProgress;
+};
+
+// Returns the exit status. `cancel` is the host's cancel flag source (Ctrl-C sets it); once
+// it is set, the export is cancelled and the output folder put back as it was.
+int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err,
+               std::atomic<bool>& cancel, const RunHooks& hooks = {});
+
+}  // namespace korvath::convert

@@ -1,0 +1,214 @@
+#include "exporter/convert/frame_evaluator.h"
+
+#include <assimp/anim.h>
+#include <assimp/scene.h>
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace korvath::convert {
+
+namespace {
+
+// The pair of keys around `t` and how far between them; times past either end hold the end key.
+template <typename Key>
+void bracket(const Key* keys, unsigned count, double t, unsigned& k0, unsigned& k1, float& f) {
+    k0 = k1 = 0;
+    f = 0.0f;
+    if (count <= 1 || t <= keys[0].mTime) return;
+    if (t >= keys[count - 1].mTime) {
+        k0 = k1 = count - 1;
+        return;
+    }
+    const Key* upper = std::upper_bound(keys, keys + count, t,
+                                        [](double time, const Key& key) { return time < key.mTime; });
+    k1 = unsigned(upper - keys);
+    k0 = k1 - 1;
+    const double span = keys[k1].mTime - keys[k0].mTime;
+    f = span > 0.0 ? float((t - keys[k0].mTime) / span) : 0.0f;
+}
+
+aiVector3D sampleVector(const aiVectorKey* keys, unsigned count, double t) {
+    unsigned k0, k1;
+    float f;
+    bracket(keys, count, t, k0, k1, f);
+    if (k0 == k1) return keys[k0].mValue;
+    return keys[k0].mValue + (keys[k1].mValue - keys[k0].mValue) * f;
+}
+
+aiQuaternion sampleRotation(const aiQuatKey* keys, unsigned count, double t) {
+    unsigned k0, k1;
+    float f;
+    bracket(keys, count, t, k0, k1, f);
+    if (k0 == k1) return keys[k0].mValue;
+    aiQuaternion out;
+    aiQuaternion::Interpolate(out, keys[k0].mValue, keys[k1].mValue, f);
+    return out.Normalize();
+}
+
+}  // namespace
+
+FrameEvaluator::FrameEvaluator(const SceneModel& model, const aiScene& scene,
+                               const std::vector<const aiNode*>& sourceNodes,
+                               const aiAnimation* animation, double ticksPerSecond)
+    : model_(model), scene_(scene), ticksPerSecond_(ticksPerSecond) {
+    const std::size_t n = model.nodes.size();
+    source_.assign(n, nullptr);
+    for (std::size_t i = 0; i < sourceNodes.size() && i + 1 < n; ++i) source_[i + 1] = sourceNodes[i];
+    if (sourceNodes.size() + 1 != n) error_ = "the scene's node tree changed between key frames";
+
+    std::unordered_map<std::string, int> byName;
+    for (std::size_t i = n; i-- > 1;) byName[model.nodes[i].name] = int(i);  // first wins
+
+    channel_.assign(n, nullptr);
+    morph_.assign(n, nullptr);
+    if (animation != nullptr) {
+        for (unsigned c = 0; c < animation->mNumChannels; ++c) {
+            const aiNodeAnim* ch = animation->mChannels[c];
+            auto it = byName.find(ch->mNodeName.C_Str());
+            if (it != byName.end() && channel_[std::size_t(it->second)] == nullptr)
+                channel_[std::size_t(it->second)] = ch;
+        }
+        for (unsigned c = 0; c < animation->mNumMorphMeshChannels; ++c) {
+            const aiMeshMorphAnim* ch = animation->mMorphMeshChannels[c];
+            auto it = byName.find(ch->mName.C_Str());
+            if (it != byName.end() && morph_[std::size_t(it->second)] == nullptr)
+                morph_[std::size_t(it->second)] = ch;
+        }
+    }
+
+    skins_.resize(scene.mNumMeshes);
+    for (std::size_t i = 1; i < n; ++i)
+        for (const MeshPart& part : model.nodes[i].parts) {
+            const aiMesh* mesh = scene.mMeshes[part.meshIndex];
+            if (mesh->mNumBones > 0 && skins_[part.meshIndex].start.empty())
+                buildSkin(part.meshIndex, *mesh, int(i), byName);
+        }
+    world_.assign(n, aiMatrix4x4());
+    boneMatrices_.resize(bones_.size());
+    nodeMorphWeights_.resize(n);
+}
+
+void FrameEvaluator::buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
+                               const std::unordered_map<std::string, int>& byName) {
+    std::vector<std::vector<Influence>> perVertex(mesh.mNumVertices);
+    for (unsigned b = 0; b < mesh.mNumBones; ++b) {
+        const aiBone* bone = mesh.mBones[b];
+        auto it = byName.find(bone->mName.C_Str());
+        // A bone without a node of its own follows the mesh's node.
+        const int node = it == byName.end() ? meshNode : it->second;
+        const auto slot = std::uint32_t(bones_.size());
+        bones_.push_back({node, bone->mOffsetMatrix});
+        for (unsigned w = 0; w < bone->mNumWeights; ++w) {
+            const aiVertexWeight& vw = bone->mWeights[w];
+            if (vw.mVertexId >= mesh.mNumVertices) {
+                error_ = "a bone of node \"" + model_.nodes[std::size_t(meshNode)].name +
+                         "\" weighs a vertex the mesh does not have";
+                continue;
+            }
+            if (vw.mWeight > 0.0f) perVertex[vw.mVertexId].push_back({slot, vw.mWeight});
+        }
+    }
+    Skin& skin = skins_[meshIndex];
+    skin.start.reserve(mesh.mNumVertices + 1);
+    for (auto& list : perVertex) {
+        skin.start.push_back(std::uint32_t(skin.influences.size()));
+        float sum = 0.0f;
+        for (const Influence& inf : list) sum += inf.weight;
+        // Weights need not sum to 1 in the file; an unweighted vertex keeps no influence.
+        for (const Influence& inf : list) skin.influences.push_back({inf.bone, inf.weight / sum});
+    }
+    skin.start.push_back(std::uint32_t(skin.influences.size()));
+}
+
+bool FrameEvaluator::valid(std::string& error) const {
+    if (error_.empty()) return true;
+    error = error_;
+    return false;
+}
+
+aiMatrix4x4 FrameEvaluator::localTransform(int node, double ticks) const {
+    const aiNode* src = source_[std::size_t(node)];
+    if (src == nullptr) return aiMatrix4x4();
+    const aiNodeAnim* ch = channel_[std::size_t(node)];
+    if (ch == nullptr) return src->mTransformation;
+    // A channel that keys only some parts keeps the node's own values for the others.
+    aiVector3D scale, position;
+    aiQuaternion rotation;
+    if (ch->mNumPositionKeys == 0 || ch->mNumRotationKeys == 0 || ch->mNumScalingKeys == 0)
+        src->mTransformation.Decompose(scale, rotation, position);
+    if (ch->mNumPositionKeys > 0) position = sampleVector(ch->mPositionKeys, ch->mNumPositionKeys, ticks);
+    if (ch->mNumRotationKeys > 0) rotation = sampleRotation(ch->mRotationKeys, ch->mNumRotationKeys, ticks);
+    if (ch->mNumScalingKeys > 0) scale = sampleVector(ch->mScalingKeys, ch->mNumScalingKeys, ticks);
+    return aiMatrix4x4(scale, rotation, position);
+}
+
+void FrameEvaluator::morphWeights(int node, double ticks, std::vector<float>& weights) const {
+    weights.clear();
+    const aiMeshMorphAnim* ch = morph_[std::size_t(node)];
+    if (ch == nullptr || ch->mNumKeys == 0) return;
+    unsigned k0, k1;
+    float f;
+    bracket(ch->mKeys, ch->mNumKeys, ticks, k0, k1, f);
+    auto add = [&weights](const aiMeshMorphKey& key, float share) {
+        for (unsigned j = 0; j < key.mNumValuesAndWeights; ++j) {
+            const unsigned target = key.mValues[j];
+            if (target >= 4096) continue;  // no file has that many targets; ignore garbage
+            if (weights.size() <= target) weights.resize(target + 1, 0.0f);
+            weights[target] += share * float(key.mWeights[j]);
+        }
+    };
+    add(ch->mKeys[k0], 1.0f - f);
+    if (k1 != k0) add(ch->mKeys[k1], f);
+    if (weights.empty()) weights.push_back(0.0f);  // keyed, but to nothing: no target applies
+}
+
+void FrameEvaluator::pose(double seconds) {
+    const double ticks = seconds * ticksPerSecond_;
+    for (std::size_t i = 0; i < model_.nodes.size(); ++i) {
+        const int parent = model_.nodes[i].parent;
+        const aiMatrix4x4 local = localTransform(int(i), ticks);
+        world_[i] = parent < 0 ? local : world_[std::size_t(parent)] * local;
+        if (model_.nodes[i].hasMesh()) morphWeights(int(i), ticks, nodeMorphWeights_[i]);
+    }
+    for (std::size_t b = 0; b < bones_.size(); ++b)
+        boneMatrices_[b] = world_[std::size_t(bones_[b].node)] * bones_[b].offset;
+}
+
+void FrameEvaluator::vertices(int node, std::vector<aiVector3D>& out) const {
+    const ModelNode& mn = model_.nodes[std::size_t(node)];
+    out.resize(mn.rawVertexCount);
+    const std::vector<float>& keyed = nodeMorphWeights_[std::size_t(node)];
+    for (const MeshPart& part : mn.parts) {
+        const aiMesh& mesh = *scene_.mMeshes[part.meshIndex];
+        aiVector3D* dst = out.data() + part.firstVertex;
+        std::copy(mesh.mVertices, mesh.mVertices + mesh.mNumVertices, dst);
+        // Morph targets hold whole positions; each adds its weighted difference from the base.
+        for (unsigned a = 0; a < mesh.mNumAnimMeshes; ++a) {
+            const aiAnimMesh* target = mesh.mAnimMeshes[a];
+            const float w = keyed.empty() ? target->mWeight : (a < keyed.size() ? keyed[a] : 0.0f);
+            if (w == 0.0f || target->mVertices == nullptr || target->mNumVertices != mesh.mNumVertices)
+                continue;
+            for (unsigned v = 0; v < mesh.mNumVertices; ++v)
+                dst[v] += (target->mVertices[v] - mesh.mVertices[v]) * w;
+        }
+        if (!mn.skinned) continue;
+        const Skin& skin = skins_[part.meshIndex];
+        const aiMatrix4x4& own = world_[std::size_t(node)];
+        for (unsigned v = 0; v < mesh.mNumVertices; ++v) {
+            const aiVector3D p = dst[v];
+            if (skin.start.empty() || skin.start[v] == skin.start[v + 1]) {
+                dst[v] = own * p;  // not weighted to any bone: follows its own node
+                continue;
+            }
+            aiVector3D sum(0, 0, 0);
+            for (std::uint32_t k = skin.start[v]; k < skin.start[v + 1]; ++k) {
+                const Influence& inf = skin.influences[k];
+                sum += (boneMatrices_[inf.bone] * p) * inf.weight;
+            }
+            dst[v] = sum;
+        }
+    }
+}
+
+}  // namespace korvath::convert

@@ -1,0 +1,76 @@
+#pragma once
+// Poses a loaded scene at a moment of its animation: every node's world transform from node
+// animation, and every mesh node's loader vertices after morph targets and skinning.
+#include "exporter/convert/scene_model.h"
+
+#include <assimp/matrix4x4.h>
+#include <assimp/vector3.h>
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct aiScene;
+struct aiNode;
+struct aiAnimation;
+struct aiNodeAnim;
+struct aiMeshMorphAnim;
+struct aiMesh;
+
+namespace korvath::convert {
+
+class FrameEvaluator {
+public:
+    // `sourceNodes[i]` is the file's node for model.nodes[i + 1]. `animation` may be null (a
+    // still scene); `ticksPerSecond` is the unit of its key times.
+    FrameEvaluator(const SceneModel& model, const aiScene& scene,
+                   const std::vector<const aiNode*>& sourceNodes, const aiAnimation* animation,
+                   double ticksPerSecond);
+
+    // False with a reason when the scene cannot be posed (a bone without a weight list …).
+    bool valid(std::string& error) const;
+
+    void pose(double seconds);
+
+    // World transform in the file's own axes, as of the last pose().
+    const aiMatrix4x4& world(int node) const { return world_[std::size_t(node)]; }
+
+    // The node's joined loader vertices as of the last pose(): in the node's object space, or
+    // in world space when the node is skinned (a skin ignores its own node's transform).
+    void vertices(int node, std::vector<aiVector3D>& out) const;
+
+private:
+    struct Influence {
+        std::uint32_t bone;  // index into bones_
+        float weight;        // normalised: a vertex's weights sum to 1
+    };
+    struct Skin {
+        std::vector<std::uint32_t> start;  // per vertex, into influences; one extra at the end
+        std::vector<Influence> influences;
+    };
+    struct Bone {
+        int node;
+        aiMatrix4x4 offset;
+    };
+
+    void buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
+                   const std::unordered_map<std::string, int>& byName);
+    aiMatrix4x4 localTransform(int node, double ticks) const;
+    void morphWeights(int node, double ticks, std::vector<float>& weights) const;
+
+    const SceneModel& model_;
+    const aiScene& scene_;
+    std::vector<const aiNode*> source_;  // per model node; null for our root
+    std::vector<const aiNodeAnim*> channel_;
+    std::vector<const aiMeshMorphAnim*> morph_;
+    double ticksPerSecond_;
+    std::vector<Skin> skins_;  // per file mesh; empty when not skinned
+    std::vector<Bone> bones_;
+    std::vector<aiMatrix4x4> world_;
+    std::vector<aiMatrix4x4> boneMatrices_;
+    std::vector<std::vector<float>> nodeMorphWeights_;  // per node, per anim mesh, as of pose()
+    std::string error_;
+};
+
+}  // namespace korvath::convert

@@ -1,0 +1,115 @@
+#include "exporter/convert/host_scene.h"
+
+#include <memory>
+
+namespace korvath::convert {
+
+using hostsdk::Matrix3;
+using hostsdk::Point3;
+
+Matrix3 toHostMatrix(const aiMatrix4x4& m, float s) {
+    return {Point3(m.a1 * s, m.b1 * s, m.c1 * s), Point3(m.a2 * s, m.b2 * s, m.c2 * s),
+            Point3(m.a3 * s, m.b3 * s, m.c3 * s), Point3(m.a4 * s, m.b4 * s, m.c4 * s)};
+}
+
+namespace {
+
+hostsdk::Mesh staticMeshPart(const ModelNode& node) {
+    hostsdk::Mesh mesh;
+    mesh.faces.reserve(node.faces.size());
+    for (const ModelFace& f : node.faces)
+        mesh.faces.emplace_back(f.corners[0], f.corners[1], f.corners[2], f.materialId);
+    if (!node.textureVertices.empty()) {
+        mesh.tVerts.reserve(node.textureVertices.size());
+        for (const aiVector2D& uv : node.textureVertices) mesh.tVerts.emplace_back(uv.x, uv.y, 0.0f);
+        mesh.tvFace.reserve(node.faces.size());
+        for (const ModelFace& f : node.faces)
+            mesh.tvFace.emplace_back(f.uvCorners[0], f.uvCorners[1], f.uvCorners[2]);
+    }
+    return mesh;
+}
+
+hostsdk::Mtl* hostMaterial(const SceneModel& model, const ModelNode& node, scene::Scene& host,
+                           std::vector<scene::StandardMaterial*>& standard) {
+    auto standardFor = [&](int index) -> scene::StandardMaterial* {
+        scene::StandardMaterial*& made = standard[std::size_t(index)];
+        if (made != nullptr) return made;
+        const ModelMaterial& m = model.materials[std::size_t(index)];
+        made = &host.addStandard(m.name);
+        made->twoSided = m.twoSided;
+        made->opacity = m.opacity;
+        made->selfIllum = m.selfIllumination;
+        if (m.hasDiffuseMap) {
+            scene::BitmapTexture& map = host.addBitmap();
+            map.filterType = m.unfiltered ? hostsdk::FILTER_NADA : hostsdk::FILTER_PYR;
+            map.coordMapping = m.explicitCoordinates ? hostsdk::UVMAP_EXPLICIT : hostsdk::UVMAP_SPHERE_ENV;
+            made->diffuseMap = &map;
+        }
+        return made;
+    };
+    if (node.materials.empty()) return nullptr;
+    if (node.materials.size() == 1) return standardFor(node.materials.front());
+    // Several materials: a multi/sub-object material whose slot n is material ID n. Like the
+    // original host's, it has no texture maps of its own.
+    scene::MultiMaterial& multi = host.addMulti(node.name);
+    for (int index : node.materials) multi.subMaterials.push_back(standardFor(index));
+    return &multi;
+}
+
+void fillNode(const SceneModel& model, const FrameTable& table, const HostSceneSettings& settings,
+              int index, scene::SceneNode& hostNode, scene::Scene& host,
+              std::vector<scene::StandardMaterial*>& standard) {
+    const ModelNode& node = model.nodes[std::size_t(index)];
+    if (!node.hasMesh()) {
+        hostNode.setObjectKind(scene::ObjectKind::Helper);
+    } else {
+        const NodeFrames& frames = table.nodes[std::size_t(index)];
+        auto fixed = std::make_shared<hostsdk::Mesh>(staticMeshPart(node));
+        const int ticksPerFrame = settings.ticksPerFrame;
+        const float scale = settings.scale;
+        const std::uint32_t count = node.vertexCount;
+        auto onEvaluate = settings.onEvaluate;
+        auto slotAt = [&table, ticksPerFrame](hostsdk::TimeValue t) {
+            const int frame = t >= 0 ? t / ticksPerFrame : -((-t + ticksPerFrame - 1) / ticksPerFrame);
+            return std::size_t(table.slot(frame));
+        };
+        hostNode.setMeshEvaluator([&frames, fixed, count, slotAt, onEvaluate](hostsdk::TimeValue t,
+                                                                           hostsdk::Mesh& mesh) {
+            if (onEvaluate) onEvaluate();
+            if (mesh.faces.size() != fixed->faces.size() || mesh.tvFace.size() != fixed->tvFace.size()) {
+                mesh.faces = fixed->faces;
+                mesh.tVerts = fixed->tVerts;
+                mesh.tvFace = fixed->tvFace;
+            }
+            const aiVector3D* p = frames.positions.data() + slotAt(t) * count;
+            mesh.verts.resize(count);
+            for (std::uint32_t v = 0; v < count; ++v) mesh.verts[v] = Point3(p[v].x, p[v].y, p[v].z);
+        });
+        hostNode.setTransformEvaluator([&frames, slotAt, scale](hostsdk::TimeValue t) {
+            return toHostMatrix(frames.transforms[slotAt(t)], scale);
+        });
+        // The frame table holds world transforms already.
+        hostNode.setInheritsParent(false);
+        hostNode.setMaterial(hostMaterial(model, node, host, standard));
+    }
+    for (int child : node.children) {
+        scene::SceneNode& hostChild = hostNode.addChild(model.nodes[std::size_t(child)].name);
+        fillNode(model, table, settings, child, hostChild, host, standard);
+    }
+}
+
+}  // namespace
+
+void fillHostScene(const SceneModel& model, const FrameTable& table,
+                   const HostSceneSettings& settings, scene::Scene& host) {
+    host.setTicksPerFrame(settings.ticksPerFrame);
+    host.setAnimRange(model.startFrame * settings.ticksPerFrame, model.endFrame * settings.ticksPerFrame);
+    std::vector<scene::StandardMaterial*> standard(model.materials.size(), nullptr);
+    const ModelNode& root = model.nodes.front();
+    for (int child : root.children) {
+        scene::SceneNode& hostChild = host.root().addChild(model.nodes[std::size_t(child)].name);
+        fillNode(model, table, settings, child, hostChild, host, standard);
+    }
+}
+
+}  // namespace korvath::convert

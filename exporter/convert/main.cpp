@@ -1,0 +1,31 @@
+// korvathexp-convert: exports a model file through the korvathexp plug-in.
+#include "exporter/convert/convert_options.h"
+#include "exporter/convert/convert_run.h"
+
+#include <atomic>
+#include <csignal>
+#include <iostream>
+
+namespace {
+
+// A signal handler can reach nothing but a static; it only raises the flag.
+std::atomic<bool> g_cancel{false};
+
+extern "C" void onInterrupt(int) { g_cancel.store(true); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const auto parsed = korvath::convert::parseCommandLine(args);
+    if (parsed.help) {
+        std::cout << korvath::convert::kUsage;
+        return 0;
+    }
+    if (!parsed.options) {
+        std::cerr << "korvathexp-convert: " << parsed.error << '\n' << korvath::convert::kUsage;
+        return 2;
+    }
+    std::signal(SIGINT, onInterrupt);
+    return korvath::convert::runConvert(*parsed.options, std::cout, std::cerr, g_cancel);
+}

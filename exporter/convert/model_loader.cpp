@@ -1,0 +1,175 @@
+#include "exporter/convert/model_loader.h"
+
+#include "exporter/convert/joined_mesh.h"
+#include "exporter/convert/model_materials.h"
+
+#include "common/files/game_path.h"
+
+#include <assimp/Importer.hpp>
+#include <assimp/config.h>
+#include <assimp/postprocess.h>
+#include <assimp/scene.h>
+
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+#include <unordered_map>
+
+namespace korvath::convert {
+
+LoadedModel::LoadedModel() = default;
+LoadedModel::~LoadedModel() = default;
+LoadedModel::LoadedModel(LoadedModel&&) noexcept = default;
+LoadedModel& LoadedModel::operator=(LoadedModel&&) noexcept = default;
+
+namespace {
+
+// Triangulate only: every step that joins, splits or reorders vertices would make the
+// frames of one file stop matching each other. Validation only checks.
+constexpr unsigned kImportSteps = aiProcess_Triangulate | aiProcess_ValidateDataStructure;
+
+std::unique_ptr<Assimp::Importer> importFile(const std::string& path, std::optional<int> keyFrame,
+                                             std::string& error) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        error = "cannot open " + path + ": no such file";
+        return nullptr;
+    }
+    auto importer = std::make_unique<Assimp::Importer>();
+    importer->SetPropertyBool(AI_CONFIG_IMPORT_NO_SKELETON_MESHES, true);
+    // One node per node of the file: no helper nodes for pivots.
+    importer->SetPropertyBool(AI_CONFIG_IMPORT_FBX_PRESERVE_PIVOTS, false);
+    if (keyFrame) importer->SetPropertyInteger(AI_CONFIG_IMPORT_GLOBAL_KEYFRAME, *keyFrame);
+    const aiScene* scene = importer->ReadFile(path, kImportSteps);
+    if (scene == nullptr || scene->mRootNode == nullptr) {
+        error = "cannot read " + path + ": " + importer->GetErrorString();
+        return nullptr;
+    }
+    return importer;
+}
+
+void collect(const aiNode* node, std::vector<const aiNode*>& out) {
+    out.push_back(node);
+    for (unsigned i = 0; i < node->mNumChildren; ++i)
+        if (node->mChildren[i] != nullptr) collect(node->mChildren[i], out);
+}
+
+// The number of key frames a single-key-frame file holds: the loaders refuse a frame past
+// the end, so the count is found by asking.
+int countKeyFrames(const std::string& path) {
+    auto exists = [&path](int frame) {
+        std::string ignored;
+        return importKeyFrame(path, frame, ignored) != nullptr;
+    };
+    int low = 1, high = 2;  // frame low-1 exists
+    while (high <= 65536 && exists(high - 1)) {
+        low = high;
+        high *= 2;
+    }
+    while (high - low > 1) {  // count lies in [low, high)
+        const int mid = low + (high - low) / 2;
+        if (exists(mid - 1)) low = mid;
+        else high = mid;
+    }
+    return low;
+}
+
+bool chooseAnimation(const aiScene& scene, const LoadOptions& options, SceneModel& model,
+                     std::string& error) {
+    for (unsigned i = 0; i < scene.mNumAnimations; ++i) {
+        const aiAnimation* a = scene.mAnimations[i];
+        model.animations.push_back({a->mName.C_Str(), a->mDuration, a->mTicksPerSecond});
+    }
+    if (options.animation) {
+        for (std::size_t i = 0; i < model.animations.size(); ++i)
+            if (model.animations[i].name == *options.animation) model.chosenAnimation = int(i);
+        if (model.chosenAnimation < 0) {
+            error = "the scene has no animation named \"" + *options.animation + "\"";
+            return false;
+        }
+    } else if (!model.animations.empty()) {
+        model.chosenAnimation = 0;
+    }
+    if (model.chosenAnimation >= 0) {
+        const AnimationInfo& a = model.animations[std::size_t(model.chosenAnimation)];
+        const double perSecond = a.ticksPerSecond > 0.0 ? a.ticksPerSecond : options.framesPerSecond;
+        const double frames = a.durationTicks / perSecond * options.framesPerSecond;
+        if (!std::isfinite(frames) || frames < 0.0 || frames > 65535.0) {
+            error = "the animation \"" + a.name + "\" has an unusable length";
+            return false;
+        }
+        // The last frame reaches the animation's end; a hair's rounding is not a frame more.
+        model.endFrame = int(std::ceil(frames - 1e-6));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool readsSingleKeyFrame(const std::string& path) {
+    const std::string ext = toLowerAscii(std::filesystem::path(path).extension().string());
+    return ext == ".md2" || ext == ".md3" || ext == ".mdl" || ext == ".mdc";
+}
+
+std::unique_ptr<Assimp::Importer> importKeyFrame(const std::string& path, int keyFrame,
+                                                 std::string& error) {
+    return importFile(path, keyFrame, error);
+}
+
+std::vector<const aiNode*> nodesDepthFirst(const aiScene& scene) {
+    std::vector<const aiNode*> out;
+    if (scene.mRootNode != nullptr) collect(scene.mRootNode, out);
+    return out;
+}
+
+LoadResult loadModel(const LoadOptions& options) {
+    LoadResult result;
+    const bool singleKeyFrame = readsSingleKeyFrame(options.path);
+    auto importer = importFile(options.path, singleKeyFrame ? std::optional<int>(0) : std::nullopt,
+                               result.error);
+    if (!importer) return result;
+
+    LoadedModel loaded;
+    loaded.scene = importer->GetScene();
+    loaded.importer = std::move(importer);
+    const aiScene& scene = *loaded.scene;
+    SceneModel& model = loaded.model;
+
+    for (unsigned i = 0; i < scene.mNumMaterials; ++i)
+        model.materials.push_back(mapMaterial(*scene.mMaterials[i]));
+
+    loaded.sourceNodes = nodesDepthFirst(scene);
+    model.nodes.resize(loaded.sourceNodes.size() + 1);
+    std::unordered_map<const aiNode*, int> indexOf;
+    for (std::size_t i = 0; i < loaded.sourceNodes.size(); ++i) {
+        const aiNode* source = loaded.sourceNodes[i];
+        indexOf.emplace(source, int(i + 1));
+        ModelNode& node = model.nodes[i + 1];
+        node.name = source->mName.C_Str();
+        node.source = source;
+        // The file's top node hangs under our root, as does anything whose parent is unknown.
+        const auto parentIt = indexOf.find(source->mParent);
+        const int parent = parentIt == indexOf.end() ? 0 : parentIt->second;
+        node.parent = parent;
+        model.nodes[std::size_t(parent)].children.push_back(int(i + 1));
+        if (!joinNodeMeshes(scene, *source, node, result.error)) return result;
+    }
+
+    if (singleKeyFrame) {
+        if (options.animation) {
+            result.error = "the scene has no animation named \"" + *options.animation + "\"";
+            return result;
+        }
+        model.keyFramePerImport = true;
+        model.endFrame = countKeyFrames(options.path) - 1;
+    } else if (!chooseAnimation(scene, options, model, result.error)) {
+        return result;
+    }
+
+    loaded.up = options.up ? *options.up : declaredUpAxis(scene);
+    loaded.upRotation = rotationToZUp(loaded.up);
+    result.loaded = std::move(loaded);
+    return result;
+}
+
+}  // namespace korvath::convert

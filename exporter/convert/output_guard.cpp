@@ -1,0 +1,60 @@
+#include "exporter/convert/output_guard.h"
+
+#include "common/files/atomic_file.h"
+
+#include <system_error>
+
+namespace korvath::convert {
+
+namespace fs = std::filesystem;
+
+fs::path animationPathFor(const fs::path& dataPath) {
+    const std::string name = dataPath.filename().string();
+    std::size_t cut = name.rfind('_');
+    if (cut == std::string::npos) cut = name.find('.');
+    if (cut == std::string::npos) cut = name.size();
+    return dataPath.parent_path() / (name.substr(0, cut) + "_a.3d");
+}
+
+OutputGuard::~OutputGuard() { commit(); }
+
+Status OutputGuard::prepare(const fs::path& dataPath) {
+    folder_ = dataPath.parent_path().empty() ? fs::path(".") : dataPath.parent_path();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec))
+        before_.insert(it->path().filename());
+    if (ec) return Status::failure("cannot read the folder " + folder_.string() + ": " + ec.message());
+    for (const fs::path& original : {dataPath, animationPathFor(dataPath)}) {
+        if (!fs::is_regular_file(original, ec)) continue;
+        const fs::path copy = temporarySibling(original);
+        Status copied = copyFileAtomically(original, copy, false);
+        if (!copied) {
+            commit();
+            return Status::failure("cannot keep a copy of " + original.string() + ": " + copied.message);
+        }
+        backups_.push_back({original, copy});
+    }
+    return Status::success();
+}
+
+void OutputGuard::restore() {
+    std::error_code ec;
+    std::vector<fs::path> appeared;
+    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path name = it->path().filename();
+        bool isCopy = false;
+        for (const Backup& b : backups_) isCopy = isCopy || b.copy.filename() == name;
+        if (!isCopy && !before_.count(name) && it->is_regular_file(ec)) appeared.push_back(it->path());
+    }
+    for (const fs::path& path : appeared) fs::remove(path, ec);
+    for (const Backup& b : backups_) fs::rename(b.copy, b.original, ec);
+    backups_.clear();
+}
+
+void OutputGuard::commit() {
+    std::error_code ec;
+    for (const Backup& b : backups_) fs::remove(b.copy, ec);
+    backups_.clear();
+}
+
+}  // namespace korvath::convert
