@@ -1,0 +1,40 @@
+#pragma once
+// Landforge documents (.lfg): little-endian int32 width and height, then the points of the
+// area (rows j outer, x y z floats), then its interior cells (int32 diagonal, centre x y z).
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/result.h"
+#include "terrain/terrain_state.h"
+
+namespace landforge {
+
+// The document bytes of a rectangle of the grid, coordinates as stored.
+std::string writeDocument(const Heightfield& grid, const GridRect& area);
+
+// A checked document: every value finite, width and height within 1-256. Holds the complete
+// records that were present; `complete` is false when the file is shorter than announced.
+struct ParsedDocument {
+    korvath::Status status;
+    int width = 0;
+    int height = 0;
+    std::vector<TerrainPoint> points;  // at most width x height, rows j outer
+    std::vector<TerrainCell> cells;    // at most (width-1) x (height-1)
+    bool complete = false;
+};
+
+ParsedDocument parseDocument(std::string_view bytes);
+
+// Open: reset grid, the records into slots from (0,0), then every cell re-chosen. Ends an
+// import in progress. Records missing from a short document leave the reset values.
+void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc);
+
+// Import Terrain: the points into the patch, with their stored coordinates.
+void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc);
+
+// Reads and parses a file; the status names the file when it cannot be read.
+ParsedDocument readDocumentFile(const std::string& path);
+
+}  // namespace landforge

@@ -1,0 +1,39 @@
+#pragma once
+// Placing and blending the import patch and the paste patch, and Copy.
+#include "terrain/terrain_state.h"
+
+namespace landforge {
+
+// After a patch was loaded: placed at the view origin, pulled back so it fits; importing set.
+void startImport(TerrainState& state);
+
+enum class PatchKey { Left, Right, Up, Down };
+
+// Moves the active import (or else the active paste) one step; false when nothing moved.
+bool movePatch(TerrainState& state, PatchKey key);
+
+// Escape: ends the import and the paste without changing the terrain.
+void cancelPatches(TerrainState& state);
+
+// Enter: commits an active import, then an active paste.
+void commitPatches(TerrainState& state);
+
+// Blends the import patch into the terrain with its mode and weight, selects its rectangle
+// and re-chooses the cells around it.
+void commitImport(TerrainState& state);
+
+// Import mode dialog: weight 0 or less becomes 1, above 100 becomes 100.
+void setImportMode(ImportPatch& patch, ImportMode mode, int weight);
+
+// Copy: the view area's points and interior cells into the clipboard.
+void copyViewArea(TerrainState& state);
+
+enum class PasteStart { Started, ImportActive, ClipboardEmpty };
+
+// Paste: refused while importing and when nothing was copied; else starts at the view origin
+// (pulled back so the clipboard fits).
+PasteStart startPaste(TerrainState& state);
+
+void commitPaste(TerrainState& state);
+
+}  // namespace landforge

@@ -1,0 +1,154 @@
+#include "terrain/patch.h"
+
+#include <gtest/gtest.h>
+
+#include "terrain/image_patch.h"
+
+namespace landforge {
+namespace {
+
+// A flat patch of the given size and height.
+void flatPatch(TerrainState& s, int w, int h, float z) {
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) s.patch.point(i, j) = {10.0f * i, 10.0f * j, z};
+    s.patch.importWidth = w;
+    s.patch.importHeight = h;
+}
+
+TEST(Patch, ImportStartsAtTheViewOriginPulledBackToFit) {
+    TerrainState s;
+    s.view = {250, 3, 16, 16};
+    flatPatch(s, 10, 4, 1);
+    startImport(s);
+    EXPECT_TRUE(s.importing);
+    EXPECT_EQ(s.patch.importX, 246);
+    EXPECT_EQ(s.patch.importY, 3);
+}
+
+TEST(Patch, ArrowKeysStopAtTheGridEdges) {
+    TerrainState s;
+    s.view = {0, 0, 16, 16};
+    flatPatch(s, 255, 250, 1);
+    startImport(s);
+    EXPECT_FALSE(movePatch(s, PatchKey::Left));
+    EXPECT_FALSE(movePatch(s, PatchKey::Down));
+    EXPECT_TRUE(movePatch(s, PatchKey::Right));
+    EXPECT_FALSE(movePatch(s, PatchKey::Right)) << "x + 1 + 255 would exceed 256";
+    for (int k = 0; k < 6; ++k) EXPECT_TRUE(movePatch(s, PatchKey::Up));
+    EXPECT_FALSE(movePatch(s, PatchKey::Up));
+    EXPECT_EQ(s.patch.importX, 1);
+    EXPECT_EQ(s.patch.importY, 6);
+    EXPECT_TRUE(movePatch(s, PatchKey::Down));
+    EXPECT_EQ(s.patch.importY, 5);
+}
+
+TEST(Patch, WideBitmapCanOnlySitAtXZero) {
+    TerrainState s;
+    s.view = {40, 0, 16, 16};
+    GreyImage image{300, 10, std::vector<float>(3000, 7.0f)};
+    ASSERT_TRUE(loadImagePatch(s.patch, image));
+    EXPECT_EQ(s.patch.importWidth, 256);
+    EXPECT_EQ(s.patch.importHeight, 10);
+    startImport(s);
+    EXPECT_EQ(s.patch.importX, 0);
+    EXPECT_FALSE(movePatch(s, PatchKey::Right));
+    EXPECT_FALSE(movePatch(s, PatchKey::Left));
+}
+
+TEST(Patch, BlendModesAddSubtractReplace) {
+    for (auto [mode, expected] : {std::pair{ImportMode::Add, 75.0f}, std::pair{ImportMode::Subtract, 25.0f},
+                                  std::pair{ImportMode::Replace, 100.0f}}) {
+        TerrainState s;
+        for (TerrainPoint& p : s.grid.points) p.z = 50;
+        s.view = {20, 30, 16, 16};
+        flatPatch(s, 3, 2, 100);
+        setImportMode(s.patch, mode, 50);
+        startImport(s);
+        commitImport(s);
+        EXPECT_EQ(s.grid.point(20, 30).z, expected);
+        EXPECT_EQ(s.grid.point(22, 31).z, expected);
+        EXPECT_EQ(s.grid.point(23, 31).z, 50.0f);
+        EXPECT_EQ(s.grid.point(22, 31).x, 220.0f) << "the patch is moved to its place";
+        EXPECT_EQ(s.grid.point(22, 31).y, 310.0f);
+        EXPECT_FALSE(s.importing);
+    }
+}
+
+TEST(Patch, CommitSelectsThePatchAndRechoosesTheCellsAroundIt) {
+    TerrainState s;
+    s.view = {100, 100, 2, 2};
+    flatPatch(s, 2, 2, 80);
+    startImport(s);
+    movePatch(s, PatchKey::Right);
+    s.grid.cell(103, 101).diagonal = 7;
+    s.grid.cell(100, 98).diagonal = 7;
+    commitImport(s);
+    // The patch covers points [101..102] x [100..101]; selection is its rectangle, newest first.
+    ASSERT_EQ(s.selection.size(), 4u);
+    EXPECT_EQ(s.selection.items().front(), (GridIndex{102, 101}));
+    EXPECT_EQ(s.selection.items().back(), (GridIndex{101, 100}));
+    // One cell before the patch: |[100][99] - [101][100]| = 80 > |[100][100] - [101][99]| = 0.
+    EXPECT_EQ(s.grid.cell(100, 99).diagonal, 2);
+    // The patch's last cell: |[102][101] - [103][102]| = 80 > 0.
+    EXPECT_EQ(s.grid.cell(102, 101).diagonal, 2);
+    EXPECT_EQ(s.grid.cell(103, 101).diagonal, 7) << "beyond the cells touching the patch";
+    EXPECT_EQ(s.grid.cell(100, 98).diagonal, 7);
+}
+
+TEST(Patch, ImportWeightIsClampedLikeTheDialog) {
+    ImportPatch p;
+    setImportMode(p, ImportMode::Add, 0);
+    EXPECT_EQ(p.importWeight, 1);
+    setImportMode(p, ImportMode::Add, 250);
+    EXPECT_EQ(p.importWeight, 100);
+}
+
+TEST(Patch, CopyAndPasteMoveThePointsAndCells) {
+    TerrainState s;
+    s.view = {10, 10, 3, 3};
+    s.grid.point(10, 10).z = 30;
+    updateTrisFull(s.grid);
+    ASSERT_EQ(s.grid.cell(10, 10).diagonal, 2);
+    copyViewArea(s);
+    s.view = {50, 60, 16, 16};
+    ASSERT_EQ(startPaste(s), PasteStart::Started);
+    movePatch(s, PatchKey::Up);
+    commitPaste(s);
+    EXPECT_FALSE(s.pasting);
+    EXPECT_EQ(s.grid.point(50, 61).z, 30.0f);
+    EXPECT_EQ(s.grid.point(50, 61).x, 500.0f);
+    EXPECT_EQ(s.grid.point(50, 61).y, 610.0f);
+    EXPECT_EQ(s.grid.cell(50, 61).diagonal, 2);
+    EXPECT_EQ(s.grid.cell(50, 61).center.x, 505.0f);
+    EXPECT_EQ(s.grid.cell(50, 61).center.y, 615.0f);
+    EXPECT_EQ(s.selection.size(), 9u);
+    EXPECT_TRUE(s.history.undoList.empty()) << "a paste takes no snapshot";
+}
+
+TEST(Patch, PasteIsRefusedWhileImportingOrWithAnEmptyClipboard) {
+    TerrainState s;
+    EXPECT_EQ(startPaste(s), PasteStart::ClipboardEmpty);
+    copyViewArea(s);
+    flatPatch(s, 2, 2, 1);
+    startImport(s);
+    EXPECT_EQ(startPaste(s), PasteStart::ImportActive);
+    cancelPatches(s);
+    EXPECT_FALSE(s.importing);
+    EXPECT_EQ(s.grid.point(0, 0).z, 0.0f);
+}
+
+TEST(Patch, EnterCommitsTheImportFirst) {
+    TerrainState s;
+    s.view = {0, 0, 2, 2};
+    copyViewArea(s);
+    ASSERT_EQ(startPaste(s), PasteStart::Started);
+    flatPatch(s, 2, 2, 9);
+    startImport(s);
+    commitPatches(s);
+    EXPECT_FALSE(s.importing);
+    EXPECT_FALSE(s.pasting);
+    EXPECT_EQ(s.grid.point(0, 0).z, 0.0f) << "the paste of the old flat copy came after the import";
+}
+
+}  // namespace
+}  // namespace landforge
