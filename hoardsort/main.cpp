@@ -5,6 +5,7 @@
 
 #include "common/cli/arg_list.h"
 #include "hoardsort/sorting/command_line.h"
+#include "hoardsort/ui/app.h"
 
 int main(int argc, char** argv) {
     korvath::ArgList args(argc, argv);
@@ -14,6 +15,13 @@ int main(int argc, char** argv) {
     }
     std::optional<std::string> home = args.option("--home");  // the command-line modes keep no settings
     if (hoardsort::wantsCommandLine(args)) return hoardsort::runCommandLine(args, std::cout, std::cerr);
-    std::cerr << "hoardsort: the window is not built yet; use --list or --extract\n";
-    return hoardsort::kExitUsage;
+
+    std::optional<std::string> screenshot = args.option("--screenshot");
+    auto rest = args.positionals();
+    if (!args.ok() || !rest.empty()) {
+        std::cerr << "hoardsort: " << (args.ok() ? "unexpected argument " + rest.front() : args.error())
+                  << "\nTry 'hoardsort --help'.\n";
+        return hoardsort::kExitUsage;
+    }
+    return hoardsort::runWindow(argc, argv, home, screenshot);
 }
