@@ -7,6 +7,7 @@
 #include "common/text/text_lines.h"
 
 #ifdef _WIN32
+#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>
