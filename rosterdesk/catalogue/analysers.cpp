@@ -30,25 +30,33 @@ void tick(const AnalysisContext& context) {
     if (context.observer) context.observer->tick();
 }
 
-// Lines of the file that are not comments and pass `keep` (given the lower-cased line),
-// trailing blanks cut, in file order.
+// A kept line as written and in lower case.
+struct Line {
+    std::string_view text;
+    std::string_view lowered;
+};
+
+// The line array of a file: the lines that are not comments and pass `keep` (given the
+// lower-cased line), trailing blanks cut, in file order. The views point into `text` and
+// into `loweredText`, which must outlive them.
 template <typename Keep>
-std::vector<std::string_view> readLineArray(AnalysisContext& context, const char* message, const std::string& path,
-                                            std::string_view text, Keep keep) {
-    std::vector<std::string_view> lines;
-    std::string lowered;
+std::vector<Line> readLineArray(AnalysisContext& context, const char* message, const std::string& path,
+                                std::string_view text, std::string& loweredText, Keep keep) {
+    std::vector<Line> lines;
+    loweredText = korvath::toLowerAscii(text);
     bool full = false;
     forEachLine(text, [&](std::string_view line) {
         if (line.empty() || line[0] == ';' || full) return;
-        lowered = korvath::toLowerAscii(line);
-        if (!keep(std::string_view(lowered))) return;
+        line = trimTrailingBlanks(line);
+        std::string_view lowered = std::string_view(loweredText).substr(line.data() - text.data(), line.size());
+        if (!keep(lowered)) return;
         if (lines.size() >= kMaxSlots) {
             full = true;
             fail(context, message, "READ THE FILE INTO FILEARRAY", kOverflow,
                  "Overflow: only the first 32767 lines are used", path);
             return;
         }
-        lines.push_back(trimTrailingBlanks(line));
+        lines.push_back({line, lowered});
     });
     return lines;
 }
@@ -69,7 +77,8 @@ std::optional<std::string> readForAnalysis(AnalysisContext& context, const char*
 }  // namespace
 
 void analyseClassText(AnalysisContext& context, const std::string& path, std::string_view text) {
-    auto lines = readLineArray(context, kClassMessage, path, text, [](std::string_view lowered) {
+    std::string lowered;
+    auto lines = readLineArray(context, kClassMessage, path, text, lowered, [](std::string_view lowered) {
         return has(lowered, "botpack.bot") || isVoiceClassLine(lowered);
     });
     std::string fileName = fileNameOf(path);
@@ -77,8 +86,8 @@ void analyseClassText(AnalysisContext& context, const std::string& path, std::st
                  korvath::equalsNoCase(fileName, "skeletalchars.int");
     const char* extractStage = addOn ? "EXTRACT CLASS INFORMATION - New Boss Skins"
                                      : "EXTRACT CLASS INFORMATION - Other Than New Boss Skins";
-    for (std::string_view line : lines) {
-        if (!has(korvath::toLowerAscii(line), "botpack.bot")) continue;
+    for (const auto& [line, loweredLine] : lines) {
+        if (!has(loweredLine, "botpack.bot")) continue;
         std::string className = classNameOf(line);
         if (className.empty()) {
             fail(context, kClassMessage, extractStage, kInvalidCall,
@@ -86,7 +95,7 @@ void analyseClassText(AnalysisContext& context, const std::string& path, std::st
             continue;
         }
         ModelCatalogue& models = context.catalogue.models;
-        std::optional<std::size_t> slot = takeFreeSlot(models, [](const ModelEntry& m) { return m.isFree(); });
+        std::optional<std::size_t> slot = appendSlot(models, [](const ModelEntry& m) { return m.isFree(); });
         if (!slot) {
             fail(context, kClassMessage, "FIND FIRST AVAILABLE EMPTY SLOT IN MISCLASS", kOverflow,
                  "Overflow: no room for another model", path);
@@ -109,45 +118,45 @@ namespace {
 // Adds the skins and faces of a skin file's lines to `model`. A line starts a skin; the lines
 // after it that contain the skin's name and name a longer texture are its faces; the first
 // line without the skin's name starts the next skin.
-void addSkinsToModel(AnalysisContext& context, const std::string& path, const std::vector<std::string_view>& lines,
+void addSkinsToModel(AnalysisContext& context, const std::string& path, const std::vector<Line>& lines,
                      ModelEntry& model) {
     std::size_t i = 0;
     while (i < lines.size()) {
-        std::optional<std::size_t> slot = takeFreeSlot(model.skins, [](const SkinEntry& s) { return s.isFree(); });
+        std::optional<std::size_t> slot = appendSlot(model.skins, [](const SkinEntry& s) { return s.isFree(); });
         if (!slot) {
             fail(context, kSkinSlotMessage, "LOCATE SKIN POSITION IN MISCCLASSES", kOverflow,
                  "Overflow: no room for another skin", path);
             return;
         }
         SkinEntry& skin = model.skins[*slot];
-        skin.name = textureNameOf(lines[i]);
-        skin.description = displayNameOf(lines[i]);
+        skin.name = textureNameOf(lines[i].text);
+        skin.description = displayNameOf(lines[i].text);
         if (skin.name.empty()) {
             fail(context, kSkinMessage, "RETRIEVE SKIN AND FACES", kInvalidCall,
-                 "No texture name in the line: " + std::string(lines[i]), path);
+                 "No texture name in the line: " + std::string(lines[i].text), path);
             skin = SkinEntry{};
             ++i;
             continue;
         }
         std::string loweredName = korvath::toLowerAscii(skin.name);
         ++i;
-        for (; i < lines.size() && has(korvath::toLowerAscii(lines[i]), loweredName); ++i) {
-            std::string faceName = textureNameOf(lines[i]);
+        for (; i < lines.size() && has(lines[i].lowered, loweredName); ++i) {
+            std::string faceName = textureNameOf(lines[i].text);
             if (faceName.size() <= skin.name.size()) continue;
-            std::optional<std::size_t> face = takeFreeSlot(skin.faces, [](const FaceEntry& f) { return f.isFree(); });
+            std::optional<std::size_t> face = appendSlot(skin.faces, [](const FaceEntry& f) { return f.isFree(); });
             if (!face) {
                 fail(context, kSkinMessage, "RETRIEVE SKIN AND FACES", kOverflow, "Overflow: no room for another face",
                      path);
                 continue;
             }
-            skin.faces[*face] = {faceName, displayNameOf(lines[i])};
+            skin.faces[*face] = {faceName, displayNameOf(lines[i].text)};
         }
     }
 }
 
 void addUnmatched(AnalysisContext& context, const std::string& path, const std::string& skinType) {
     UnmatchedSkinList& list = context.catalogue.unmatched;
-    if (std::optional<std::size_t> slot = takeFreeSlot(list, [](const FaceEntry& e) { return e.isFree(); }))
+    if (std::optional<std::size_t> slot = appendSlot(list, [](const FaceEntry& e) { return e.isFree(); }))
         list[*slot] = {path, skinType};
     else
         fail(context, kSkinMessage, "LOCATE_SKIN_TYPE_IN_MISCCLASSES", kOverflow,
@@ -165,11 +174,12 @@ ModelEntry* modelForSkinType(AnalysisContext& context, const std::string& skinTy
 }  // namespace
 
 void analyseSkinText(AnalysisContext& context, const std::string& path, std::string_view text) {
-    auto lines = readLineArray(context, kSkinMessage, path, text, [](std::string_view lowered) {
+    std::string lowered;
+    auto lines = readLineArray(context, kSkinMessage, path, text, lowered, [](std::string_view lowered) {
         return has(lowered, "class=texture") && has(lowered, "description");
     });
     if (lines.empty()) return;
-    std::string skinType = skinFileType(lines.front());
+    std::string skinType = skinFileType(lines.front().text);
     // With the [Fixed] group off only the male-voice boss models exist, so the add-on's skins
     // go to them rather than to models that are not there.
     if (context.bossVariant == BossVariant::NoFixed) {
@@ -194,8 +204,9 @@ void analyseSkinText(AnalysisContext& context, const std::string& path, std::str
 }
 
 void analyseVoiceText(AnalysisContext& context, const std::string& path, std::string_view text) {
-    auto lines = readLineArray(context, kVoiceMessage, path, text, isVoiceClassLine);
-    for (std::string_view line : lines) {
+    std::string lowered;
+    auto lines = readLineArray(context, kVoiceMessage, path, text, lowered, isVoiceClassLine);
+    for (const auto& [line, loweredLine] : lines) {
         std::string className = classNameOf(line);
         if (className.empty()) {
             fail(context, kVoiceMessage, "EXTRACT CLASS INFORMATION", kInvalidCall,
@@ -203,7 +214,7 @@ void analyseVoiceText(AnalysisContext& context, const std::string& path, std::st
             continue;
         }
         VoiceCatalogue& voices = context.catalogue.voices;
-        std::optional<std::size_t> slot = takeFreeSlot(voices, [](const VoiceEntry& v) { return v.isFree(); });
+        std::optional<std::size_t> slot = appendSlot(voices, [](const VoiceEntry& v) { return v.isFree(); });
         if (!slot) {
             fail(context, kVoiceMessage, "FIRST VOICE EMPTY SLOT", kOverflow, "Overflow: no room for another voice",
                  path);
@@ -217,10 +228,9 @@ void analyseVoiceText(AnalysisContext& context, const std::string& path, std::st
         std::string kind = korvath::toLowerAscii(trimTrailingBlanks(dot == std::string_view::npos ? meta : meta.substr(dot + 1)));
         if (kind != "voiceboss" && kind != "voicemale" && kind != "voicefemale") {
             // The metaclass is not the third field: take it from wherever the line names it.
-            std::string lowered = korvath::toLowerAscii(line);
-            kind = has(lowered, "botpack.voiceboss")     ? "voiceboss"
-                   : has(lowered, "botpack.voicefemale") ? "voicefemale"
-                                                         : "voicemale";
+            kind = has(loweredLine, "botpack.voiceboss")     ? "voiceboss"
+                   : has(loweredLine, "botpack.voicefemale") ? "voicefemale"
+                                                             : "voicemale";
         }
         voice.voiceType = kind == "voiceboss" ? VoiceType::Boss : kind == "voicefemale" ? VoiceType::Female : VoiceType::Male;
         tick(context);

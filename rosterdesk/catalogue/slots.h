@@ -25,4 +25,20 @@ std::optional<std::size_t> takeFreeSlot(std::vector<T>& slots, IsFree isFree, st
     return index;
 }
 
+// The same for arrays that are filled only through this function and never cleared, so no
+// free slot stands before a used one: the first free slot is found from the end, which keeps
+// filling a long array linear.
+template <typename T, typename IsFree>
+std::optional<std::size_t> appendSlot(std::vector<T>& slots, IsFree isFree, std::size_t growBy = 1) {
+    std::size_t index = slots.size();
+    while (index > 0 && isFree(slots[index - 1])) --index;
+    if (index >= kMaxSlots) return std::nullopt;
+    if (index + 1 >= slots.size()) {
+        std::size_t wanted = index + 1 + growBy;
+        if (wanted > kMaxSlots) wanted = kMaxSlots;
+        if (wanted > slots.size()) slots.resize(wanted);
+    }
+    return index;
+}
+
 }  // namespace rosterdesk
