@@ -11,33 +11,49 @@ namespace {
 
 using u128 = unsigned __int128;
 
-// Writes `v` (< 10^20) with at least one digit, then ".dddddd" from `micro`.
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+void writePair(char* out, unsigned v) { std::memcpy(out, kPairs + 2 * v, 2); }
+
+// Writes `whole` with at least one digit, then ".dddddd" from `micro` (< 10^6).
 char* writeDigits(char* out, std::uint64_t whole, std::uint32_t micro) {
     char tmp[24];
-    int n = 0;
-    do {
-        tmp[n++] = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole != 0);
-    while (n > 0) *out++ = tmp[--n];
-    *out++ = '.';
-    for (int k = 5; k >= 0; --k) {
-        out[k] = static_cast<char>('0' + micro % 10);
-        micro /= 10;
+    char* t = tmp + sizeof tmp;
+    while (whole >= 100) {
+        t -= 2;
+        writePair(t, static_cast<unsigned>(whole % 100));
+        whole /= 100;
     }
+    if (whole >= 10) {
+        t -= 2;
+        writePair(t, static_cast<unsigned>(whole));
+    } else {
+        *--t = static_cast<char>('0' + whole);
+    }
+    std::size_t n = static_cast<std::size_t>(tmp + sizeof tmp - t);
+    std::memcpy(out, t, n);
+    out += n;
+    *out++ = '.';
+    writePair(out, micro / 10000);
+    writePair(out + 2, micro / 100 % 100);
+    writePair(out + 4, micro % 100);
     return out + 6;
 }
 
 // Rounds |v| * 10^6 to an integer exactly, ties to even; false when it does not fit in 64 bits.
-bool exactMicros(double magnitude, std::uint64_t& micros) {
-    if (magnitude == 0.0) {
+// `bits` is the double's representation without its sign; it must be finite.
+bool exactMicros(std::uint64_t bits, std::uint64_t& micros) {
+    int biased = static_cast<int>(bits >> 52);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased == 0) {  // zero and subnormals round to 0
         micros = 0;
         return true;
     }
-    int exp;
-    double frac = std::frexp(magnitude, &exp);  // magnitude = frac * 2^exp, frac in [0.5, 1)
-    auto mantissa = static_cast<std::uint64_t>(std::ldexp(frac, 53));
-    int shift = exp - 53;  // magnitude = mantissa * 2^shift
+    mantissa |= std::uint64_t{1} << 52;
+    int shift = biased - 1075;  // value = mantissa * 2^shift
     u128 scaled = static_cast<u128>(mantissa) * 1000000u;  // < 2^73
     if (shift >= 0) {
         if (shift > 50) return false;
@@ -51,7 +67,7 @@ bool exactMicros(double magnitude, std::uint64_t& micros) {
         micros = 0;
         return true;
     }
-    u128 q = right >= 128 ? 0 : scaled >> right;
+    u128 q = scaled >> right;
     u128 rem = scaled - (q << right);
     u128 half = static_cast<u128>(1) << (right - 1);
     if (rem > half || (rem == half && (q & 1))) ++q;
@@ -63,12 +79,14 @@ bool exactMicros(double magnitude, std::uint64_t& micros) {
 }  // namespace
 
 char* formatSignedFixed(char* out, double value) {
-    if (std::isfinite(value)) {
-        std::uint64_t micros;
-        if (exactMicros(std::fabs(value), micros)) {
-            *out++ = (std::signbit(value) && micros != 0) ? '-' : '+';
-            return writeDigits(out, micros / 1000000u, static_cast<std::uint32_t>(micros % 1000000u));
-        }
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const bool negative = bits >> 63;
+    bits &= ~(std::uint64_t{1} << 63);
+    std::uint64_t micros;
+    if ((bits >> 52) != 0x7FF && exactMicros(bits, micros)) {
+        *out++ = (negative && micros != 0) ? '-' : '+';
+        return writeDigits(out, micros / 1000000u, static_cast<std::uint32_t>(micros % 1000000u));
     }
     // Very large values and non-numbers: the library's exact conversion.
     char* start = out;

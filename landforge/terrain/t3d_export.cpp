@@ -4,7 +4,8 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
-#include <future>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include "terrain/chunk_file.h"
@@ -35,61 +36,141 @@ constexpr std::string_view kEnd = "   End Polygon\r\n";
 constexpr std::string_view kTexU = "      TextureU +1.000000,+0.000000,+0.000000\r\n";
 constexpr std::string_view kTexUNeg = "      TextureU -1.000000,+0.000000,+0.000000\r\n";
 constexpr std::string_view kTexV = "      TextureV +0.000000,+1.000000,+0.000000\r\n";
+constexpr std::string_view kNormal = "      Normal   ";
+constexpr std::string_view kVertex = "      Vertex   ";
+constexpr std::size_t kLineRoom = 15 + 3 * kMaxFixedChars + 4;
+
+// A growing text whose room is reserved before writing, so the writers can use a raw pointer.
+// Its memory is neither zero-filled nor given back between pieces.
+class TextBuffer {
+public:
+    char* room(std::size_t n) {
+        if (capacity_ - used_ < n) {
+            std::size_t grown = std::max(capacity_ * 2, used_ + n);
+            auto bigger = std::make_unique_for_overwrite<char[]>(grown);
+            if (used_) std::memcpy(bigger.get(), data_.get(), used_);
+            data_ = std::move(bigger);
+            capacity_ = grown;
+        }
+        return data_.get() + used_;
+    }
+    void commit(char* end) { used_ = static_cast<std::size_t>(end - data_.get()); }
+    void append(std::string_view s) { commit(copy(room(s.size()), s)); }
+    std::size_t size() const { return used_; }
+    std::string_view view() const { return std::string_view(data_.get(), used_); }
+    void clear() { used_ = 0; }
+    static char* copy(char* out, std::string_view s) {
+        std::memcpy(out, s.data(), s.size());
+        return out + s.size();
+    }
+
+private:
+    std::unique_ptr<char[]> data_;
+    std::size_t capacity_ = 0;
+    std::size_t used_ = 0;
+};
+
+// "label x,y,z" and CR LF.
+char* writeLine(char* e, std::string_view label, Vec v) {
+    e = TextBuffer::copy(e, label);
+    e = formatSignedFixed(e, v.x);
+    *e++ = ',';
+    e = formatSignedFixed(e, v.y);
+    *e++ = ',';
+    e = formatSignedFixed(e, v.z);
+    *e++ = '\r';
+    *e++ = '\n';
+    return e;
+}
 
 class Writer {
 public:
-    Writer(std::string& out, double scale, double base) : out_(out), s_(scale), base_(base) {}
+    Writer(TextBuffer& out, double scale, double base) : out_(out), s_(scale), base_(base) {}
 
     void polygon(Vec normal, std::string_view texU, const Vec* vertices, int count) {
-        out_.append(kBegin);
-        line("      Normal   ", normal);
-        out_.append(texU);
-        out_.append(kTexV);
-        for (int k = 0; k < count; ++k) line("      Vertex   ", vertices[k]);
-        out_.append(kEnd);
+        char* e = out_.room(kBegin.size() + kEnd.size() + 3 * kLineRoom + 4 * kLineRoom);
+        e = TextBuffer::copy(e, kBegin);
+        e = writeLine(e, kNormal, normal);
+        e = TextBuffer::copy(e, texU);
+        e = TextBuffer::copy(e, kTexV);
+        for (int k = 0; k < count; ++k) e = writeLine(e, kVertex, vertices[k]);
+        out_.commit(TextBuffer::copy(e, kEnd));
     }
 
     Vec top(const TerrainPoint& p) const { return {s_ * p.x, s_ * p.y, s_ * p.z}; }
     Vec low(const TerrainPoint& p) const { return {s_ * p.x, s_ * p.y, base_}; }
+    TextBuffer& out() { return out_; }
 
 private:
-    void line(std::string_view label, Vec v) {
-        char buf[3 * kMaxFixedChars + 64];
-        char* e = buf;
-        std::memcpy(e, label.data(), label.size());
-        e += label.size();
-        e = formatSignedFixed(e, v.x);
-        *e++ = ',';
-        e = formatSignedFixed(e, v.y);
-        *e++ = ',';
-        e = formatSignedFixed(e, v.z);
-        *e++ = '\r';
-        *e++ = '\n';
-        out_.append(buf, static_cast<std::size_t>(e - buf));
-    }
-
-    std::string& out_;
+    TextBuffer& out_;
     double s_;
     double base_;
 };
 
-void topRows(const ExportArea& a, Writer& w, int firstRow, int endRow) {
+// The vertex lines of consecutive rows, each point formatted once though up to six
+// triangles use it.
+class VertexLines {
+public:
+    VertexLines(const ExportArea& a, const Writer& w, int firstRow, int lastRow, TextBuffer& text)
+        : width_(a.width), firstRow_(firstRow), text_(text) {
+        std::size_t count = static_cast<std::size_t>(lastRow - firstRow + 1) * a.width;
+        offsets_.reserve(count + 1);
+        text.clear();
+        offsets_.push_back(0);
+        for (int j = firstRow; j <= lastRow; ++j)
+            for (int i = 0; i < a.width; ++i) {
+                text.commit(writeLine(text.room(kLineRoom), kVertex, w.top(a.p(i, j))));
+                offsets_.push_back(static_cast<std::uint32_t>(text.size()));
+            }
+    }
+    std::string_view line(int i, int j) const {
+        std::size_t k = static_cast<std::size_t>(j - firstRow_) * width_ + i;
+        return text_.view().substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
+    }
+    std::size_t longest() const {
+        std::size_t m = 0;
+        for (std::size_t k = 0; k + 1 < offsets_.size(); ++k) m = std::max<std::size_t>(m, offsets_[k + 1] - offsets_[k]);
+        return m;
+    }
+
+private:
+    int width_;
+    int firstRow_;
+    const TextBuffer& text_;
+    std::vector<std::uint32_t> offsets_;
+};
+
+void triangle(TextBuffer& out, std::size_t room, Vec normal, std::string_view a, std::string_view b,
+              std::string_view c) {
+    char* e = out.room(room);
+    e = TextBuffer::copy(e, kBegin);
+    e = writeLine(e, kNormal, normal);
+    e = TextBuffer::copy(e, kTexU);
+    e = TextBuffer::copy(e, kTexV);
+    e = TextBuffer::copy(e, a);
+    e = TextBuffer::copy(e, b);
+    e = TextBuffer::copy(e, c);
+    out.commit(TextBuffer::copy(e, kEnd));
+}
+
+void topRows(const ExportArea& a, Writer& w, int firstRow, int endRow, TextBuffer& scratch) {
+    if (firstRow >= endRow) return;
+    VertexLines lines(a, w, firstRow, endRow, scratch);
+    const std::size_t room = kBegin.size() + kLineRoom + 2 * kTexU.size() + kEnd.size() + 3 * lines.longest();
+    TextBuffer& out = w.out();
     for (int j = firstRow; j < endRow; ++j)
         for (int i = 0; i + 1 < a.width; ++i) {
             int diag = a.diagonals[static_cast<std::size_t>(j) * (a.width - 1) + i];
             if (diag != 1 && diag != 2) continue;
-            const TerrainPoint &pa = a.p(i, j), &pb = a.p(i + 1, j), &pc = a.p(i + 1, j + 1), &pd = a.p(i, j + 1);
-            Vec A = vec(pa), B = vec(pb), C = vec(pc), D = vec(pd);
+            Vec A = vec(a.p(i, j)), B = vec(a.p(i + 1, j)), C = vec(a.p(i + 1, j + 1)), D = vec(a.p(i, j + 1));
+            std::string_view la = lines.line(i, j), lb = lines.line(i + 1, j), lc = lines.line(i + 1, j + 1),
+                             ld = lines.line(i, j + 1);
             if (diag == 1) {
-                Vec v1[3] = {w.top(pa), w.top(pb), w.top(pc)};
-                w.polygon(unit(cross(A - B, C - B)), kTexU, v1, 3);
-                Vec v2[3] = {w.top(pa), w.top(pc), w.top(pd)};
-                w.polygon(-unit(cross(A - D, C - D)), kTexU, v2, 3);
+                triangle(out, room, unit(cross(A - B, C - B)), la, lb, lc);
+                triangle(out, room, -unit(cross(A - D, C - D)), la, lc, ld);
             } else {
-                Vec v1[3] = {w.top(pb), w.top(pd), w.top(pa)};
-                w.polygon(-unit(cross(B - A, D - A)), kTexU, v1, 3);
-                Vec v2[3] = {w.top(pd), w.top(pb), w.top(pc)};
-                w.polygon(unit(cross(B - C, D - C)), kTexU, v2, 3);
+                triangle(out, room, -unit(cross(B - A, D - A)), lb, ld, la);
+                triangle(out, room, unit(cross(B - C, D - C)), ld, lb, lc);
             }
         }
 }
@@ -120,7 +201,7 @@ double baseHeight(const ExportArea& a, double s) {
     return std::min(255.0, s * lowest) - 32.0;
 }
 
-constexpr int kRowsPerPiece = 16;
+constexpr int kRowsPerPiece = 4;
 
 // Piece k < rowPieces holds top-surface rows; the last piece the walls, bottom and end line.
 struct Plan {
@@ -130,21 +211,16 @@ struct Plan {
     int rowPieces;
 
     int pieces() const { return rowPieces + 1; }
-    std::string build(int k) const {
-        std::string out;
+    void build(int k, TextBuffer& out, TextBuffer& scratch) const {
         Writer w(out, s, base);
+        if (k == 0) out.append("Begin PolyList\r\n");
         if (k < rowPieces) {
             int first = k * kRowsPerPiece;
-            int end = std::min(first + kRowsPerPiece, area.height - 1);
-            out.reserve(static_cast<std::size_t>(end - first) * (area.width - 1) * 2 * 420 + 32);
-            if (k == 0) out.append("Begin PolyList\r\n");
-            topRows(area, w, first, end);
+            topRows(area, w, first, std::min(first + kRowsPerPiece, area.height - 1), scratch);
         } else {
-            if (k == 0) out.append("Begin PolyList\r\n");
             wallsAndBottom(area, w);
             out.append("End PolyList\r\n");
         }
-        return out;
     }
 };
 
@@ -154,22 +230,30 @@ Plan makePlan(const ExportArea& a, int scale) {
     return {a, s, baseHeight(a, s), (rows + kRowsPerPiece - 1) / kRowsPerPiece};
 }
 
-// Builds the pieces on two threads and hands each to `consume` in order as soon as it is ready.
+// Two threads take pieces in turn, each formatting into its own reused buffer, and hand each
+// piece to `consume` in order. Reusing the buffers keeps the memory small and already mapped.
 template <typename Consume>
 void producePieces(const Plan& plan, Consume consume) {
-    int n = plan.pieces();
-    std::vector<std::promise<std::string>> promises(static_cast<std::size_t>(n));
-    std::vector<std::future<std::string>> futures;
-    for (auto& p : promises) futures.push_back(p.get_future());
+    const int n = plan.pieces();
     std::atomic<int> next{0};
+    std::mutex mutex;
+    std::condition_variable turn;
+    int written = 0;
     auto work = [&] {
-        for (int k = next++; k < n; k = next++) promises[static_cast<std::size_t>(k)].set_value(plan.build(k));
+        TextBuffer buffer, scratch;
+        for (int k = next++; k < n; k = next++) {
+            buffer.clear();
+            plan.build(k, buffer, scratch);
+            std::unique_lock lock(mutex);
+            turn.wait(lock, [&] { return written == k; });
+            consume(buffer.view());
+            ++written;
+            turn.notify_all();
+        }
     };
     std::thread helper(work);
-    std::thread second(work);
-    for (auto& f : futures) consume(f.get());
+    work();
     helper.join();
-    second.join();
 }
 
 }  // namespace
@@ -195,22 +279,16 @@ ExportArea exportArea(const Heightfield& grid, const GridRect& r) {
     return a;
 }
 
-std::vector<std::string> t3dPieces(const ExportArea& area, int scale) {
-    std::vector<std::string> pieces;
-    producePieces(makePlan(area, scale), [&](std::string piece) { pieces.push_back(std::move(piece)); });
-    return pieces;
-}
-
 std::string t3dText(const ExportArea& area, int scale) {
     std::string text;
-    for (const std::string& piece : t3dPieces(area, scale)) text += piece;
+    producePieces(makePlan(area, scale), [&](std::string_view piece) { text += piece; });
     return text;
 }
 
 korvath::Status writeT3dFile(const ExportArea& area, int scale, const std::string& path) {
     ChunkFile file(path);
     if (!file.opened()) return korvath::Status::failure(file.error());
-    producePieces(makePlan(area, scale), [&](std::string piece) { file.write(piece); });
+    producePieces(makePlan(area, scale), [&](std::string_view piece) { file.write(piece); });
     return file.commit();
 }
 

@@ -22,8 +22,7 @@ struct ExportArea {
 ExportArea exportArea(const Heightfield& grid, const GridRect& rect);
 
 // `scale` is the whole number of the export dialog: coordinates are multiplied by 1.6 x scale.
-// The text comes in pieces that, joined, are the file; they are built on up to two threads.
-std::vector<std::string> t3dPieces(const ExportArea& area, int scale);
+// The text is built in pieces on two threads.
 std::string t3dText(const ExportArea& area, int scale);
 
 // Writes the export to `path` through a temporary file, overlapping formatting and writing.
