@@ -80,6 +80,12 @@ std::string PatternEntry::displayText() const {
     return modelDescription.empty() ? filePath : filePath + " - " + modelDescription;
 }
 
+void removePattern(korvath::Interaction& ui, PatternEntry& entry) {
+    if (ui.message({"Remove Pattern", "Are you sure?", korvath::Buttons::YesNo, korvath::Icon::Question}) ==
+        korvath::Answer::Yes)
+        entry.modelDescription.clear();
+}
+
 std::vector<std::string> finishPatterns(const std::vector<PatternEntry>& entries, const ModelCatalogue& models,
                                         const UnmatchedSkinList& unmatched, SkinPatternList& patterns) {
     std::vector<std::string> rescan;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/interaction/interaction.h"
 #include "common/result.h"
 #include "rosterdesk/catalogue/catalogue.h"
 
@@ -42,6 +43,9 @@ struct PatternEntry {
     // As the list shows it: the path, then " - " and the model when there is one.
     std::string displayText() const;
 };
+
+// "Remove Pattern": asks "Are you sure?" and on Yes unties the entry from its model.
+void removePattern(korvath::Interaction& ui, PatternEntry& entry);
 
 // The pattern window's Finished: each entry with a model adds the file's skin type to the
 // pattern of that model (a new pattern when it has none), and its file joins the re-scan list,

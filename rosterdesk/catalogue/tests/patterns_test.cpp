@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
 
 namespace rosterdesk {
@@ -84,6 +85,27 @@ TEST(PatternWindow, FinishedRewritesThePatternFile) {
     EXPECT_FALSE(bad.status.ok);
     EXPECT_EQ(bad.status.message,
               "The patterns could not be written to " + (dir / "blocker" / "pattern.ini").string() + ".");
+}
+
+}  // namespace
+}  // namespace rosterdesk
+
+namespace rosterdesk {
+namespace {
+
+TEST(PatternWindow, RemoveAsksFirst) {
+    korvath::ScriptedInteraction ui;
+    PatternEntry entry{"/g/a.int", "Male Commando"};
+    ui.answer(korvath::Answer::No);
+    removePattern(ui, entry);
+    EXPECT_EQ(entry.displayText(), "/g/a.int - Male Commando");
+    ui.answer(korvath::Answer::Yes);
+    removePattern(ui, entry);
+    EXPECT_EQ(entry.displayText(), "/g/a.int");
+    ASSERT_EQ(ui.shown().size(), 2u);
+    EXPECT_EQ(ui.shown()[1].title, "Remove Pattern");
+    EXPECT_EQ(ui.shown()[1].text, "Are you sure?");
+    EXPECT_EQ(ui.shown()[1].buttons, korvath::Buttons::YesNo);
 }
 
 }  // namespace
