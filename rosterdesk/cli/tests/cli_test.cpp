@@ -108,3 +108,17 @@ TEST(RosterdeskCli, TheBuiltProgramRuns) {
 
 }  // namespace
 }  // namespace rosterdesk
+
+#ifdef ROSTERDESK_HAS_CATALOGUE
+namespace rosterdesk {
+namespace {
+TEST(RosterdeskCli, CatalogueIsHandedToTheCatalogueCommand) {
+    korvath::testing::TempDir dir;
+    CliRun missing = run({"catalogue", (dir / "no such game").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_FALSE(missing.err.empty());
+    EXPECT_EQ(run({"catalogue"}).status, 2);
+}
+}  // namespace
+}  // namespace rosterdesk
+#endif

@@ -121,6 +121,13 @@ TEST_F(ApplyTest, RosterFilesWithoutTheEmptyLineOrAnythingAfterItAreRefused) {
     EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
 }
 
+TEST_F(ApplyTest, EmptyLinesAtTheEndOfTheRosterFileDoNotSplitTheSection) {
+    writeRoster("* Description:\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\r\n\r\n\r\n");
+    writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n\r\n[Z]\r\n");
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_EQ(userIni(), "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\r\n\r\n\r\n[Z]\r\n");
+}
+
 TEST_F(ApplyTest, MissingFilesAreReportedWithTheirMessages) {
     writeUserIni("[A]\r\n");
     ApplyResult missingRoster = applyRoster(request);
