@@ -163,13 +163,16 @@ void addUnmatched(AnalysisContext& context, const std::string& path, const std::
              "Overflow: no room for another unmatched skin file", path);
 }
 
-// The model a skin type belongs to: by the models' skin types, then through the patterns.
-ModelEntry* modelForSkinType(AnalysisContext& context, const std::string& skinType) {
+// The model a skin type belongs to: by the models' skin types, then through the patterns,
+// whose model name then stands for the skin type.
+ModelEntry* modelForSkinType(AnalysisContext& context, std::string& skinType) {
     ModelCatalogue& models = context.catalogue.models;
     if (ModelEntry* model = findModelBySkinType(models, skinType)) return model;
-    if (std::optional<std::string> patternModel = lookupPattern(context.patterns, skinType))
-        return findModelBySkinType(models, *patternModel);
-    return nullptr;
+    std::optional<std::string> patternModel = lookupPattern(context.patterns, skinType);
+    if (!patternModel) return nullptr;
+    ModelEntry* model = findModelBySkinType(models, *patternModel);
+    if (model) skinType = *patternModel;
+    return model;
 }
 }  // namespace
 

@@ -185,6 +185,14 @@ TEST(SkinAnalyser, BossSkinsUnderBothVariantsWhenBothAreOn) {
     EXPECT_EQ(skinNames(f.model(1)), skinNames(f.model(0)));
     EXPECT_EQ(faceNames(f.model(1).skins[0]), (std::vector<std::string>{"NewXanSkins.xan01Face|Face"}));
 
+    Fixture viaPattern;  // a pattern to a boss model counts as that model's skin type
+    viaPattern.variant = BossVariant::Both;
+    viaPattern.patterns = parsePatterns("xanfixed,Chrome\r\n");
+    viaPattern.classes(addOn, "System/skeletalcharsfix313.int");
+    viaPattern.skins(crlf({"[Public]", textureLine("Chrome_Skins.cx1", "Chrome")}));
+    EXPECT_EQ(skinNames(viaPattern.model(0)), (std::vector<std::string>{"Chrome_Skins.cx1|Chrome"}));
+    EXPECT_EQ(skinNames(viaPattern.model(1)), skinNames(viaPattern.model(0)));
+
     Fixture one;  // only the [Fixed] group: the skins go to it alone
     one.variant = BossVariant::FixedOnly;
     one.classes(addOn, "System/skeletalcharsfix313.int");
