@@ -139,7 +139,7 @@ ParsedDocument readDocumentFile(const std::string& path) {
     std::optional<std::string> bytes = korvath::readFileBytes(path);
     if (!bytes) {
         ParsedDocument doc;
-        doc.status = korvath::Status::failure("Cannot read " + path + ".");
+        doc.status = korvath::Status::failure("The file cannot be read.");
         return doc;
     }
     return parseDocument(*bytes);

@@ -140,10 +140,10 @@ TEST(Document, ImportTerrainLoadsPointsIntoThePatchWithTheirCoordinates) {
     EXPECT_EQ(patch.point(1, 0).x, 310.0f);
 }
 
-TEST(Document, UnreadableFileNamesThePath) {
+TEST(Document, UnreadableFilesAreRefused) {
     korvath::testing::TempDir dir;
-    ParsedDocument d = readDocumentFile((dir / "missing.lfg").string());
-    EXPECT_EQ(d.status.message, "Cannot read " + (dir / "missing.lfg").string() + ".");
+    EXPECT_EQ(readDocumentFile((dir / "missing.lfg").string()).status.message, "The file cannot be read.");
+    EXPECT_EQ(readDocumentFile(dir.makeDir("folder.lfg").string()).status.message, "The file cannot be read.");
 }
 
 }  // namespace

@@ -82,38 +82,58 @@ TEST(ImageDecoder, IndexedAndMonochromeBitmapsLoad) {
     EXPECT_EQ(ix->heights[1], 90.0f);
 }
 
-TEST(ImageDecoder, RunLengthAndTopDownBitmapsLoad) {
-    korvath::testing::TempDir dir;
-    // 4 x 2, 8 bits, RLE8, a grey palette of 256 entries; rows bottom-up.
-    std::string rle = std::string("BM") + std::string(4, '\0') + std::string(4, '\0');
-    auto put32 = [](std::string& s, std::uint32_t v) {
-        for (int k = 0; k < 4; ++k) s.push_back(static_cast<char>(v >> (8 * k)));
-    };
+void put32(std::string& s, std::uint32_t v) {
+    for (int k = 0; k < 4; ++k) s.push_back(static_cast<char>(v >> (8 * k)));
+}
+
+// A bitmap file written field by field: the info header, `colours` grey palette entries and
+// the pixel bytes as given.
+std::string handMadeBitmap(int width, int height, int bits, int compression, int colours, const std::string& pixels) {
     std::string info;
     put32(info, 40);
-    put32(info, 4);
-    put32(info, 2);
-    info += std::string("\x01\x00\x08\x00", 4);
-    put32(info, 1);  // BI_RLE8
-    std::string pixels = std::string("\x04\x28\x00\x00\x02\x05\x02\x06\x00\x01", 10);  // bottom: 40 x4; top: 5 5 6 6
+    put32(info, static_cast<std::uint32_t>(width));
+    put32(info, static_cast<std::uint32_t>(height));
+    info += std::string{1, 0, static_cast<char>(bits), 0};
+    put32(info, static_cast<std::uint32_t>(compression));
     put32(info, static_cast<std::uint32_t>(pixels.size()));
     put32(info, 0);
     put32(info, 0);
-    put32(info, 256);
+    put32(info, static_cast<std::uint32_t>(colours));
     put32(info, 0);
     std::string palette;
-    for (int k = 0; k < 256; ++k) palette += std::string{static_cast<char>(k), static_cast<char>(k), static_cast<char>(k), 0};
-    std::uint32_t offset = 14 + 40 + 1024;
-    std::string file = rle.substr(0, 2);
+    for (int k = 0; k < colours; ++k) {
+        char grey = static_cast<char>(k * 255 / (colours - 1));
+        palette += std::string{grey, grey, grey, 0};
+    }
+    std::uint32_t offset = 14 + 40 + static_cast<std::uint32_t>(palette.size());
+    std::string file = "BM";
     put32(file, offset + static_cast<std::uint32_t>(pixels.size()));
     put32(file, 0);
     put32(file, offset);
-    file += info + palette + pixels;
-    auto grey = decodeImageFile(dir.write("rle.bmp", file).string());
+    return file + info + palette + pixels;
+}
+
+TEST(ImageDecoder, RunLengthFourAndSixteenBitBitmapsLoad) {
+    korvath::testing::TempDir dir;
+    // RLE8, rows bottom-up: 4 x 40, end of line; 2 x 5, 2 x 6, end of bitmap.
+    std::string rle = handMadeBitmap(4, 2, 8, 1, 256, std::string("\x04\x28\x00\x00\x02\x05\x02\x06\x00\x01", 10));
+    auto grey = decodeImageFile(dir.write("rle.bmp", rle).string());
     ASSERT_TRUE(grey);
     EXPECT_EQ(grey->heights, (std::vector<float>{5, 5, 6, 6, 40, 40, 40, 40}));
 
-    // Top-down 24-bit: a negative height in the header.
+    // 4 bits, 16 greys (17 apart): one row of indices 0, 15, 3, padded to four bytes.
+    auto four = decodeImageFile(dir.write("four.bmp", handMadeBitmap(3, 1, 4, 0, 16, std::string("\x0F\x30\x00\x00", 4))).string());
+    ASSERT_TRUE(four);
+    EXPECT_EQ(four->heights, (std::vector<float>{0, 255, 51}));
+
+    // 16 bits, 5-5-5: white and pure blue; the decoder widens 31 to 248.
+    auto sixteen = decodeImageFile(dir.write("16.bmp", handMadeBitmap(2, 1, 16, 0, 0, std::string("\xFF\x7F\x1F\x00", 4))).string());
+    ASSERT_TRUE(sixteen);
+    EXPECT_EQ(sixteen->heights, (std::vector<float>{248, 248.0f / 3.0f}));
+}
+
+TEST(ImageDecoder, TopDownBitmapLoads) {
+    korvath::testing::TempDir dir;
     Heightfield g;
     g.point(0, 0).z = 33;
     std::string bmp = writeBitmap(g, {0, 0, 1, 2});
