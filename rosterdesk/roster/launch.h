@@ -32,6 +32,13 @@ std::optional<GameCommand> gameCommand(const std::filesystem::path& kaPath, cons
 // Starts the game; on failure shows "Korvath Arena Exe Missing..." and returns false.
 bool startGame(const std::filesystem::path& kaPath, GameStarter& starter, korvath::Interaction& interaction);
 
+// dlgLaunchKA's question. The command starts the game and offers to save; it applies nothing, so
+// the game plays the roster that was applied last.
+inline constexpr const char* kLaunchQuestion =
+    "Start Korvath Arena now and close Rosterdesk?\r\n\r\n"
+    "The game uses the configuration that was applied last (File, Apply Config). "
+    "If the current configuration is not saved, you will be asked whether to save it.";
+
 struct LaunchSettings {
     bool dontAsk = false;  // "In the future, don't ask, just do it." for this run of the program
 };

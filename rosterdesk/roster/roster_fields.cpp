@@ -40,6 +40,7 @@ std::string decimalText(long long value) {
 }
 
 std::optional<long long> parseInteger(std::string_view text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);  // hand edits
     long long value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;

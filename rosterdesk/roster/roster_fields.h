@@ -37,7 +37,7 @@ inline std::string_view boolText(bool value) { return value ? "True" : "False"; 
 
 // Decimal text of an integer, independent of the locale.
 std::string decimalText(long long value);
-// A whole decimal integer (optional "-"), nothing else; nullopt otherwise.
+// A whole decimal integer (optional "-", trailing blanks allowed), nothing else; nullopt otherwise.
 std::optional<long long> parseInteger(std::string_view text);
 
 }  // namespace rosterdesk

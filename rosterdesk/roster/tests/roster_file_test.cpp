@@ -115,9 +115,11 @@ TEST(RosterFileReader, IgnoresKeysAndReadsByPosition) {
     std::string bytes = formatRosterFile(defaultRoster(), "a.bm");
     auto pos = bytes.find("BotNames[0]=Archon");
     bytes.replace(pos, 18, "Whatever[99]=Zed");
+    bytes.replace(bytes.find("Difficulty=0"), 12, "Level=4  ");  // trailing blanks of a hand edit
     RosterParse parsed = parseRosterFile(bytes);
     ASSERT_TRUE(parsed.roster) << parsed.message;
     EXPECT_EQ(parsed.roster->BotNames[0], "Zed");
+    EXPECT_EQ(parsed.roster->Difficulty, 4);
 }
 
 TEST(RosterFileReader, RefusesShortOrMalformedFiles) {
