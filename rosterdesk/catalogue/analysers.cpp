@@ -183,6 +183,11 @@ void analyseSkinText(AnalysisContext& context, const std::string& path, std::str
     });
     if (lines.empty()) return;
     std::string skinType = skinFileType(lines.front().text);
+    if (skinType.empty()) {
+        fail(context, kSkinMessage, "GET_TMP_SKIN_TYPE", kInvalidCall,
+             "No skin package name in the line: " + std::string(lines.front().text), path);
+        return;
+    }
     // With the [Fixed] group off only the male-voice boss models exist, so the add-on's skins
     // go to them rather than to models that are not there.
     if (context.bossVariant == BossVariant::NoFixed) {

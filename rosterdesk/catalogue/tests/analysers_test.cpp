@@ -213,6 +213,17 @@ TEST(SkinAnalyser, BossSkinsGoToTheMaleVoiceModelWhenFixedIsOff) {
     EXPECT_TRUE(f.catalogue.unmatched[0].isFree());
 }
 
+TEST(SkinAnalyser, FileWithoutAPackageNameIsReported) {
+    Fixture f;
+    f.classes(kModels);
+    f.skins(crlf({"[Public]", textureLine("Skins_Only.x1", "X"), textureLine("CommandoSkins.cmdo1", "Gorn")}), "bad.int");
+    EXPECT_TRUE(skinNames(f.model(0)).empty());
+    EXPECT_TRUE(f.catalogue.unmatched[0].isFree());
+    ASSERT_EQ(f.failures.size(), 1u);
+    EXPECT_EQ(f.failures[0].text(), "Unknown Error in modParseInt in Sub ParseSkin: GET_TMP_SKIN_TYPE");
+    EXPECT_EQ(f.failures[0].file, "bad.int");
+}
+
 TEST(VoiceAnalyser, VoicesWithTheirTypes) {
     Fixture f;
     AnalysisContext c = f.context();
