@@ -9,6 +9,7 @@
 #include "korvathexp.h"
 #include "mesh_files.h"
 #include "module.h"
+#include "replacement_file.h"
 
 namespace korvathexp {
 
@@ -207,22 +208,22 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
     if (frames.size() > static_cast<size_t>(kMaxFrames))
         return Refuse("More than 65535 frames were chosen!\nNothing was written!");
 
-    std::FILE* data = std::fopen(name, "wb");
-    if (!data) return 0;
+    // Both files are written beside their targets and renamed into place when complete.
+    ReplacementFile data;
+    if (!data.open(name, false)) return 0;
     ip->ProgressStart(GetString(7), TRUE, DoNothing, nullptr);
-    WriteDataHeader(data, triangleCount, vertexCount);
-    TrianglePass(data);
-    std::fclose(data);
-
-    std::FILE* animation = std::fopen(animationPath.c_str(), append ? "r+b" : "wb");
-    if (!animation) {
+    WriteDataHeader(data.file(), triangleCount, vertexCount);
+    TrianglePass(data.file());
+    ReplacementFile animation;
+    if (!data.commit() || !animation.open(animationPath, append)) {
         ip->ProgressEnd();
         return 0;
     }
     if (!append) {
-        WriteAnimationHeader(animation, static_cast<int>(frames.size()), 4 * vertexCount);
+        WriteAnimationHeader(animation.file(), static_cast<int>(frames.size()), 4 * vertexCount);
     } else {
-        const AppendResult fit = OpenAnimationForAppend(animation, vertexCount, static_cast<int>(frames.size()));
+        const AppendResult fit =
+            OpenAnimationForAppend(animation.file(), vertexCount, static_cast<int>(frames.size()));
         if (fit != AppendResult::Ready) {
             ShowBox(ip,
                     fit == AppendResult::Mismatch
@@ -230,13 +231,12 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
                         : "The animation file targeted for append would hold more than 65535 frames!\nAborting!",
                     kFatal);
             ip->ProgressEnd();
-            std::fclose(animation);
-            return 0;
+            return 0;  // the copy is dropped; the animation file stays as it was
         }
     }
-    FramePass(animation);
+    FramePass(animation.file());
     ip->ProgressEnd();
-    std::fclose(animation);
+    if (!animation.commit()) return 0;
 
     if (boundsWarning) ShowBox(ip, "A vertex was exported that violated the -128 to 128 bounds", kWarning);
     if (noTextureWarning) ShowBox(ip, "The mesh has no texture coords!\nZeros were written!", kWarning);

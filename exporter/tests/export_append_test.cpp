@@ -1,6 +1,8 @@
 // Appending to an existing animation file, and the refusals that protect the files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/testing/temp_dir.h"
 #include "test_scene.h"
 
@@ -8,6 +10,13 @@ namespace korvath::exporter_test {
 namespace {
 
 using namespace hostsdk;
+
+std::vector<std::string> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 constexpr const char* kMismatch = "The animation file targeted for append mis-matches this export!\nAborting!";
 
@@ -54,6 +63,7 @@ TEST_F(ExportAppend, MismatchIsRefusedAndLeavesTheFileUntouched) {
     EXPECT_EQ(host.windows.messages()[0].caption, "Fatal Error!");
     EXPECT_EQ(host.windows.messages()[0].type, MB_OK | MB_ICONWARNING);
     EXPECT_FALSE(host.scene.progressRunning());
+    EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"ship_a.3d", "ship_d.3d"}));  // no copy left
 }
 
 TEST_F(ExportAppend, FileShorterThanItsHeaderIsRefusedLikeAMismatch) {
