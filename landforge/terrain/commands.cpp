@@ -5,6 +5,7 @@
 #include "common/files/atomic_file.h"
 #include "terrain/bitmap_export.h"
 #include "terrain/document.h"
+#include "terrain/fixed_format.h"
 #include "terrain/patch.h"
 #include "terrain/t3d_export.h"
 
@@ -115,6 +116,17 @@ void centreViewOnOverhead(TerrainState& state, int x, int y) {
     ViewArea& v = state.view;
     v.viewX = std::clamp(x - v.viewWidth / 2, 0, kGridSize - v.viewWidth);
     v.viewY = std::clamp(256 - y - v.viewHeight / 2, 0, kGridSize - v.viewHeight);
+}
+
+std::string pointInfoText(const TerrainState& state) {
+    std::string text;
+    int number = 0;
+    for (GridIndex s : state.selection.items()) {
+        const TerrainPoint& p = state.grid.point(s.i, s.j);
+        text += "point-" + std::to_string(++number) + " (" + std::to_string(s.i) + "," + std::to_string(s.j) +
+                ")\tX=" + signedFixed(p.x) + "\tY=" + signedFixed(p.y) + "\tZ=" + signedFixed(p.z) + "\t";
+    }
+    return text;
 }
 
 }  // namespace landforge

@@ -52,4 +52,8 @@ void changeViewArea(TerrainState& state, int width, int height);
 // A click at overhead pixel (x, y) centres the view area there, kept inside the grid.
 void centreViewOnOverhead(TerrainState& state, int x, int y);
 
+// The point information text: one entry per selected point, newest first, numbered from 1:
+// "point-N (i,j)<TAB>X=x<TAB>Y=y<TAB>Z=z<TAB>" with the numbers as the T3D export prints them.
+std::string pointInfoText(const TerrainState& state);
+
 }  // namespace landforge

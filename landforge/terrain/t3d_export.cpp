@@ -158,6 +158,7 @@ void topRows(const ExportArea& a, Writer& w, int firstRow, int endRow, TextBuffe
     VertexLines lines(a, w, firstRow, endRow, scratch);
     const std::size_t room = kBegin.size() + kLineRoom + 2 * kTexU.size() + kEnd.size() + 3 * lines.longest();
     TextBuffer& out = w.out();
+    out.room(room * 2 * static_cast<std::size_t>(endRow - firstRow) * (a.width - 1));  // one allocation
     for (int j = firstRow; j < endRow; ++j)
         for (int i = 0; i + 1 < a.width; ++i) {
             int diag = a.diagonals[static_cast<std::size_t>(j) * (a.width - 1) + i];

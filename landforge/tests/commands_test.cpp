@@ -121,5 +121,14 @@ TEST_F(Commands, ViewAreaIsClampedAndPulledBack) {
     EXPECT_EQ(state.view.viewY, 240);
 }
 
+TEST_F(Commands, PointInformationListsTheSelectionNewestFirst) {
+    state.grid.point(3, 4).z = -2.5f;
+    state.selection.add({3, 4});
+    state.selection.add({0, 1});
+    EXPECT_EQ(pointInfoText(state),
+              "point-1 (0,1)\tX=+0.000000\tY=+10.000000\tZ=+0.000000\t"
+              "point-2 (3,4)\tX=+30.000000\tY=+40.000000\tZ=-2.500000\t");
+}
+
 }  // namespace
 }  // namespace landforge
