@@ -75,8 +75,8 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     FrameTable table;
     std::string error;
     int lastShown = -1;
-    const bool evaluated = buildFrameTable(model, options.scenePath, options.framesPerSecond, table, error,
-                                           [&](int done, int total) {
+    const bool evaluated = table.prepare(model, options.scenePath, options.framesPerSecond, options.fit, error,
+                                         [&](int done, int total) {
                                                const int percent = done * 100 / total;
                                                if (percent == lastShown || cancel.load()) return;
                                                lastShown = percent;
@@ -92,7 +92,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         return kExitFailed;
     }
 
-    const float scale = chooseScale(options, table.largestCoordinate);
+    const float scale = chooseScale(options, table.largestCoordinate());
     out << "Scale factor: " << scale << '\n';
 
     const std::string pluginPath = options.pluginPath.empty() ? scene::pluginBesideExecutable() : options.pluginPath;
@@ -147,7 +147,8 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             err << "korvathexp-convert: cancelled; the output folder is as it was\n";
             return kExitCancelled;
         }
-        if (result == 0 || refused) {
+        if (!table.lateError().empty()) err << "korvathexp-convert: " << table.lateError() << '\n';
+        if (result == 0 || refused || !table.lateError().empty()) {
             guard.restore();
             err << "korvathexp-convert: the export failed; the output folder is as it was\n";
             return kExitFailed;

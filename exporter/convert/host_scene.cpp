@@ -1,6 +1,8 @@
 #include "exporter/convert/host_scene.h"
 
+#include <cstring>
 #include <memory>
+#include <type_traits>
 
 namespace korvath::convert {
 
@@ -56,37 +58,36 @@ hostsdk::Mtl* hostMaterial(const SceneModel& model, const ModelNode& node, scene
     return &multi;
 }
 
-void fillNode(const SceneModel& model, const FrameTable& table, const HostSceneSettings& settings,
+void fillNode(const SceneModel& model, FrameTable& table, const HostSceneSettings& settings,
               int index, scene::SceneNode& hostNode, scene::Scene& host,
               std::vector<scene::StandardMaterial*>& standard) {
     const ModelNode& node = model.nodes[std::size_t(index)];
     if (!node.hasMesh()) {
         hostNode.setObjectKind(scene::ObjectKind::Helper);
     } else {
-        const NodeFrames& frames = table.nodes[std::size_t(index)];
         auto fixed = std::make_shared<hostsdk::Mesh>(staticMeshPart(node));
         const int ticksPerFrame = settings.ticksPerFrame;
         const float scale = settings.scale;
         const std::uint32_t count = node.vertexCount;
         auto onEvaluate = settings.onEvaluate;
-        auto slotAt = [&table, ticksPerFrame](hostsdk::TimeValue t) {
-            const int frame = t >= 0 ? t / ticksPerFrame : -((-t + ticksPerFrame - 1) / ticksPerFrame);
-            return std::size_t(table.slot(frame));
+        auto frameAt = [ticksPerFrame](hostsdk::TimeValue t) {
+            return t >= 0 ? t / ticksPerFrame : -((-t + ticksPerFrame - 1) / ticksPerFrame);
         };
-        hostNode.setMeshEvaluator([&frames, fixed, count, slotAt, onEvaluate](hostsdk::TimeValue t,
-                                                                           hostsdk::Mesh& mesh) {
+        hostNode.setMeshEvaluator([&table, index, fixed, count, frameAt, onEvaluate](hostsdk::TimeValue t,
+                                                                                  hostsdk::Mesh& mesh) {
             if (onEvaluate) onEvaluate();
             if (mesh.faces.size() != fixed->faces.size() || mesh.tvFace.size() != fixed->tvFace.size()) {
                 mesh.faces = fixed->faces;
                 mesh.tVerts = fixed->tVerts;
                 mesh.tvFace = fixed->tvFace;
             }
-            const aiVector3D* p = frames.positions.data() + slotAt(t) * count;
+            const aiVector3D* p = table.positions(index, frameAt(t));
             mesh.verts.resize(count);
-            for (std::uint32_t v = 0; v < count; ++v) mesh.verts[v] = Point3(p[v].x, p[v].y, p[v].z);
+            static_assert(sizeof(Point3) == sizeof(aiVector3D) && std::is_trivially_copyable_v<Point3>);
+            if (count > 0) std::memcpy(static_cast<void*>(mesh.verts.data()), p, count * sizeof(Point3));
         });
-        hostNode.setTransformEvaluator([&frames, slotAt, scale](hostsdk::TimeValue t) {
-            return toHostMatrix(frames.transforms[slotAt(t)], scale);
+        hostNode.setTransformEvaluator([&table, index, frameAt, scale](hostsdk::TimeValue t) {
+            return toHostMatrix(table.transform(index, frameAt(t)), scale);
         });
         // The frame table holds world transforms already.
         hostNode.setInheritsParent(false);
@@ -100,7 +101,7 @@ void fillNode(const SceneModel& model, const FrameTable& table, const HostSceneS
 
 }  // namespace
 
-void fillHostScene(const SceneModel& model, const FrameTable& table,
+void fillHostScene(const SceneModel& model, FrameTable& table,
                    const HostSceneSettings& settings, scene::Scene& host) {
     host.setTicksPerFrame(settings.ticksPerFrame);
     host.setAnimRange(model.startFrame * settings.ticksPerFrame, model.endFrame * settings.ticksPerFrame);

@@ -18,7 +18,7 @@ struct HostSceneSettings {
 };
 
 // The tables must outlive `host`: its nodes read them when the plug-in evaluates them.
-void fillHostScene(const SceneModel& model, const FrameTable& table,
+void fillHostScene(const SceneModel& model, FrameTable& table,
                    const HostSceneSettings& settings, scene::Scene& host);
 
 // The host's row-vector form of a column-vector transform, every entry times `scale`.

@@ -41,6 +41,8 @@ bool joinNodeMeshes(const aiScene& scene, const aiNode& source, ModelNode& node,
         }
         const std::uint32_t first = node.rawVertexCount;
         node.parts.push_back({source.mMeshes[i], first});
+        node.faces.reserve(node.faces.size() + mesh.mNumFaces);
+        if (anyCoordinates) node.textureVertices.reserve(node.textureVertices.size() + mesh.mNumVertices);
         node.rawVertexCount += mesh.mNumVertices;
         if (mesh.mNumBones > 0) node.skinned = true;
 

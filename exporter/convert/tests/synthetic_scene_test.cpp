@@ -64,8 +64,8 @@ void addAnimation(aiScene& scene, aiNodeAnim* channel, double duration, double t
 }
 
 struct Converted {
-    LoadedModel loaded;
-    FrameTable table;
+    std::unique_ptr<LoadedModel> loaded;  // the table keeps its address
+    std::unique_ptr<FrameTable> table = std::make_unique<FrameTable>();
 };
 
 Converted convertScene(const aiScene& scene, int fps) {
@@ -75,22 +75,20 @@ Converted convertScene(const aiScene& scene, int fps) {
     EXPECT_EQ(exporter.Export(&scene, "assbin", path), AI_SUCCESS) << exporter.GetErrorString();
     LoadResult result = loadModel({path, fps, std::nullopt, std::nullopt});
     EXPECT_TRUE(result.loaded) << result.error;
-    Converted out{std::move(*result.loaded), {}};
+    Converted out{std::make_unique<LoadedModel>(std::move(*result.loaded))};
     std::string error;
-    EXPECT_TRUE(buildFrameTable(out.loaded, path, fps, out.table, error)) << error;
+    EXPECT_TRUE(out.table->prepare(*out.loaded, path, fps, true, error)) << error;
     return out;
 }
 
 // The host-world position of vertex `v` of model node `node` at frame `frame`.
 aiVector3D hostPosition(const Converted& c, int node, int frame, int v) {
-    const NodeFrames& frames = c.table.nodes[std::size_t(node)];
-    const std::size_t count = c.loaded.model.nodes[std::size_t(node)].vertexCount;
-    return frames.transforms[std::size_t(frame)] * frames.positions[std::size_t(frame) * count + std::size_t(v)];
+    return c.table->transform(node, frame) * c.table->positions(node, frame)[v];
 }
 
 int nodeNamed(const Converted& c, const std::string& name) {
-    for (std::size_t i = 0; i < c.loaded.model.nodes.size(); ++i)
-        if (c.loaded.model.nodes[i].name == name) return int(i);
+    for (std::size_t i = 0; i < c.loaded->model.nodes.size(); ++i)
+        if (c.loaded->model.nodes[i].name == name) return int(i);
     return -1;
 }
 
@@ -112,7 +110,7 @@ TEST(SyntheticScenes, ChannelKeyingOnlyRotationKeepsTheNodesOwnPlace) {
     addAnimation(*scene, channel, 10, 0);
 
     const Converted c = convertScene(*scene, 30);
-    EXPECT_EQ(c.loaded.model.endFrame, 10);  // keys count frames when the rate is not given
+    EXPECT_EQ(c.loaded->model.endFrame, 10);  // keys count frames when the rate is not given
     const int node = nodeNamed(c, "Box");
     ASSERT_GE(node, 0);
     // File (1,0,0) turned a quarter about +Y is (0,0,-1); moved by the node's own (5,0,0):
@@ -131,11 +129,11 @@ TEST(SyntheticScenes, KeyRateSetsTheRangeInFramesAtTheChosenRate) {
     addAnimation(*scene, channel, 2000, 1000);  // two seconds in milliseconds
 
     const Converted at30 = convertScene(*scene, 30);
-    EXPECT_EQ(at30.loaded.model.endFrame, 60);
+    EXPECT_EQ(at30.loaded->model.endFrame, 60);
     const int node = nodeNamed(at30, "Box");
     // Halfway, frame 30: file z = 4, which the quarter turn makes host y = -4.
     expectNear(hostPosition(at30, node, 30, 0), {0, -4, 0}, "halfway at 30 frames a second");
-    EXPECT_EQ(convertScene(*scene, 24).loaded.model.endFrame, 48);
+    EXPECT_EQ(convertScene(*scene, 24).loaded->model.endFrame, 48);
 }
 
 TEST(SyntheticScenes, SkinIgnoresItsOwnNodeAndNormalisesWeights) {
@@ -158,7 +156,7 @@ TEST(SyntheticScenes, SkinIgnoresItsOwnNodeAndNormalisesWeights) {
     const Converted c = convertScene(*scene, 30);
     const int node = nodeNamed(c, "Skin");
     ASSERT_GE(node, 0);
-    EXPECT_TRUE(c.loaded.model.nodes[std::size_t(node)].skinned);
+    EXPECT_TRUE(c.loaded->model.nodes[std::size_t(node)].skinned);
     // File positions, then Y-up to Z-up (x, -z, y).
     expectNear(hostPosition(c, node, 0, 0), {0, 0, 2}, "fully on A: (0,2,0)");
     expectNear(hostPosition(c, node, 0, 1), {1, -2, 1}, "half A, half B: (1,1,2)");

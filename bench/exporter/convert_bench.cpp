@@ -1,0 +1,192 @@
+// Builds a skinned, animated scene of 16,000 vertices (a tube of 160 rings of 100 vertices on a
+// chain of 40 bones, each vertex weighted to two bones, 200 frames of keys), saves it as glTF 2,
+// and times in one run: the import library loading the file, and the whole conversion through
+// korvathexp.dle for all 200 frames.
+// Usage: bench_exporter_convert [--format gltf2|fbx|collada] [--keep]
+#include "exporter/convert/convert_options.h"
+#include "exporter/convert/convert_run.h"
+
+#include <assimp/Exporter.hpp>
+#include <assimp/Importer.hpp>
+#include <assimp/postprocess.h>
+#include <assimp/scene.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace {
+
+constexpr int kRings = 160, kAround = 100, kBones = 40, kFrames = 200;
+constexpr double kFps = 30.0;
+
+std::unique_ptr<aiScene> buildScene() {
+    auto scene = std::make_unique<aiScene>();
+    scene->mRootNode = new aiNode("Scene");
+    scene->mNumMaterials = 1;
+    scene->mMaterials = new aiMaterial*[1]{new aiMaterial};
+    aiString name("Skin");
+    scene->mMaterials[0]->AddProperty(&name, AI_MATKEY_NAME);
+
+    aiNode* body = new aiNode("Body");
+    aiNode* parent = new aiNode("Joint0");
+    aiNode* top[2] = {body, parent};
+    scene->mRootNode->addChildren(2, top);
+    for (int b = 1; b < kBones; ++b) {  // a chain of joints, each one ring-group higher
+        aiNode* joint = new aiNode("Joint" + std::to_string(b));
+        joint->mTransformation = aiMatrix4x4::Translation(aiVector3D(0, 4, 0), joint->mTransformation);
+        parent->addChildren(1, &joint);
+        parent = joint;
+    }
+
+    aiMesh* mesh = new aiMesh;
+    mesh->mName = "Body";
+    mesh->mPrimitiveTypes = aiPrimitiveType_TRIANGLE;
+    mesh->mNumVertices = kRings * kAround;
+    mesh->mVertices = new aiVector3D[mesh->mNumVertices];
+    mesh->mTextureCoords[0] = new aiVector3D[mesh->mNumVertices];
+    mesh->mNumUVComponents[0] = 2;
+    const float ringStep = 4.0f * kBones / kRings;
+    for (int r = 0; r < kRings; ++r)
+        for (int a = 0; a < kAround; ++a) {
+            const float angle = float(2 * M_PI * a / kAround);
+            const unsigned v = unsigned(r * kAround + a);
+            mesh->mVertices[v] = aiVector3D(3 * std::cos(angle), r * ringStep, 3 * std::sin(angle));
+            mesh->mTextureCoords[0][v] = aiVector3D(float(a) / kAround, float(r) / kRings, 0);
+        }
+    mesh->mNumFaces = unsigned(2 * (kRings - 1) * kAround);
+    mesh->mFaces = new aiFace[mesh->mNumFaces];
+    unsigned f = 0;
+    for (int r = 0; r + 1 < kRings; ++r)
+        for (int a = 0; a < kAround; ++a) {
+            const unsigned i0 = unsigned(r * kAround + a), i1 = unsigned(r * kAround + (a + 1) % kAround);
+            const unsigned j0 = i0 + kAround, j1 = i1 + kAround;
+            for (auto tri : {std::array<unsigned, 3>{i0, j0, i1}, std::array<unsigned, 3>{i1, j0, j1}}) {
+                mesh->mFaces[f].mNumIndices = 3;
+                mesh->mFaces[f].mIndices = new unsigned[3]{tri[0], tri[1], tri[2]};
+                ++f;
+            }
+        }
+    // Each ring weighs on the bone it lies at and the next, sliding between them.
+    mesh->mNumBones = kBones;
+    mesh->mBones = new aiBone*[kBones];
+    std::vector<std::vector<aiVertexWeight>> weights(kBones);
+    for (int r = 0; r < kRings; ++r) {
+        const float at = r * ringStep / 4.0f;
+        const int b0 = std::min(int(at), kBones - 1), b1 = std::min(b0 + 1, kBones - 1);
+        const float w1 = b1 == b0 ? 0.0f : at - float(b0);
+        for (int a = 0; a < kAround; ++a) {
+            const unsigned v = unsigned(r * kAround + a);
+            weights[std::size_t(b0)].push_back({v, 1.0f - w1});
+            if (w1 > 0.0f) weights[std::size_t(b1)].push_back({v, w1});
+        }
+    }
+    for (int b = 0; b < kBones; ++b) {
+        aiBone* bone = new aiBone;
+        bone->mName = "Joint" + std::to_string(b);
+        bone->mOffsetMatrix = aiMatrix4x4::Translation(aiVector3D(0, -4.0f * b, 0), bone->mOffsetMatrix);
+        bone->mNumWeights = unsigned(weights[std::size_t(b)].size());
+        bone->mWeights = new aiVertexWeight[bone->mNumWeights];
+        std::copy(weights[std::size_t(b)].begin(), weights[std::size_t(b)].end(), bone->mWeights);
+        mesh->mBones[b] = bone;
+    }
+    scene->mNumMeshes = 1;
+    scene->mMeshes = new aiMesh*[1]{mesh};
+    body->mNumMeshes = 1;
+    body->mMeshes = new unsigned[1]{0};
+
+    // Every joint sways about Z, a little out of step with the one below.
+    aiAnimation* animation = new aiAnimation;
+    animation->mName = "sway";
+    animation->mTicksPerSecond = kFps;
+    animation->mDuration = kFrames - 1;
+    animation->mNumChannels = kBones;
+    animation->mChannels = new aiNodeAnim*[kBones];
+    for (int b = 0; b < kBones; ++b) {
+        aiNodeAnim* channel = new aiNodeAnim;
+        channel->mNodeName = "Joint" + std::to_string(b);
+        channel->mNumRotationKeys = kFrames;
+        channel->mRotationKeys = new aiQuatKey[kFrames];
+        channel->mNumPositionKeys = 1;
+        channel->mPositionKeys = new aiVectorKey[1]{{0, aiVector3D(0, b == 0 ? 0.0f : 4.0f, 0)}};
+        channel->mNumScalingKeys = 1;
+        channel->mScalingKeys = new aiVectorKey[1]{{0, aiVector3D(1, 1, 1)}};
+        for (int k = 0; k < kFrames; ++k)
+            channel->mRotationKeys[k] = aiQuatKey(k, aiQuaternion(aiVector3D(0, 0, 1), 0.03f * std::sin(0.1f * k + 0.2f * b)));
+        animation->mChannels[b] = channel;
+    }
+    scene->mNumAnimations = 1;
+    scene->mAnimations = new aiAnimation*[1]{animation};
+    return scene;
+}
+
+double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string format = "gltf2", extension = "gltf";
+    bool keep = false;  // leave the scene file for profiling the converter on its own
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--keep") keep = true;
+        if (arg == "--format" && i + 1 < argc) format = argv[++i];
+    }
+    if (format == "fbx") extension = "fbx";
+    if (format == "collada") extension = "dae";
+    const auto folder = std::filesystem::temp_directory_path() / "korvathexp-convert-bench";
+    std::filesystem::create_directories(folder);
+    const std::string scenePath = (folder / ("skinned." + extension)).string();
+    {
+        auto scene = buildScene();
+        Assimp::Exporter exporter;
+        if (exporter.Export(scene.get(), format, scenePath) != AI_SUCCESS) {
+            std::cerr << "cannot write the scene: " << exporter.GetErrorString() << '\n';
+            return 1;
+        }
+    }
+
+    // The best of a few rounds of each, so other work on the machine weighs less.
+    constexpr int kRounds = 5;
+    double load = 1e9, whole = 1e9;
+    for (int round = 0; round < kRounds; ++round) {
+        const auto loadStart = std::chrono::steady_clock::now();
+        {
+            // The same import steps the converter asks for.
+            Assimp::Importer importer;
+            if (importer.ReadFile(scenePath, aiProcess_Triangulate | aiProcess_ValidateDataStructure) == nullptr) {
+                std::cerr << "cannot read the scene back: " << importer.GetErrorString() << '\n';
+                return 1;
+            }
+        }
+        load = std::min(load, seconds(std::chrono::steady_clock::now() - loadStart));
+
+        korvath::convert::ConvertOptions options;
+        options.scenePath = scenePath;
+        options.outPath = (folder / "skinned.3d").string();
+        options.pluginPath = KORVATHEXP_PLUGIN_PATH;
+        std::ostringstream out, err;
+        std::atomic<bool> cancel{false};
+        const auto convertStart = std::chrono::steady_clock::now();
+        const int status = korvath::convert::runConvert(options, out, err, cancel);
+        whole = std::min(whole, seconds(std::chrono::steady_clock::now() - convertStart));
+        if (status != 0) {
+            std::cerr << "conversion failed (" << status << "):\n" << err.str();
+            return 1;
+        }
+    }
+    const auto animationSize = std::filesystem::file_size(folder / "skinned_a.3d");
+    std::printf("scene: %s, %d vertices, %d bones, %d frames; animation file %llu bytes\n", scenePath.c_str(),
+                kRings * kAround, kBones, kFrames, static_cast<unsigned long long>(animationSize));
+    std::printf("assimp load: %.1f ms\nwhole conversion: %.1f ms\nratio: %.2f (target at most 1.5)\n", load * 1000,
+                whole * 1000, whole / load);
+    if (!keep) std::filesystem::remove_all(folder);
+    return 0;
+}
