@@ -89,6 +89,29 @@ TEST_F(ExportFiles, RecordsCarryPolygonTypeAndTheRunningTextureNumber) {
     EXPECT_EQ(std::string(file.data() + 4, 44), std::string(44, '\0'));
 }
 
+TEST_F(ExportFiles, OneExporterServesSeveralExportsFromAFreshStart) {
+    auto& skin = host.scene.addStandard("skin5");
+    auto& node = host.scene.root().addChild("body");
+    node.setMesh(lineMesh(3, {Face(0, 1, 2)}));
+    node.setMaterial(&skin);
+    auto exporter = plugin().createExporter();
+    ExpInterface unused;
+    host.windows.answerDialog({{}, {{1022, false}}, {IDOK}});
+    ASSERT_EQ(exporter->DoExport(dataPath.c_str(), &unused, &host.scene, FALSE, 0), 1);
+    EXPECT_EQ(data()[48 + 14], 5);
+    EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"The mesh has no texture coords!\nZeros were written!"});
+
+    // Second export: no skin material, and the warnings of the first are not repeated.
+    node.setMaterial(&host.scene.addStandard("plain"));
+    Mesh textured = lineMesh(3, {Face(0, 1, 2)});
+    textured.tVerts = {{0, 0, 0}};
+    textured.tvFace = {TVFace(0, 0, 0)};
+    node.setMesh(textured);
+    ASSERT_EQ(exporter->DoExport(dataPath.c_str(), &unused, &host.scene, TRUE, 0), 1);
+    EXPECT_EQ(data()[48 + 14], 0);
+    EXPECT_EQ(host.windows.messages().size(), 1u);
+}
+
 TEST_F(ExportFiles, PositionsOutsideTheBoundsWarnButArePacked) {
     auto& node = host.scene.root().addChild("big");
     Mesh mesh;
