@@ -37,26 +37,30 @@ struct Line {
 };
 
 // The line array of a file: the lines that are not comments and pass `keep` (given the
-// lower-cased line), trailing blanks cut, in file order. The views point into `text` and
-// into `loweredText`, which must outlive them.
+// lower-cased line), trailing blanks cut, in file order. `lowered` is the text in lower case,
+// or empty to have it made in `storage`; the views point into the texts, which must outlive them.
 template <typename Keep>
 std::vector<Line> readLineArray(AnalysisContext& context, const char* message, const std::string& path,
-                                std::string_view text, std::string& loweredText, Keep keep) {
+                                std::string_view text, std::string_view lowered, std::string& storage, Keep keep) {
     std::vector<Line> lines;
-    loweredText = korvath::toLowerAscii(text);
+    if (lowered.size() != text.size()) {
+        storage = korvath::toLowerAscii(text);
+        lowered = storage;
+    }
+    std::string_view loweredText = lowered;
     bool full = false;
     forEachLine(text, [&](std::string_view line) {
         if (line.empty() || line[0] == ';' || full) return;
         line = trimTrailingBlanks(line);
-        std::string_view lowered = std::string_view(loweredText).substr(line.data() - text.data(), line.size());
-        if (!keep(lowered)) return;
+        std::string_view loweredLine = loweredText.substr(line.data() - text.data(), line.size());
+        if (!keep(loweredLine)) return;
         if (lines.size() >= kMaxSlots) {
             full = true;
             fail(context, message, "READ THE FILE INTO FILEARRAY", kOverflow,
                  "Overflow: only the first 32767 lines are used", path);
             return;
         }
-        lines.push_back({line, lowered});
+        lines.push_back({line, loweredLine});
     });
     return lines;
 }
@@ -76,9 +80,10 @@ std::optional<std::string> readForAnalysis(AnalysisContext& context, const char*
 }
 }  // namespace
 
-void analyseClassText(AnalysisContext& context, const std::string& path, std::string_view text) {
-    std::string lowered;
-    auto lines = readLineArray(context, kClassMessage, path, text, lowered, [](std::string_view lowered) {
+void analyseClassText(AnalysisContext& context, const std::string& path, std::string_view text,
+                      std::string_view lowered) {
+    std::string storage;
+    auto lines = readLineArray(context, kClassMessage, path, text, lowered, storage, [](std::string_view lowered) {
         return has(lowered, "botpack.bot") || isVoiceClassLine(lowered);
     });
     std::string fileName = fileNameOf(path);
@@ -176,9 +181,10 @@ ModelEntry* modelForSkinType(AnalysisContext& context, std::string& skinType) {
 }
 }  // namespace
 
-void analyseSkinText(AnalysisContext& context, const std::string& path, std::string_view text) {
-    std::string lowered;
-    auto lines = readLineArray(context, kSkinMessage, path, text, lowered, [](std::string_view lowered) {
+void analyseSkinText(AnalysisContext& context, const std::string& path, std::string_view text,
+                     std::string_view lowered) {
+    std::string storage;
+    auto lines = readLineArray(context, kSkinMessage, path, text, lowered, storage, [](std::string_view lowered) {
         return has(lowered, "class=texture") && has(lowered, "description");
     });
     if (lines.empty()) return;
@@ -211,9 +217,10 @@ void analyseSkinText(AnalysisContext& context, const std::string& path, std::str
     }
 }
 
-void analyseVoiceText(AnalysisContext& context, const std::string& path, std::string_view text) {
-    std::string lowered;
-    auto lines = readLineArray(context, kVoiceMessage, path, text, lowered, isVoiceClassLine);
+void analyseVoiceText(AnalysisContext& context, const std::string& path, std::string_view text,
+                      std::string_view lowered) {
+    std::string storage;
+    auto lines = readLineArray(context, kVoiceMessage, path, text, lowered, storage, isVoiceClassLine);
     for (const auto& [line, loweredLine] : lines) {
         std::string className = classNameOf(line);
         if (className.empty()) {

@@ -34,10 +34,14 @@ struct AnalysisContext {
     std::vector<AnalysisFailure>* failures = nullptr;
 };
 
-// Each takes the file's path (kept in the catalogue where needed) and its whole text.
-void analyseClassText(AnalysisContext& context, const std::string& path, std::string_view text);
-void analyseSkinText(AnalysisContext& context, const std::string& path, std::string_view text);
-void analyseVoiceText(AnalysisContext& context, const std::string& path, std::string_view text);
+// Each takes the file's path (kept in the catalogue where needed) and its whole text, and
+// may be given that text in lower case when the caller has it already.
+void analyseClassText(AnalysisContext& context, const std::string& path, std::string_view text,
+                      std::string_view lowered = {});
+void analyseSkinText(AnalysisContext& context, const std::string& path, std::string_view text,
+                     std::string_view lowered = {});
+void analyseVoiceText(AnalysisContext& context, const std::string& path, std::string_view text,
+                      std::string_view lowered = {});
 
 // The same, reading the file first; an unreadable file is recorded as a failure.
 void analyseClassFile(AnalysisContext& context, const std::string& path);

@@ -28,12 +28,12 @@ bool SkipList::skips(std::string_view fileName) const {
     return names_.count(korvath::toLowerAscii(fileName)) != 0;
 }
 
-FileKinds classifyDescriptionText(std::string_view text) {
+FileKinds classifyDescriptionText(std::string_view text) { return classifyLoweredText(korvath::toLowerAscii(text)); }
+
+FileKinds classifyLoweredText(std::string_view lowered) {
     FileKinds kinds;
-    std::string lowered = korvath::toLowerAscii(text);
-    std::string_view all(lowered);
     bool first = true;
-    forEachLine(all, [&](std::string_view line) {
+    forEachLine(lowered, [&](std::string_view line) {
         if (first) {
             first = false;
             return;
@@ -74,12 +74,13 @@ FileLists listDescriptionFiles(const fs::path& gameDir, const SkipList& skip, co
         if (skip.skips(name)) continue;
         std::optional<std::string> text = korvath::readFileBytes(file);
         if (!text) continue;
-        FileKinds kinds = classifyDescriptionText(*text);
+        std::string lowered = korvath::toLowerAscii(*text);
+        FileKinds kinds = classifyLoweredText(lowered);
         std::string path = file.string();
         if (kinds.isClass) addToList(lists.classFiles, path, observer);
         if (kinds.isVoice) addToList(lists.voiceFiles, path, observer);
         if (kinds.isSkin) addToList(lists.skinFiles, path, observer);
-        if (texts && (kinds.isClass || kinds.isVoice || kinds.isSkin)) (*texts)[path] = std::move(*text);
+        if (texts && (kinds.isClass || kinds.isVoice || kinds.isSkin)) (*texts)[path] = {std::move(*text), std::move(lowered)};
     }
     return lists;
 }

@@ -50,9 +50,16 @@ struct FileKinds {
     bool isSkin = false;
 };
 FileKinds classifyDescriptionText(std::string_view text);
+// The same for text already in lower case.
+FileKinds classifyLoweredText(std::string_view lowered);
 
-// The texts of the files read while listing, by path, so the analysers need not read them again.
-using DescriptionTexts = std::map<std::string, std::string>;
+// A file read while listing, as written and in lower case, so the analysers need not read
+// or lower it again.
+struct DescriptionText {
+    std::string text;
+    std::string lowered;
+};
+using DescriptionTexts = std::map<std::string, DescriptionText>;
 
 // The System folder of a game folder (any letter case).
 std::filesystem::path systemFolderOf(const std::filesystem::path& gameDir);

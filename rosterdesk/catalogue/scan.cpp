@@ -3,7 +3,7 @@
 namespace rosterdesk {
 
 namespace {
-using Analyse = void (*)(AnalysisContext&, const std::string&, std::string_view);
+using Analyse = void (*)(AnalysisContext&, const std::string&, std::string_view, std::string_view);
 
 // The status text appears while the first file of the list is analysed.
 void analyseList(AnalysisContext& context, const std::vector<std::string>& list, const DescriptionTexts& texts,
@@ -15,7 +15,7 @@ void analyseList(AnalysisContext& context, const std::vector<std::string>& list,
         first = false;
         auto text = texts.find(path);
         if (text != texts.end())
-            analyse(context, path, text->second);
+            analyse(context, path, text->second.text, text->second.lowered);
         else
             analyseFile(context, path);
         if (context.observer) context.observer->tick();
