@@ -128,6 +128,10 @@ void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc) {
 
 void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc) {
     if (!doc.status.ok) return;
+    // Slots a short document does not reach start flat rather than keep an earlier patch.
+    for (int j = 0; j < doc.height; ++j)
+        for (int i = 0; i < doc.width; ++i)
+            patch.point(i, j) = {static_cast<float>(10 * i), static_cast<float>(10 * j), 0.0f};
     std::size_t k = 0;
     for (int j = 0; j < doc.height && k < doc.points.size(); ++j)
         for (int i = 0; i < doc.width && k < doc.points.size(); ++i) patch.point(i, j) = doc.points[k++];

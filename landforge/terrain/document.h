@@ -31,7 +31,8 @@ ParsedDocument parseDocument(std::string_view bytes);
 // import in progress. Records missing from a short document leave the reset values.
 void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc);
 
-// Import Terrain: the points into the patch, with their stored coordinates.
+// Import Terrain: the points into the patch, with their stored coordinates; slots a short
+// document lacks are flat (10 i, 10 j, 0).
 void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc);
 
 // Reads and parses a file; the status names the file when it cannot be read.

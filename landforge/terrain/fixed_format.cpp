@@ -90,7 +90,7 @@ char* formatSignedFixed(char* out, double value) {
     }
     // Very large values and non-numbers: the library's exact conversion.
     char* start = out;
-    if (!std::signbit(value) || std::isnan(value)) *out++ = '+';
+    if (!std::signbit(value)) *out++ = '+';
     auto result = std::to_chars(out, start + kMaxFixedChars, value, std::chars_format::fixed, 6);
     return result.ptr;
 }

@@ -140,6 +140,18 @@ TEST(Document, ImportTerrainLoadsPointsIntoThePatchWithTheirCoordinates) {
     EXPECT_EQ(patch.point(1, 0).x, 310.0f);
 }
 
+TEST(Document, ShortImportDoesNotBlendAnEarlierPatch) {
+    ImportPatch patch;
+    patch.point(1, 0).z = 99;
+    std::string doc = int32le(2) + int32le(1);
+    float rec[3] = {5, 6, 7};
+    doc.append(reinterpret_cast<const char*>(rec), 12);
+    loadDocumentPatch(patch, parseDocument(doc));
+    EXPECT_EQ(patch.point(0, 0).z, 7.0f);
+    EXPECT_EQ(patch.point(1, 0).z, 0.0f);
+    EXPECT_EQ(patch.point(1, 0).x, 10.0f);
+}
+
 TEST(Document, UnreadableFilesAreRefused) {
     korvath::testing::TempDir dir;
     EXPECT_EQ(readDocumentFile((dir / "missing.lfg").string()).status.message, "The file cannot be read.");
