@@ -68,7 +68,6 @@ int runApplyCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err
         err << result.text << "\n";
         return 1;
     }
-    if (!result.backupFile.empty()) out << "Backup: " << result.backupFile.string() << "\n";
     out << result.text << "\n";
     return 0;
 }

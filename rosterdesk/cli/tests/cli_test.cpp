@@ -87,7 +87,11 @@ TEST(RosterdeskCli, ApplyAndCaptureThroughAGameFolder) {
 
     CliRun backedUp = run({"apply", (dir / "mine.bm").string(), game});
     EXPECT_EQ(backedUp.status, 0);
-    EXPECT_TRUE(backedUp.out.starts_with("Backup: ")) << backedUp.out;
+    EXPECT_EQ(backedUp.out, "Completed\n");
+    int backups = 0;  // beside the roster file
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        backups += entry.path().filename().string().starts_with("curconfig_bkup_(");
+    EXPECT_EQ(backups, 1);
 
     CliRun missing = run({"apply", (dir / "none.bm").string(), game});
     EXPECT_EQ(missing.status, 1);
