@@ -44,5 +44,5 @@ KorvathExpClassDesc classDesc;
 KORVATHEXP_EXPORT const char* LibDescription() { return korvathexp::GetString(9); }
 KORVATHEXP_EXPORT int LibNumberClasses() { return 1; }
 KORVATHEXP_EXPORT hostsdk::ClassDesc* LibClassDesc(int i) { return i == 0 ? &korvathexp::classDesc : nullptr; }
-KORVATHEXP_EXPORT hostsdk::ULONG LibVersion() { return hostsdk::VERSION_3DSMAX; }
+KORVATHEXP_EXPORT hostsdk::ULONG LibVersion() { return hostsdk::HOST_VERSION; }
 KORVATHEXP_EXPORT hostsdk::ULONG CanAutoDefer() { return 1; }

@@ -17,10 +17,10 @@ constexpr int FALSE = 0;
 constexpr int TIME_TICKSPERSEC = 4800;
 
 // Version the plug-in reports from LibVersion: release 3000, interface 7, SDK revision 0.
-constexpr ULONG MAX_RELEASE = 3000;
-constexpr ULONG MAX_API_NUM = 7;
-constexpr ULONG MAX_SDK_REV = 0;
-constexpr ULONG VERSION_3DSMAX = (MAX_RELEASE << 16) + (MAX_API_NUM << 8) + MAX_SDK_REV;
+constexpr ULONG HOST_RELEASE = 3000;
+constexpr ULONG HOST_API_NUM = 7;
+constexpr ULONG HOST_SDK_REV = 0;
+constexpr ULONG HOST_VERSION = (HOST_RELEASE << 16) + (HOST_API_NUM << 8) + HOST_SDK_REV;
 
 // Super-class identifiers.
 constexpr SClass_ID GEOMOBJECT_CLASS_ID = 0x10;
