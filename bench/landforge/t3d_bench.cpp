@@ -55,12 +55,19 @@ int main() {
     ExportArea area = exportArea(state.grid, kFullRect);
     const std::string text = t3dText(area, 1);
 
-    const int runs = 7;
+    // Interleaved, so both see the same load on the machine; the best of each counts.
+    const int runs = 15;
     bool ok = true;
-    double exportMs = bestMilliseconds(runs, removeOutputs, [&] { ok = writeT3dFile(area, 1, out.string()).ok && ok; });
-    std::error_code ec;
-    bool sameSize = fs::file_size(out, ec) == text.size();
-    double writeMs = bestMilliseconds(runs, removeOutputs, [&] { ok = writeOnce(plain, text) && ok; });
+    bool sameSize = true;
+    double exportMs = 1e300, writeMs = 1e300;
+    for (int k = 0; k < runs; ++k) {
+        exportMs = std::min(exportMs, bestMilliseconds(1, removeOutputs, [&] {
+            ok = writeT3dFile(area, 1, out.string()).ok && ok;
+        }));
+        std::error_code ec;
+        sameSize = sameSize && fs::file_size(out, ec) == text.size();
+        writeMs = std::min(writeMs, bestMilliseconds(1, removeOutputs, [&] { ok = writeOnce(plain, text) && ok; }));
+    }
     if (!ok || !sameSize) {
         std::fprintf(stderr, "bench: writing into %s failed\n", dir.string().c_str());
         fs::remove_all(dir);

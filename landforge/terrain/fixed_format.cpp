@@ -18,8 +18,26 @@ constexpr char kPairs[] =
 
 void writePair(char* out, unsigned v) { std::memcpy(out, kPairs + 2 * v, 2); }
 
+char* writeWhole(char* out, std::uint64_t whole);
+
 // Writes `whole` with at least one digit, then ".dddddd" from `micro` (< 10^6).
 char* writeDigits(char* out, std::uint64_t whole, std::uint32_t micro) {
+    if (whole < 10) {
+        *out++ = static_cast<char>('0' + whole);
+    } else if (whole < 100) {
+        writePair(out, static_cast<unsigned>(whole));
+        out += 2;
+    } else {
+        out = writeWhole(out, whole);
+    }
+    *out++ = '.';
+    writePair(out, micro / 10000);
+    writePair(out + 2, micro / 100 % 100);
+    writePair(out + 4, micro % 100);
+    return out + 6;
+}
+
+char* writeWhole(char* out, std::uint64_t whole) {
     char tmp[24];
     char* t = tmp + sizeof tmp;
     while (whole >= 100) {
@@ -35,12 +53,7 @@ char* writeDigits(char* out, std::uint64_t whole, std::uint32_t micro) {
     }
     std::size_t n = static_cast<std::size_t>(tmp + sizeof tmp - t);
     std::memcpy(out, t, n);
-    out += n;
-    *out++ = '.';
-    writePair(out, micro / 10000);
-    writePair(out + 2, micro / 100 % 100);
-    writePair(out + 4, micro % 100);
-    return out + 6;
+    return out + n;
 }
 
 // Rounds |v| * 10^6 to an integer exactly, ties to even; false when it does not fit in 64 bits.
@@ -76,6 +89,19 @@ bool exactMicros(std::uint64_t bits, std::uint64_t& micros) {
     return true;
 }
 
+// The common case without 128-bit arithmetic: below 2^40 the product |v| * 10^6 is within
+// 2^-13 of the exact one, so it rounds the same way unless its fraction lies near one half
+// (those go to exactMicros).
+bool quickMicros(double value, std::uint64_t& micros) {
+    double p = std::fabs(value) * 1e6;
+    if (!(p < 1099511627776.0)) return false;  // 2^40; also refuses non-numbers
+    auto whole = static_cast<std::uint64_t>(p);  // p >= 0: truncation is the floor
+    double frac = p - static_cast<double>(whole);  // exact
+    if (std::fabs(frac - 0.5) < 1.0 / 1024) return false;
+    micros = whole + (frac > 0.5 ? 1 : 0);
+    return true;
+}
+
 }  // namespace
 
 char* formatSignedFixed(char* out, double value) {
@@ -84,7 +110,7 @@ char* formatSignedFixed(char* out, double value) {
     const bool negative = bits >> 63;
     bits &= ~(std::uint64_t{1} << 63);
     std::uint64_t micros;
-    if ((bits >> 52) != 0x7FF && exactMicros(bits, micros)) {
+    if (quickMicros(value, micros) || ((bits >> 52) != 0x7FF && exactMicros(bits, micros))) {
         *out++ = (negative && micros != 0) ? '-' : '+';
         return writeDigits(out, micros / 1000000u, static_cast<std::uint32_t>(micros % 1000000u));
     }

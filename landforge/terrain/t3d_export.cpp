@@ -36,6 +36,8 @@ constexpr std::string_view kEnd = "   End Polygon\r\n";
 constexpr std::string_view kTexU = "      TextureU +1.000000,+0.000000,+0.000000\r\n";
 constexpr std::string_view kTexUNeg = "      TextureU -1.000000,+0.000000,+0.000000\r\n";
 constexpr std::string_view kTexV = "      TextureV +0.000000,+1.000000,+0.000000\r\n";
+constexpr std::string_view kTopTextures =
+    "      TextureU +1.000000,+0.000000,+0.000000\r\n      TextureV +0.000000,+1.000000,+0.000000\r\n";
 constexpr std::string_view kNormal = "      Normal   ";
 constexpr std::string_view kVertex = "      Vertex   ";
 constexpr std::size_t kLineRoom = 15 + 3 * kMaxFixedChars + 4;
@@ -145,8 +147,7 @@ void triangle(TextBuffer& out, std::size_t room, Vec normal, std::string_view a,
     char* e = out.room(room);
     e = TextBuffer::copy(e, kBegin);
     e = writeLine(e, kNormal, normal);
-    e = TextBuffer::copy(e, kTexU);
-    e = TextBuffer::copy(e, kTexV);
+    e = TextBuffer::copy(e, kTopTextures);
     e = TextBuffer::copy(e, a);
     e = TextBuffer::copy(e, b);
     e = TextBuffer::copy(e, c);

@@ -52,5 +52,23 @@ TEST(FixedFormat, MatchesTheCLibraryOverManyValues) {
     }
 }
 
+TEST(FixedFormat, MatchesTheCLibraryOnExactBinaryFractionsAndTies) {
+    // m / 2^20 hits exact ties at the sixth decimal (m * 15625 mod 16384 = 8192) and near-ties.
+    char expected[400];
+    int ties = 0;
+    for (int m = -300000; m <= 300000; ++m) {
+        double v = m / 1048576.0;
+        ties += (static_cast<long long>(m) * 15625 % 16384 + 16384) % 16384 == 8192;
+        std::snprintf(expected, sizeof expected, "%+f", v);
+        std::string want = expected;
+        if (want == "-0.000000") want = "+0.000000";
+        ASSERT_EQ(signedFixed(v), want) << m;
+        double big = v * 1099511627776.0 * 3;  // beyond the quick path
+        std::snprintf(expected, sizeof expected, "%+f", big);
+        ASSERT_EQ(signedFixed(big), (std::string(expected) == "-0.000000" ? "+0.000000" : expected)) << m;
+    }
+    EXPECT_GT(ties, 30);
+}
+
 }  // namespace
 }  // namespace landforge
