@@ -137,6 +137,18 @@ TEST(Patch, PasteIsRefusedWhileImportingOrWithAnEmptyClipboard) {
     EXPECT_EQ(s.grid.point(0, 0).z, 0.0f);
 }
 
+TEST(Patch, PasteStartIsPulledBackWhenTheViewMovedToTheEdge) {
+    TerrainState s;
+    s.view = {0, 0, 16, 16};
+    copyViewArea(s);
+    s.view = {250, 252, 4, 4};  // the clipboard's 16 x 16 would pass the grid's edge here
+    ASSERT_EQ(startPaste(s), PasteStart::Started);
+    EXPECT_EQ(s.pasteX, 240);
+    EXPECT_EQ(s.pasteY, 240);
+    commitPaste(s);
+    EXPECT_EQ(s.grid.point(255, 255).x, 2550.0f);
+}
+
 TEST(Patch, EnterCommitsTheImportFirst) {
     TerrainState s;
     s.view = {0, 0, 2, 2};
