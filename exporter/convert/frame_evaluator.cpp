@@ -91,14 +91,15 @@ FrameEvaluator::FrameEvaluator(const SceneModel& model, const aiScene& scene,
 
 void FrameEvaluator::buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
                                const std::unordered_map<std::string, int>& byName) {
-    std::vector<std::vector<Influence>> perVertex(mesh.mNumVertices);
+    // Two passes over the weights: count per vertex, then place; no list per vertex.
+    Skin& skin = skins_[meshIndex];
+    skin.start.assign(mesh.mNumVertices + 1, 0);
+    const auto firstSlot = std::uint32_t(bones_.size());
     for (unsigned b = 0; b < mesh.mNumBones; ++b) {
         const aiBone* bone = mesh.mBones[b];
         auto it = byName.find(bone->mName.C_Str());
         // A bone without a node of its own follows the mesh's node.
-        const int node = it == byName.end() ? meshNode : it->second;
-        const auto slot = std::uint32_t(bones_.size());
-        bones_.push_back({node, bone->mOffsetMatrix});
+        bones_.push_back({it == byName.end() ? meshNode : it->second, bone->mOffsetMatrix});
         for (unsigned w = 0; w < bone->mNumWeights; ++w) {
             const aiVertexWeight& vw = bone->mWeights[w];
             if (vw.mVertexId >= mesh.mNumVertices) {
@@ -106,19 +107,26 @@ void FrameEvaluator::buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshN
                          "\" weighs a vertex the mesh does not have";
                 continue;
             }
-            if (vw.mWeight > 0.0f) perVertex[vw.mVertexId].push_back({slot, vw.mWeight});
+            if (vw.mWeight > 0.0f) ++skin.start[vw.mVertexId + 1];
         }
     }
-    Skin& skin = skins_[meshIndex];
-    skin.start.reserve(mesh.mNumVertices + 1);
-    for (auto& list : perVertex) {
-        skin.start.push_back(std::uint32_t(skin.influences.size()));
-        float sum = 0.0f;
-        for (const Influence& inf : list) sum += inf.weight;
-        // Weights need not sum to 1 in the file; an unweighted vertex keeps no influence.
-        for (const Influence& inf : list) skin.influences.push_back({inf.bone, inf.weight / sum});
+    for (unsigned v = 0; v < mesh.mNumVertices; ++v) skin.start[v + 1] += skin.start[v];
+    skin.influences.resize(skin.start.back());
+    std::vector<std::uint32_t> fill(skin.start.begin(), skin.start.end() - 1);
+    for (unsigned b = 0; b < mesh.mNumBones; ++b) {
+        const aiBone* bone = mesh.mBones[b];
+        for (unsigned w = 0; w < bone->mNumWeights; ++w) {
+            const aiVertexWeight& vw = bone->mWeights[w];
+            if (vw.mVertexId < mesh.mNumVertices && vw.mWeight > 0.0f)
+                skin.influences[fill[vw.mVertexId]++] = {firstSlot + b, vw.mWeight};
+        }
     }
-    skin.start.push_back(std::uint32_t(skin.influences.size()));
+    // Weights need not sum to 1 in the file; an unweighted vertex keeps no influence.
+    for (unsigned v = 0; v < mesh.mNumVertices; ++v) {
+        float sum = 0.0f;
+        for (std::uint32_t k = skin.start[v]; k < skin.start[v + 1]; ++k) sum += skin.influences[k].weight;
+        for (std::uint32_t k = skin.start[v]; k < skin.start[v + 1]; ++k) skin.influences[k].weight /= sum;
+    }
 }
 
 bool FrameEvaluator::valid(std::string& error) const {
@@ -175,39 +183,81 @@ void FrameEvaluator::pose(double seconds) {
         boneMatrices_[b] = world_[std::size_t(bones_[b].node)] * bones_[b].offset;
 }
 
-void FrameEvaluator::vertices(int node, std::vector<aiVector3D>& out) const {
+bool FrameEvaluator::sameRecipe(int node, std::uint32_t a, std::uint32_t b) const {
     const ModelNode& mn = model_.nodes[std::size_t(node)];
-    out.resize(mn.rawVertexCount);
+    auto partOf = [&mn](std::uint32_t v) {
+        std::size_t p = 0;
+        while (p + 1 < mn.parts.size() && mn.parts[p + 1].firstVertex <= v) ++p;
+        return p;
+    };
+    const MeshPart& pa = mn.parts[partOf(a)];
+    const MeshPart& pb = mn.parts[partOf(b)];
+    const aiMesh& ma = *scene_.mMeshes[pa.meshIndex];
+    const aiMesh& mb = *scene_.mMeshes[pb.meshIndex];
+    const std::uint32_t va = a - pa.firstVertex, vb = b - pb.firstVertex;
+    // Undeformed vertices move with their node's transform alone.
+    if (!mn.skinned && ma.mNumAnimMeshes == 0 && mb.mNumAnimMeshes == 0)
+        return ma.mVertices[va] == mb.mVertices[vb];
+    if (pa.meshIndex != pb.meshIndex || !(ma.mVertices[va] == ma.mVertices[vb])) return false;
+    for (unsigned t = 0; t < ma.mNumAnimMeshes; ++t) {
+        const aiAnimMesh* target = ma.mAnimMeshes[t];
+        if (target->mVertices != nullptr && target->mNumVertices == ma.mNumVertices &&
+            !(target->mVertices[va] == target->mVertices[vb]))
+            return false;
+    }
+    const Skin& skin = skins_[pa.meshIndex];
+    if (skin.start.empty()) return true;
+    const std::uint32_t na = skin.start[va + 1] - skin.start[va], nb = skin.start[vb + 1] - skin.start[vb];
+    if (na != nb) return false;
+    for (std::uint32_t k = 0; k < na; ++k) {
+        const Influence& ia = skin.influences[skin.start[va] + k];
+        const Influence& ib = skin.influences[skin.start[vb] + k];
+        if (ia.bone != ib.bone || ia.weight != ib.weight) return false;
+    }
+    return true;
+}
+
+std::vector<FrameEvaluator::VertexRef> FrameEvaluator::allVertices(int node) const {
+    const ModelNode& mn = model_.nodes[std::size_t(node)];
+    std::vector<VertexRef> out;
+    out.reserve(mn.rawVertexCount);
+    for (std::size_t p = 0; p < mn.parts.size(); ++p)
+        for (unsigned v = 0; v < scene_.mMeshes[mn.parts[p].meshIndex]->mNumVertices; ++v)
+            out.push_back({std::uint32_t(p), v});
+    return out;
+}
+
+void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std::vector<aiVector3D>& out) const {
+    const ModelNode& mn = model_.nodes[std::size_t(node)];
     const std::vector<float>& keyed = nodeMorphWeights_[std::size_t(node)];
-    for (const MeshPart& part : mn.parts) {
+    const aiMatrix4x4& own = world_[std::size_t(node)];
+    out.resize(which.size());
+    for (std::size_t k = 0; k < which.size(); ++k) {
+        const MeshPart& part = mn.parts[which[k].part];
         const aiMesh& mesh = *scene_.mMeshes[part.meshIndex];
-        aiVector3D* dst = out.data() + part.firstVertex;
-        std::copy(mesh.mVertices, mesh.mVertices + mesh.mNumVertices, dst);
+        const std::uint32_t v = which[k].local;
+        aiVector3D p = mesh.mVertices[v];
         // Morph targets hold whole positions; each adds its weighted difference from the base.
         for (unsigned a = 0; a < mesh.mNumAnimMeshes; ++a) {
             const aiAnimMesh* target = mesh.mAnimMeshes[a];
             const float w = keyed.empty() ? target->mWeight : (a < keyed.size() ? keyed[a] : 0.0f);
-            if (w == 0.0f || target->mVertices == nullptr || target->mNumVertices != mesh.mNumVertices)
-                continue;
-            for (unsigned v = 0; v < mesh.mNumVertices; ++v)
-                dst[v] += (target->mVertices[v] - mesh.mVertices[v]) * w;
+            if (w == 0.0f || target->mVertices == nullptr || target->mNumVertices != mesh.mNumVertices) continue;
+            p += (target->mVertices[v] - mesh.mVertices[v]) * w;
         }
-        if (!mn.skinned) continue;
-        const Skin& skin = skins_[part.meshIndex];
-        const aiMatrix4x4& own = world_[std::size_t(node)];
-        for (unsigned v = 0; v < mesh.mNumVertices; ++v) {
-            const aiVector3D p = dst[v];
+        if (mn.skinned) {
+            const Skin& skin = skins_[part.meshIndex];
             if (skin.start.empty() || skin.start[v] == skin.start[v + 1]) {
-                dst[v] = own * p;  // not weighted to any bone: follows its own node
-                continue;
+                p = own * p;  // not weighted to any bone: follows its own node
+            } else {
+                aiVector3D sum(0, 0, 0);
+                for (std::uint32_t i = skin.start[v]; i < skin.start[v + 1]; ++i) {
+                    const Influence& inf = skin.influences[i];
+                    sum += (boneMatrices_[inf.bone] * p) * inf.weight;
+                }
+                p = sum;
             }
-            aiVector3D sum(0, 0, 0);
-            for (std::uint32_t k = skin.start[v]; k < skin.start[v + 1]; ++k) {
-                const Influence& inf = skin.influences[k];
-                sum += (boneMatrices_[inf.bone] * p) * inf.weight;
-            }
-            dst[v] = sum;
         }
+        out[k] = p;
     }
 }
 

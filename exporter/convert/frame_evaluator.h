@@ -36,9 +36,21 @@ public:
     // World transform in the file's own axes, as of the last pose().
     const aiMatrix4x4& world(int node) const { return world_[std::size_t(node)]; }
 
-    // The node's joined loader vertices as of the last pose(): in the node's object space, or
-    // in world space when the node is skinned (a skin ignores its own node's transform).
-    void vertices(int node, std::vector<aiVector3D>& out) const;
+    // A loader vertex of a node's joined mesh: which part, and its index in that part's mesh.
+    struct VertexRef {
+        std::uint32_t part;
+        std::uint32_t local;
+    };
+    // Every loader vertex of the node, in joined order.
+    std::vector<VertexRef> allVertices(int node) const;
+
+    // The chosen vertices of the node as of the last pose(): in the node's object space, or in
+    // world space when the node is skinned (a skin ignores its own node's transform).
+    void vertices(int node, const std::vector<VertexRef>& which, std::vector<aiVector3D>& out) const;
+
+    // True when the two loader vertices of `node` are made from the same data (mesh, base
+    // position, bone weights, morph targets), so they land on the same spot in every frame.
+    bool sameRecipe(int node, std::uint32_t a, std::uint32_t b) const;
 
 private:
     struct Influence {

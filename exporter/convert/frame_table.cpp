@@ -33,11 +33,6 @@ float largestComponent(const aiMatrix4x4& m, const aiVector3D* vertices, std::si
     return largest;
 }
 
-// Keeps each group's first vertex; the others sat on the same spot in every frame.
-void compact(const std::vector<std::uint32_t>& weldMap, const aiVector3D* from, aiVector3D* to) {
-    for (std::size_t v = weldMap.size(); v-- > 0;) to[weldMap[v]] = from[v];
-}
-
 }  // namespace
 
 FrameTable::FrameTable() = default;
@@ -73,7 +68,7 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
         if (!node.hasMesh()) continue;
         NodeFrames& out = raw[i];
         out.transforms.resize(1);
-        evaluator->vertices(int(i), out.positions);
+        evaluator->vertices(int(i), which_[i], out.positions);
         aiMatrix4x4 transform = loaded_->upRotation;
         if (node.skinned) {
             // Skinned vertices are world positions already. A skin on a mirrored node is shown
@@ -90,6 +85,7 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
         }
         out.transforms[0] = transform;
     }
+    if (&raw == &scratch_) scratchSlot_ = slot;
     return true;
 }
 
@@ -110,40 +106,39 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
     main_ = std::make_unique<FrameEvaluator>(model, scene, loaded.sourceNodes, animation, ticksPerSecond);
     if (!main_->valid(error)) return false;
     mirroredSkin_.assign(n, false);
+    which_.assign(n, {});
+    for (std::size_t i = 0; i < n; ++i)
+        if (model.nodes[i].hasMesh()) which_[i] = main_->allVertices(int(i));
 
     std::vector<std::optional<Welder>> welders(n);
     std::vector<bool> exported(n, false);
     if (!evaluate(0, scratch_, error)) return false;
-    bool weldCandidates = false;
+    // Vertices that share a spot in the first frame and are made from the same data share it
+    // in every frame; only other coinciding vertices need the later frames to decide.
+    bool undecided = false;
     for (std::size_t i = 0; i < n; ++i) {
         if (!model.nodes[i].hasMesh()) continue;
         welders[i].emplace(model.nodes[i].rawVertexCount);
         welders[i]->addFrame(scratch_[i].positions.data());
-        std::uint32_t kept = 0;
-        welders[i]->keptIndex(kept);
-        weldCandidates = weldCandidates || kept < model.nodes[i].rawVertexCount;
         exported[i] = exclusionReason(model.nodes[i]).empty();
-    }
-    // Every frame is needed up front only to weld or to measure; one frame is stored anyway.
-    stored_ = measure || frameCount_ == 1 || (weldCandidates && frameCount_ > 1);
-
-    nodes_.assign(n, {});
-    if (stored_) {
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!welders[i]) continue;
-            nodes_[i].transforms.reserve(std::size_t(frameCount_));
-            nodes_[i].positions.reserve(std::size_t(frameCount_) * model.nodes[i].rawVertexCount);
+        if (measure)
+            largest_ = largestComponent(scratch_[i].transforms[0], scratch_[i].positions.data(),
+                                        scratch_[i].positions.size(), largest_);
+        for (const auto& group : welders[i]->groups()) {
+            if (undecided) break;
+            for (std::size_t m = 1; m < group.size() && !undecided; ++m)
+                undecided = model.keyFramePerImport || !main_->sameRecipe(int(i), group.front(), group[m]);
         }
-        for (int f = 0; f < frameCount_; ++f) {
-            if (f > 0 && !evaluate(f, scratch_, error)) return false;
+    }
+    if (measure || undecided) {
+        for (int f = 1; f < frameCount_; ++f) {
+            if (!evaluate(f, scratch_, error)) return false;
             for (std::size_t i = 0; i < n; ++i) {
                 if (!welders[i]) continue;
                 const NodeFrames& raw = scratch_[i];
-                if (f > 0) welders[i]->addFrame(raw.positions.data());
-                if (exported[i])
+                if (undecided) welders[i]->addFrame(raw.positions.data());
+                if (measure && exported[i])
                     largest_ = largestComponent(raw.transforms[0], raw.positions.data(), raw.positions.size(), largest_);
-                nodes_[i].transforms.push_back(raw.transforms[0]);
-                nodes_[i].positions.insert(nodes_[i].positions.end(), raw.positions.begin(), raw.positions.end());
             }
             if (progress) progress(f + 1, frameCount_);
         }
@@ -157,51 +152,48 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
         node.vertexCount = kept;
         for (ModelFace& face : node.faces)
             for (std::uint32_t& c : face.corners) c = node.weldMap[c];
-        if (!stored_ || kept == node.rawVertexCount) continue;
-        std::vector<aiVector3D>& positions = nodes_[i].positions;
-        std::vector<aiVector3D> welded(std::size_t(frameCount_) * kept);
-        for (int f = 0; f < frameCount_; ++f)
-            compact(node.weldMap, positions.data() + std::size_t(f) * node.rawVertexCount,
-                    welded.data() + std::size_t(f) * kept);
-        positions = std::move(welded);
+        if (kept == node.rawVertexCount) continue;
+        // From now on only the first vertex of each welded group is evaluated.
+        std::vector<FrameEvaluator::VertexRef> first(kept);
+        for (std::uint32_t v = node.rawVertexCount; v-- > 0;) first[node.weldMap[v]] = which_[i][v];
+        which_[i] = std::move(first);
+        scratchSlot_ = -1;
     }
-    if (!stored_) serve(0);  // frame 0 is in scratch_ already
-    return true;
+    nodes_.assign(n, {});
+    cachedSlot_ = -1;
+    serve(0);  // frame 0 may still be in scratch_
+    return lateError_.empty() || (error = lateError_, false);
 }
 
 void FrameTable::serve(int slot) {
-    // Frame 0 was left in scratch_ by prepare(); any other is evaluated now.
-    if (cachedSlot_ >= 0 && !evaluate(slot, scratch_, lateError_)) {
-        for (NodeFrames& frames : nodes_) std::fill(frames.positions.begin(), frames.positions.end(), aiVector3D());
+    const SceneModel& model = loaded_->model;
+    if (scratchSlot_ != slot && !evaluate(slot, scratch_, lateError_)) {
+        // The export goes on with zeros; the host reports the error and fails the run.
+        for (std::size_t i = 0; i < nodes_.size(); ++i) {
+            nodes_[i].transforms.assign(1, aiMatrix4x4());
+            nodes_[i].positions.assign(model.nodes[i].vertexCount, aiVector3D());
+        }
         cachedSlot_ = slot;
         return;
     }
-    const SceneModel& model = loaded_->model;
     for (std::size_t i = 0; i < nodes_.size(); ++i) {
         const ModelNode& node = model.nodes[i];
         if (!node.hasMesh()) continue;
         nodes_[i].transforms.assign(1, scratch_[i].transforms[0]);
-        if (node.vertexCount == node.rawVertexCount) {
-            nodes_[i].positions.swap(scratch_[i].positions);  // nothing welds: no copy
-            continue;
-        }
-        nodes_[i].positions.resize(node.vertexCount);
-        compact(node.weldMap, scratch_[i].positions.data(), nodes_[i].positions.data());
+        nodes_[i].positions.swap(scratch_[i].positions);
     }
+    scratchSlot_ = -1;  // swapped away
     cachedSlot_ = slot;
 }
 
 const aiMatrix4x4& FrameTable::transform(int node, int frame) {
     const int s = slot(frame);
-    if (stored_) return nodes_[std::size_t(node)].transforms[std::size_t(s)];
     if (s != cachedSlot_) serve(s);
     return nodes_[std::size_t(node)].transforms[0];
 }
 
 const aiVector3D* FrameTable::positions(int node, int frame) {
     const int s = slot(frame);
-    const std::size_t count = loaded_->model.nodes[std::size_t(node)].vertexCount;
-    if (stored_) return nodes_[std::size_t(node)].positions.data() + std::size_t(s) * count;
     if (s != cachedSlot_) serve(s);
     return nodes_[std::size_t(node)].positions.data();
 }

@@ -2,9 +2,11 @@
 // The frames of the animation range as the host hands them to the plug-in: each mesh node's
 // object transform and its (welded) vertex positions in the host's Z-up world.
 //
-// Welding and --fit must see every frame before the export. When neither has anything to do
-// (no --fit, and no two vertices of a node share a spot in the first frame, as in indexed
-// formats), frames are evaluated only when the plug-in asks for them, one at a time.
+// Frames are evaluated when the plug-in asks for them, one at a time. Welding and --fit may
+// need a pass over every frame first: --fit always, welding only when vertices that share a
+// spot in the first frame are not made from the same data (loaders that split vertices at
+// face corners give copies of the same data, which stay together in every frame).
+#include "exporter/convert/frame_evaluator.h"
 #include "exporter/convert/model_loader.h"
 
 #include <assimp/matrix4x4.h>
@@ -16,8 +18,6 @@
 #include <vector>
 
 namespace korvath::convert {
-
-class FrameEvaluator;
 
 using ProgressFn = std::function<void(int done, int total)>;
 
@@ -36,7 +36,6 @@ public:
 
     // Largest |x|, |y|, |z| the exporter will meet, over all frames (only with `measure`).
     float largestCoordinate() const { return largest_; }
-    bool allFramesStored() const { return stored_; }
 
     // Node `node` at host frame `frame` (frames outside the range read the nearest end):
     // object → host world transform (before --scale), and vertexCount positions.
@@ -48,7 +47,7 @@ public:
 
 private:
     struct NodeFrames {
-        std::vector<aiMatrix4x4> transforms;  // stored: per frame; on request: one
+        std::vector<aiMatrix4x4> transforms;  // one: the frame served
         std::vector<aiVector3D> positions;
     };
 
@@ -61,11 +60,12 @@ private:
     int framesPerSecond_ = 30;
     int startFrame_ = 0;
     int frameCount_ = 0;
-    bool stored_ = false;
-    int cachedSlot_ = -1;
+    int cachedSlot_ = -1;   // the frame nodes_ holds
+    int scratchSlot_ = -1;  // the frame scratch_ holds
     float largest_ = 0.0f;
     std::unique_ptr<FrameEvaluator> main_;
     std::vector<bool> mirroredSkin_;
+    std::vector<std::vector<FrameEvaluator::VertexRef>> which_;  // per node: vertices evaluated
     std::vector<NodeFrames> nodes_;  // per model node; empty for nodes without a mesh
     std::vector<NodeFrames> scratch_;
     std::string lateError_;

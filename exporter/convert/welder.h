@@ -20,6 +20,9 @@ public:
     // member, so a mesh without coinciding vertices keeps its order.
     std::vector<std::uint32_t> keptIndex(std::uint32_t& keptCount) const;
 
+    // The groups of vertices that coincide in every frame added so far, members ascending.
+    const std::vector<std::vector<std::uint32_t>>& groups() const { return members_; }
+
 private:
     std::uint32_t count_;
     bool started_ = false;
