@@ -8,10 +8,14 @@
 
 namespace {
 
-// A signal handler can reach nothing but a static; it only raises the flag.
+// A signal handler can reach nothing but a static; it only raises the flag. The first Ctrl-C
+// cancels cleanly; a second one ends the program at once.
 std::atomic<bool> g_cancel{false};
 
-extern "C" void onInterrupt(int) { g_cancel.store(true); }
+extern "C" void onInterrupt(int) {
+    g_cancel.store(true);
+    std::signal(SIGINT, SIG_DFL);
+}
 
 }  // namespace
 

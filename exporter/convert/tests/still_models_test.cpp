@@ -94,6 +94,14 @@ TEST(StillModels, ObjBoxWeldsBackToItsEightCornersInFirstUseOrder) {
         EXPECT_TRUE(onAFace) << a << ' ' << b << ' ' << c;
     }
     expectOutward(files, 0, 8, "box");
+
+    // Told that the file is Z-up, the host leaves the axes alone (the exporter still negates X).
+    ASSERT_EQ(convert({path.string(), (dir / "zup.3d").string(), "--scale", "100", "--up", "z"}).status, 0);
+    const MeshFiles zUp = readMeshFiles(dir / "zup.3d", dir / "zup_a.3d");
+    ASSERT_TRUE(zUp.ok);
+    for (int v = 0; v < 8; ++v)
+        EXPECT_TRUE(near(unpack(zUp.word(0, v)), expectedFields(gameFromZUp(corners[std::size_t(order[std::size_t(v)])] * 100.0))))
+            << "vertex " << v;
     // No texture coordinates in the file: zeros and the exporter's warning.
     EXPECT_NE(run.err.find("[Warning!] The mesh has no texture coords!\nZeros were written!"), std::string::npos);
 }
