@@ -5,9 +5,10 @@
 #include "exporter/convert/up_axis.h"
 #include "exporter/convert/welder.h"
 
+#include "scene_builder.h"
+
 #include "common/testing/temp_dir.h"
 
-#include <assimp/Exporter.hpp>
 #include <assimp/scene.h>
 
 #include <gtest/gtest.h>
@@ -18,50 +19,7 @@
 namespace korvath::convert {
 namespace {
 
-aiNode* addNode(aiNode* parent, const char* name, aiVector3D translation) {
-    aiNode* node = new aiNode(name);
-    node->mTransformation = aiMatrix4x4::Translation(translation, node->mTransformation);
-    parent->addChildren(1, &node);
-    return node;
-}
-
-// A triangle (0,0,0), (1,0,0), (0,1,0) hung on `node` as mesh `index`.
-void addTriangle(aiScene& scene, aiNode* node) {
-    aiMesh* mesh = new aiMesh;
-    mesh->mNumVertices = 3;
-    mesh->mVertices = new aiVector3D[3]{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
-    mesh->mNumFaces = 1;
-    mesh->mFaces = new aiFace[1];
-    mesh->mFaces[0].mNumIndices = 3;
-    mesh->mFaces[0].mIndices = new unsigned[3]{0, 1, 2};
-    mesh->mPrimitiveTypes = aiPrimitiveType_TRIANGLE;
-    aiMesh** meshes = new aiMesh*[scene.mNumMeshes + 1];
-    for (unsigned i = 0; i < scene.mNumMeshes; ++i) meshes[i] = scene.mMeshes[i];
-    meshes[scene.mNumMeshes] = mesh;
-    delete[] scene.mMeshes;
-    scene.mMeshes = meshes;
-    node->mNumMeshes = 1;
-    node->mMeshes = new unsigned[1]{scene.mNumMeshes++};
-}
-
-std::unique_ptr<aiScene> emptyScene() {
-    auto scene = std::make_unique<aiScene>();
-    scene->mRootNode = new aiNode("root");
-    scene->mNumMaterials = 1;
-    scene->mMaterials = new aiMaterial*[1]{new aiMaterial};
-    return scene;
-}
-
-void addAnimation(aiScene& scene, aiNodeAnim* channel, double duration, double ticksPerSecond) {
-    aiAnimation* animation = new aiAnimation;
-    animation->mName = "take";
-    animation->mDuration = duration;
-    animation->mTicksPerSecond = ticksPerSecond;
-    animation->mNumChannels = 1;
-    animation->mChannels = new aiNodeAnim*[1]{channel};
-    scene.mNumAnimations = 1;
-    scene.mAnimations = new aiAnimation*[1]{animation};
-}
+using namespace korvath::convert::testing;
 
 struct Converted {
     std::unique_ptr<LoadedModel> loaded;  // the table keeps its address
@@ -71,8 +29,7 @@ struct Converted {
 Converted convertScene(const aiScene& scene, int fps) {
     korvath::testing::TempDir dir;
     const std::string path = (dir / "scene.assbin").string();
-    Assimp::Exporter exporter;
-    EXPECT_EQ(exporter.Export(&scene, "assbin", path), AI_SUCCESS) << exporter.GetErrorString();
+    saveScene(scene, path);
     LoadResult result = loadModel({path, fps, std::nullopt, std::nullopt});
     EXPECT_TRUE(result.loaded) << result.error;
     Converted out{std::make_unique<LoadedModel>(std::move(*result.loaded))};

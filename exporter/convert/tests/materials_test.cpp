@@ -1,0 +1,70 @@
+// The file's material properties as the exporter reads them back: polygon types and texture
+// numbers written for faces of materials built here and saved in the import library's format.
+#include "convert_fixture.h"
+#include "mesh_file_reader.h"
+#include "scene_builder.h"
+
+#include "common/testing/temp_dir.h"
+
+#include <assimp/GltfMaterial.h>
+#include <assimp/material.h>
+
+#include <gtest/gtest.h>
+
+namespace korvath::convert::testing {
+namespace {
+
+TEST(Materials, TwoSidedOpacityEmissiveAndDiffuseMapBecomePolygonTypes) {
+    auto scene = emptyScene();
+    const unsigned masked = addMaterial(*scene, "Skin3.Mask");
+    const int on = 1;
+    const float half = 0.5f;
+    const aiColor3D glow(0.2f, 0.0f, 0.0f);
+    scene->mMaterials[masked]->AddProperty(&on, 1, AI_MATKEY_TWOSIDED);
+    scene->mMaterials[masked]->AddProperty(&half, 1, AI_MATKEY_OPACITY);
+    scene->mMaterials[masked]->AddProperty(&glow, 1, AI_MATKEY_COLOR_EMISSIVE);
+
+    const unsigned wall = addMaterial(*scene, "wall");
+    const aiString map("wall.png");
+    const int sphere = aiTextureMapping_SPHERE, nearest = 9728;
+    scene->mMaterials[wall]->AddProperty(&map, AI_MATKEY_TEXTURE_DIFFUSE(0));
+    scene->mMaterials[wall]->AddProperty(&sphere, 1, AI_MATKEY_MAPPING_DIFFUSE(0));
+    scene->mMaterials[wall]->AddProperty(&nearest, 1, AI_MATKEY_GLTF_MAPPINGFILTER_MAG(aiTextureType_DIFFUSE, 0));
+
+    const unsigned gun = addMaterial(*scene, "gun.Weapon");
+    scene->mMaterials[gun]->AddProperty(&on, 1, AI_MATKEY_TWOSIDED);
+
+    aiNode* crate = addNode(scene->mRootNode, "Crate", {0, 0, 0});
+    addTriangle(*scene, crate, masked);
+    addTriangle(*scene, crate, wall);  // two materials: a multi/sub-object material
+    addTriangle(*scene, addNode(scene->mRootNode, "Wall", {0, 0, 0}), wall);
+    addTriangle(*scene, addNode(scene->mRootNode, "Gun", {0, 0, 0}), gun);
+    addTriangle(*scene, addNode(scene->mRootNode, "Plain", {0, 0, 0}), 0);
+
+    korvath::testing::TempDir dir;
+    ASSERT_TRUE(saveScene(*scene, (dir / "scene.assbin").string()));
+    const RunOutcome run = convert({(dir / "scene.assbin").string(), (dir / "scene.3d").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const MeshFiles files = readMeshFiles(dir / "scene.3d", dir / "scene_a.3d");
+    ASSERT_TRUE(files.ok);
+    // The crate's two triangles lie on the same three spots: they weld to three vertices.
+    EXPECT_EQ(files.vertexCount, 12);
+    ASSERT_EQ(files.triangleCount, 5);
+
+    // two-sided 1, translucent 2, masked 3, self-illuminated 16; "Skin3" sets texture number 3.
+    EXPECT_EQ(files.triangles[0].polygonType, 19);
+    EXPECT_EQ(files.triangles[0].textureNumber, 3);
+    // In a multi/sub-object material the diffuse map is asked of the multi material, which has
+    // none (as in the original host), so the wall face of the crate gets no map bits.
+    EXPECT_EQ(files.triangles[1].polygonType, 0);
+    EXPECT_EQ(files.triangles[1].textureNumber, 3);
+    // On its own: environment mapping 64 (not UV coordinates) and no filtering 128.
+    EXPECT_EQ(files.triangles[2].polygonType, 192);
+    EXPECT_EQ(files.triangles[3].polygonType, 8);  // a weapon triangle, whatever else is set
+    EXPECT_EQ(files.triangles[4].polygonType, 0);
+    EXPECT_EQ(files.triangles[4].textureNumber, 3);  // kept from the last "skin" material
+    EXPECT_EQ(run.err.find("[Warning!] The mesh has no material!"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace korvath::convert::testing
