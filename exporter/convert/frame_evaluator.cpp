@@ -85,7 +85,7 @@ FrameEvaluator::FrameEvaluator(const SceneModel& model, const aiScene& scene,
                 buildSkin(part.meshIndex, *mesh, int(i), byName);
         }
     world_.assign(n, aiMatrix4x4());
-    boneMatrices_.resize(bones_.size());
+    boneRows_.resize(bones_.size());
     nodeMorphWeights_.resize(n);
 }
 
@@ -179,8 +179,10 @@ void FrameEvaluator::pose(double seconds) {
         world_[i] = parent < 0 ? local : world_[std::size_t(parent)] * local;
         if (model_.nodes[i].hasMesh()) morphWeights(int(i), ticks, nodeMorphWeights_[i]);
     }
-    for (std::size_t b = 0; b < bones_.size(); ++b)
-        boneMatrices_[b] = world_[std::size_t(bones_[b].node)] * bones_[b].offset;
+    for (std::size_t b = 0; b < bones_.size(); ++b) {
+        const aiMatrix4x4 m = world_[std::size_t(bones_[b].node)] * bones_[b].offset;
+        boneRows_[b] = {m.a1, m.a2, m.a3, m.a4, m.b1, m.b2, m.b3, m.b4, m.c1, m.c2, m.c3, m.c4};
+    }
 }
 
 bool FrameEvaluator::sameRecipe(int node, std::uint32_t a, std::uint32_t b) const {
@@ -232,29 +234,38 @@ void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std
     const std::vector<float>& keyed = nodeMorphWeights_[std::size_t(node)];
     const aiMatrix4x4& own = world_[std::size_t(node)];
     out.resize(which.size());
+    // Vertices come part after part; what belongs to the part is looked up when it changes.
+    std::uint32_t partIndex = UINT32_MAX;
+    const aiMesh* mesh = nullptr;
+    const Skin* skin = nullptr;
     for (std::size_t k = 0; k < which.size(); ++k) {
-        const MeshPart& part = mn.parts[which[k].part];
-        const aiMesh& mesh = *scene_.mMeshes[part.meshIndex];
-        const std::uint32_t v = which[k].local;
-        aiVector3D p = mesh.mVertices[v];
-        // Morph targets hold whole positions; each adds its weighted difference from the base.
-        for (unsigned a = 0; a < mesh.mNumAnimMeshes; ++a) {
-            const aiAnimMesh* target = mesh.mAnimMeshes[a];
-            const float w = keyed.empty() ? target->mWeight : (a < keyed.size() ? keyed[a] : 0.0f);
-            if (w == 0.0f || target->mVertices == nullptr || target->mNumVertices != mesh.mNumVertices) continue;
-            p += (target->mVertices[v] - mesh.mVertices[v]) * w;
+        if (which[k].part != partIndex) {
+            partIndex = which[k].part;
+            mesh = scene_.mMeshes[mn.parts[partIndex].meshIndex];
+            skin = mn.skinned ? &skins_[mn.parts[partIndex].meshIndex] : nullptr;
         }
-        if (mn.skinned) {
-            const Skin& skin = skins_[part.meshIndex];
-            if (skin.start.empty() || skin.start[v] == skin.start[v + 1]) {
+        const std::uint32_t v = which[k].local;
+        aiVector3D p = mesh->mVertices[v];
+        // Morph targets hold whole positions; each adds its weighted difference from the base.
+        for (unsigned a = 0; a < mesh->mNumAnimMeshes; ++a) {
+            const aiAnimMesh* target = mesh->mAnimMeshes[a];
+            const float w = keyed.empty() ? target->mWeight : (a < keyed.size() ? keyed[a] : 0.0f);
+            if (w == 0.0f || target->mVertices == nullptr || target->mNumVertices != mesh->mNumVertices) continue;
+            p += (target->mVertices[v] - mesh->mVertices[v]) * w;
+        }
+        if (skin != nullptr) {
+            if (skin->start.empty() || skin->start[v] == skin->start[v + 1]) {
                 p = own * p;  // not weighted to any bone: follows its own node
             } else {
-                aiVector3D sum(0, 0, 0);
-                for (std::uint32_t i = skin.start[v]; i < skin.start[v + 1]; ++i) {
-                    const Influence& inf = skin.influences[i];
-                    sum += (boneMatrices_[inf.bone] * p) * inf.weight;
+                float x = 0.0f, y = 0.0f, z = 0.0f;
+                for (std::uint32_t i = skin->start[v]; i < skin->start[v + 1]; ++i) {
+                    const Influence& inf = skin->influences[i];
+                    const float* m = boneRows_[inf.bone].data();
+                    x += inf.weight * (m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3]);
+                    y += inf.weight * (m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7]);
+                    z += inf.weight * (m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]);
                 }
-                p = sum;
+                p = aiVector3D(x, y, z);
             }
         }
         out[k] = p;

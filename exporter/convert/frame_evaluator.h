@@ -6,6 +6,7 @@
 #include <assimp/matrix4x4.h>
 #include <assimp/vector3.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -80,7 +81,7 @@ private:
     std::vector<Skin> skins_;  // per file mesh; empty when not skinned
     std::vector<Bone> bones_;
     std::vector<aiMatrix4x4> world_;
-    std::vector<aiMatrix4x4> boneMatrices_;
+    std::vector<std::array<float, 12>> boneRows_;  // bone world × offset, top three rows
     std::vector<std::vector<float>> nodeMorphWeights_;  // per node, per anim mesh, as of pose()
     std::string error_;
 };
