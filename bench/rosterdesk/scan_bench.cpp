@@ -1,6 +1,6 @@
 // Scans a generated System folder of 400 description files (about 40,000 lines of class,
 // skin, face and voice lines) and prints the scan time as a ratio to reading the files once.
-// Usage: rosterdesk_scan_bench [ROUNDS]
+// Usage: bench_rosterdesk_scan [ROUNDS]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -84,7 +84,7 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    fs::path root = fs::temp_directory_path() / ("rosterdesk_scan_bench_" + std::to_string(::getpid()));
+    fs::path root = fs::temp_directory_path() / ("bench_rosterdesk_scan_" + std::to_string(::getpid()));
     std::size_t lines = generate(root / "System");
     SkipList skip = SkipList::parse("Pack399.int\r\n");
     SkinPatternList patterns = parsePatterns("commando,Stray7_Skins,Stray15\r\n");
