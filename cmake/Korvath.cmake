@@ -81,3 +81,18 @@ function(korvath_fuzz_subbuild)
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON)
 endfunction()
+
+# korvath_add_parts(PARTS a b c ... CORES a b)
+# Adds the tool's part folders that exist; the sanitizer sub-build adds only the CORES, which
+# hold the fuzz targets.
+function(korvath_add_parts)
+  cmake_parse_arguments(P "" "" "PARTS;CORES" ${ARGN})
+  foreach(part IN LISTS P_PARTS)
+    if(KORVATH_FUZZ_ONLY AND NOT part IN_LIST P_CORES)
+      continue()
+    endif()
+    if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${part}/CMakeLists.txt")
+      add_subdirectory(${part})
+    endif()
+  endforeach()
+endfunction()
