@@ -18,8 +18,16 @@ fs::path animationPathFor(const fs::path& dataPath) {
 
 OutputGuard::~OutputGuard() { commit(); }
 
+bool OutputGuard::madeByExport(const std::string& name) const {
+    // The two files, and the temporary siblings they are written through.
+    for (const std::string& output : outputs_)
+        if (name == output || name.rfind("." + output + ".tmp", 0) == 0) return true;
+    return false;
+}
+
 Status OutputGuard::prepare(const fs::path& dataPath) {
     folder_ = dataPath.parent_path().empty() ? fs::path(".") : dataPath.parent_path();
+    outputs_ = {dataPath.filename().string(), animationPathFor(dataPath).filename().string()};
     std::error_code ec;
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec))
         before_.insert(it->path().filename());
@@ -44,7 +52,8 @@ void OutputGuard::restore() {
         const fs::path name = it->path().filename();
         bool isCopy = false;
         for (const Backup& b : backups_) isCopy = isCopy || b.copy.filename() == name;
-        if (!isCopy && !before_.count(name) && it->is_regular_file(ec)) appeared.push_back(it->path());
+        if (!isCopy && !before_.count(name) && madeByExport(name.string()) && it->is_regular_file(ec))
+            appeared.push_back(it->path());
     }
     for (const fs::path& path : appeared) fs::remove(path, ec);
     for (const Backup& b : backups_) fs::rename(b.copy, b.original, ec);

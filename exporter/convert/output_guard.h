@@ -23,18 +23,21 @@ public:
 
     // Notes the folder's files and copies the data file and its animation file aside.
     Status prepare(const std::filesystem::path& dataPath);
-    // Removes files that appeared since prepare() and puts the copies back.
+    // Removes the export's files that appeared since prepare() and puts the copies back.
     void restore();
     // The export stands: the copies are dropped.
     void commit();
 
 private:
+    bool madeByExport(const std::string& name) const;
+
     struct Backup {
         std::filesystem::path original;
         std::filesystem::path copy;
     };
     std::filesystem::path folder_;
     std::set<std::filesystem::path> before_;
+    std::vector<std::string> outputs_;  // file names of the data and animation files
     std::vector<Backup> backups_;
 };
 

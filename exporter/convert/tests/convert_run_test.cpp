@@ -55,6 +55,7 @@ TEST(ConvertRun, CancelledFreshExportRemovesWhatItCreated) {
     EXPECT_EQ(run.status, 130) << run.err;
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"keep.txt"});
     EXPECT_EQ(dir.read("keep.txt"), "mine");
+    EXPECT_NE(run.err.find("cancelled"), std::string::npos) << run.err;
 }
 
 TEST(ConvertRun, AppendAddsFramesAndACancelledAppendPutsBothFilesBack) {
