@@ -2,7 +2,6 @@
 #include <strings.h>
 
 #include <cstdint>
-#include <cstring>
 #include <memory>
 
 #include "dialogs.h"
@@ -144,13 +143,7 @@ void KorvathExp::FramePass(std::FILE* animation) {
                     boundsWarning = true;
                 packed[static_cast<size_t>(v)] = PackVertex(p.x, p.y, p.z);
             }
-            for (std::uint32_t& word : packed) {
-                const unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
-                                                static_cast<unsigned char>(word >> 16),
-                                                static_cast<unsigned char>(word >> 24)};
-                std::memcpy(&word, bytes, 4);
-            }
-            std::fwrite(packed.data(), 4, packed.size(), animation);
+            WritePackedVertices(animation, packed);
         }
     }
 }
@@ -215,7 +208,8 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
     WriteDataHeader(data.file(), triangleCount, vertexCount);
     TrianglePass(data.file());
     ReplacementFile animation;
-    if (!data.commit() || !animation.open(animationPath, append)) {
+    if (!animation.open(animationPath, append)) {
+        data.commit();  // the data file stands even when its animation file cannot be opened
         ip->ProgressEnd();
         return 0;
     }
@@ -231,12 +225,15 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
                         : "The animation file targeted for append would hold more than 65535 frames!\nAborting!",
                     kFatal);
             ip->ProgressEnd();
-            return 0;  // the copy is dropped; the animation file stays as it was
+            data.commit();  // the refused append leaves the new data file and the old animation file
+            return 0;       // the copy is dropped; the animation file stays as it was
         }
     }
     FramePass(animation.file());
     ip->ProgressEnd();
-    if (!animation.commit()) return 0;
+    // A cancelled export skipped nodes, so its headers overstate what follows them: both copies
+    // are dropped and the files stay as they were.
+    if (!ip->GetCancel() && (!data.commit() || !animation.commit())) return 0;
 
     if (boundsWarning) ShowBox(ip, "A vertex was exported that violated the -128 to 128 bounds", kWarning);
     if (noTextureWarning) ShowBox(ip, "The mesh has no texture coords!\nZeros were written!", kWarning);

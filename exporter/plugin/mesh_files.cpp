@@ -67,6 +67,15 @@ void WriteAnimationHeader(std::FILE* file, int frameCount, int frameSize) {
     std::fwrite(header, 1, sizeof header, file);
 }
 
+void WritePackedVertices(std::FILE* file, const std::vector<std::uint32_t>& words) {
+    std::vector<unsigned char> bytes(words.size() * 4);
+    for (size_t i = 0; i < words.size(); ++i) {
+        put16(&bytes[i * 4], words[i] & 0xFFFF);
+        put16(&bytes[i * 4 + 2], words[i] >> 16);
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+}
+
 AppendResult OpenAnimationForAppend(std::FILE* file, int vertexCount, int newFrames) {
     unsigned char header[4];
     if (std::fseek(file, 0, SEEK_SET) != 0 || std::fread(header, 1, sizeof header, file) != sizeof header)

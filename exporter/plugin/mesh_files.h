@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace korvathexp {
 
@@ -28,6 +29,7 @@ std::uint8_t TextureV(float v);
 void WriteDataHeader(std::FILE* file, int triangleCount, int vertexCount);
 void WriteTriangle(std::FILE* file, const TriangleRecord& record);
 void WriteAnimationHeader(std::FILE* file, int frameCount, int frameSize);
+void WritePackedVertices(std::FILE* file, const std::vector<std::uint32_t>& words);
 
 enum class AppendResult { Ready, Mismatch, TooManyFrames };
 

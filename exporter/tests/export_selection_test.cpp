@@ -113,16 +113,39 @@ TEST_F(ExportSelection, FramesKeepTheCountedVertexCountWhenAMeshChanges) {
               "A mesh changed its vertex count between frames!\nEvery frame keeps the first frame's count!");
 }
 
-TEST_F(ExportSelection, CancelSkipsTheRemainingNodesAndEndsNormally) {
+TEST_F(ExportSelection, CancelEndsNormallyAndLeavesTheFilesAsTheyWere) {
     for (int i = 0; i < 3; ++i) host.scene.root().addChild("n").setMesh(lineMesh(1, {}));
     host.scene.setAnimRange(0, 160 * 9);
+    dir.write("model.3d", "old data");
+    dir.write("model_a.3d", "old animation");
+    int updates = 0;
+    host.scene.setProgressListener([&](const scene::ProgressEvent& event) {
+        if (event.kind != scene::ProgressEvent::Kind::Update) return;
+        ++updates;
+        if (event.percent >= 50) host.scene.cancelFlag() = true;
+    });
+    EXPECT_EQ(host.exportTo(dataPath), 1);
+    // Frames 0-4 were written, then every walk skipped its nodes: the headers would claim ten
+    // frames over five, so neither file is replaced.
+    EXPECT_EQ(updates, 10);
+    EXPECT_EQ(data(), "old data");
+    EXPECT_EQ(animation(), "old animation");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 2);
+    EXPECT_FALSE(host.scene.progressRunning());
+}
+
+TEST_F(ExportSelection, CancelledAppendLeavesTheFrameCountAsItWas) {
+    host.scene.root().addChild("n").setMesh(lineMesh(1, {}));
+    host.scene.setAnimRange(0, 160 * 9);
+    const std::string old = std::string("\x02\x00\x04\x00", 4) + std::string(8, '\x33');
+    dir.write("model_a.3d", old);
     host.scene.setProgressListener([&](const scene::ProgressEvent& event) {
         if (event.kind == scene::ProgressEvent::Kind::Update && event.percent >= 50) host.scene.cancelFlag() = true;
     });
-    EXPECT_EQ(host.exportTo(dataPath), 1);
-    EXPECT_EQ(u16(animation(), 0), 10);
-    EXPECT_EQ(animation().size(), 4u + 5 * 12u);  // frames 0-4 written, then nothing
-    EXPECT_FALSE(host.scene.progressRunning());
+    host.windows.answerDialog({{{1021, "0-9"}}, {{1022, true}}, {IDOK}});
+    EXPECT_EQ(host.exportTo(dataPath, false), 1);
+    EXPECT_EQ(animation(), old);
+    EXPECT_FALSE(std::filesystem::exists(dataPath));
 }
 
 }  // namespace
