@@ -125,10 +125,21 @@ TEST_F(ExportFiles, PositionsOutsideTheBoundsWarnButArePacked) {
     EXPECT_EQ(host.messageTexts()[0], "A vertex was exported that violated the -128 to 128 bounds");
 }
 
+TEST_F(ExportFiles, PositionsOfExactly128AreWithinTheBounds) {
+    auto& node = host.scene.root().addChild("edge");
+    Mesh mesh;
+    mesh.verts = {{128.0f, -128.0f, 128.0f}, {-128.0f, 128.0f, -128.0f}};
+    node.setMesh(mesh);
+    ASSERT_EQ(host.exportTo(dataPath), 1);
+    EXPECT_EQ(host.messageTexts(), std::vector<std::string>{});  // no faces: no texture or material warning
+    // x = -128 after negation: X field 0x400; y = -128: 0x400; z = 128: 0x200 (reads back as -128).
+    EXPECT_EQ(u32(animation(), 4), 0x400u | (0x400u << 11) | (0x200u << 22));
+}
+
 TEST_F(ExportFiles, OptionsDialogAsksForFramesAndAppend) {
     auto& node = host.scene.root().addChild("tri");
     node.setMesh(lineMesh(1, {}));
-    node.setMeshAt(160 * 3, lineMesh(1, {}));
+    node.setTransformEvaluator([](TimeValue t) { return TransMatrix({0, static_cast<float>(t) / 160.0f, 0}); });
     host.scene.setAnimRange(0, 160 * 20);
     host.windows.answerDialog({{{1021, "3,1-2"}}, {}, {IDOK}});
 
@@ -136,28 +147,22 @@ TEST_F(ExportFiles, OptionsDialogAsksForFramesAndAppend) {
     ASSERT_EQ(host.windows.dialogs().size(), 1u);
     const auto& shown = host.windows.dialogs()[0];
     EXPECT_EQ(shown.dialog.resourceId, 105);
-    EXPECT_EQ(shown.dialog.caption, "Korvath Exporter v1");
-    EXPECT_EQ(shown.dialog.width, 168);
-    EXPECT_EQ(shown.dialog.height, 119);
     EXPECT_EQ(shown.parent, &host.scene.mainWindow());
-    EXPECT_EQ(shown.centredOver, &host.scene.mainWindow());
-    std::vector<std::string> texts;
-    for (const auto& control : shown.dialog.controls) texts.push_back(control.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Frame Range: (ie: 1-5,10,15)", "", "Append animations",
-                                               "Notes:\nExcludes: '!' , 'bip', 'link' and 'bone' name prefixes.",
-                                               "OK", "Cancel"}));
-    EXPECT_EQ(shown.dialog.controls[1].id, 1021);
-    EXPECT_EQ(shown.dialog.controls[2].id, 1022);
-    EXPECT_EQ(shown.dialog.controls[4].id, IDOK);
-    EXPECT_EQ(shown.dialog.controls[5].id, IDCANCEL);
     EXPECT_EQ(shown.result, 1);
     // Three frames of one vertex, in the order asked: 3, 1, 2.
     EXPECT_EQ(animation().size(), 4u + 12u);
     EXPECT_EQ(u16(animation(), 0), 3);
-    // The progress runs 0, 33, 66 percent over the three frames.
+    EXPECT_EQ(u32(animation(), 4), 24u << 11);  // y = 3
+    EXPECT_EQ(u32(animation(), 8), 8u << 11);   // y = 1
+    EXPECT_EQ(u32(animation(), 12), 16u << 11); // y = 2
+    // The progress runs 0, 33, 66 percent over the three frames, shown, with no new title.
     std::vector<int> percents;
-    for (const auto& event : host.scene.progress())
-        if (event.kind == scene::ProgressEvent::Kind::Update) percents.push_back(event.percent);
+    for (const auto& event : host.scene.progress()) {
+        if (event.kind != scene::ProgressEvent::Kind::Update) continue;
+        percents.push_back(event.percent);
+        EXPECT_TRUE(event.flag);
+        EXPECT_EQ(event.title, "");
+    }
     EXPECT_EQ(percents, (std::vector<int>{0, 33, 66}));
 }
 

@@ -16,6 +16,17 @@ protected:
     SceneNode& node = host.scene.root().addChild("mesh");
     KorvathExp exp;
 
+    // `leaf` inside `levels` multi/sub-object materials, one in another.
+    hostsdk::Mtl& nested(hostsdk::Mtl& leaf, int levels) {
+        hostsdk::Mtl* inner = &leaf;
+        for (int level = 0; level < levels; ++level) {
+            auto& m = host.scene.addMulti("level");
+            m.subMaterials = {inner};
+            inner = &m;
+        }
+        return *inner;
+    }
+
     int typeOf(hostsdk::Mtl& material, MtlID id = 0) {
         node.setMaterial(&material);
         return exp.PolygonTypeFromMaterial(&node, id);
@@ -114,16 +125,14 @@ TEST_F(PolygonType, MaterialsWithoutAStandardMaterialCountAsNone) {
     EXPECT_EQ(typeOf(host.scene.addOtherMaterial("raytrace.flat", {0x37, 0})), 0);
     EXPECT_TRUE(exp.noMaterialWarning);
 
+    // Ten levels of nesting still reach the standard material on the tenth step.
+    exp.noMaterialWarning = false;
+    EXPECT_EQ(typeOf(nested(host.scene.addStandard("deep.flat"), 10)), 32);
+    EXPECT_FALSE(exp.noMaterialWarning);
+
     // Eleven levels of nesting: no standard material within ten steps.
     exp.noMaterialWarning = false;
-    auto& leaf = host.scene.addStandard("deep.flat");
-    hostsdk::Mtl* inner = &leaf;
-    for (int level = 0; level < 11; ++level) {
-        auto& m = host.scene.addMulti("level");
-        m.subMaterials = {inner};
-        inner = &m;
-    }
-    EXPECT_EQ(typeOf(*inner), 0);
+    EXPECT_EQ(typeOf(nested(host.scene.addStandard("deep.flat"), 11)), 0);
     EXPECT_TRUE(exp.noMaterialWarning);
 }
 
