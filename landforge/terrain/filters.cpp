@@ -40,9 +40,11 @@ float meanHeight(const Heightfield& grid) { return averagePoint(grid, kFullRect)
 
 void flattenTerrain(TerrainState& state, int percent) {
     takeSnapshot(state.history, state.grid, SnapshotKind::Points, kFullRect);
-    float p = static_cast<float>(clampPercent(percent)) / 100.0f;
-    float mean = meanHeight(state.grid);
-    for (TerrainPoint& pt : state.grid.points) pt.z -= (pt.z - mean) * p;
+    // In double, z - (z - mean) is exact, so 100 % lands on the mean itself; in float it can
+    // miss it by a step.
+    double p = clampPercent(percent) / 100.0;
+    double mean = meanHeight(state.grid);
+    for (TerrainPoint& pt : state.grid.points) pt.z = static_cast<float>(pt.z - (pt.z - mean) * p);
 }
 
 void averageTerrain(TerrainState& state, int percent) {

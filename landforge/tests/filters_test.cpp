@@ -31,7 +31,10 @@ TEST(Filters, NoiseClampsAtZeroOnlyAndEqualLimitsDoNotDivide) {
     for (TerrainPoint& p : s.grid.points) p.z = 254;
     addRandomNoise(s, 7, 7);
     EXPECT_EQ(s.grid.point(9, 9).z, 261.0f) << "no upper clamp";
-    addRandomNoise(s, 2147483647, -2147483647 - 1);  // a span beyond int must not overflow
+    // A span beyond int must not overflow: 2^32 - 1 leaves every draw whole, so each point gets
+    // 261 - 2^31 + r, which is negative and clamped.
+    addRandomNoise(s, 2147483647, -2147483647 - 1);
+    for (const TerrainPoint& p : s.grid.points) ASSERT_EQ(p.z, 0.0f);
 }
 
 TEST(Filters, FilterNoisePropagatesTowardHigherIndices) {
@@ -70,6 +73,21 @@ TEST(Filters, FlattenMovesTowardTheOldMean) {
     flattenTerrain(s, 400);  // clamped to 100
     EXPECT_EQ(s.grid.point(0, 0).z, 75.0f);
     EXPECT_EQ(s.grid.point(1, 0).z, 75.0f);
+}
+
+TEST(Filters, FlattenAtFullStrengthGivesExactlyTheMeanForAnyHeights) {
+    TerrainState s;
+    // 16.18824 and 310.25936 average to 163.2238; in float arithmetic 16.18824 - (16.18824 -
+    // 163.2238) lands one step below the mean.
+    for (int j = 0; j < kGridSize; ++j)
+        for (int i = 0; i < kGridSize; ++i) s.grid.point(i, j).z = (i % 2) ? 310.259361f : 16.18824f;
+    float mean = meanHeight(s.grid);
+    EXPECT_EQ(mean, 163.2238f);
+    flattenTerrain(s, 100);
+    EXPECT_EQ(s.grid.point(0, 0).z, mean);
+    EXPECT_EQ(s.grid.point(1, 0).z, mean);
+    EXPECT_EQ(s.history.undoList.size(), 1u);
+    EXPECT_FALSE(s.history.undoList.front().hasCells);
 }
 
 TEST(Filters, AverageUsesAlreadyUpdatedNeighboursAndKeepsBorders) {
