@@ -112,7 +112,10 @@ ApplyResult applyRoster(const ApplyRequest& request) {
         result.push_back(oldSection.front());
         result.insert(result.end(), keyLines.begin(), keyLines.end());
         result.emplace_back();
-        while (i < oldLines->size() && !(*oldLines)[i].empty()) oldSection.push_back((*oldLines)[i++]);
+        // The section ends at its empty line; a section header straight after it ends it too, so
+        // that section is kept rather than swallowed with the old roster lines.
+        while (i < oldLines->size() && !(*oldLines)[i].empty() && !(*oldLines)[i].starts_with('['))
+            oldSection.push_back((*oldLines)[i++]);
         result.insert(result.end(), oldLines->begin() + static_cast<std::ptrdiff_t>(i), oldLines->end());
     } else {
         // No roster section yet: append one, separated from what is there by one empty line.

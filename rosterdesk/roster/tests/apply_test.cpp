@@ -81,6 +81,15 @@ TEST_F(ApplyTest, AnOldSectionRunningToTheEndIsTakenWhole) {
     EXPECT_EQ(backup(), "[Botpack.ChallengeBotInfo]\r\nOld=1\r\nOld=2\r\n");
 }
 
+TEST_F(ApplyTest, ASectionHeaderRightAfterTheOldLinesEndsTheOldSection) {
+    writeSmallRoster();
+    writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n[Engine.GameInfo]\r\nKeep=1\r\n\r\n[Z]\r\nz=1\r\n");
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_EQ(userIni(), "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n"
+                         "[Engine.GameInfo]\r\nKeep=1\r\n\r\n[Z]\r\nz=1\r\n");
+    EXPECT_EQ(backup(), "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
+}
+
 TEST_F(ApplyTest, AUserIniWithoutTheSectionGetsItAppendedAndNoBackup) {
     writeSmallRoster();
     writeUserIni("[A]\r\nx=1\r\n  [Botpack.ChallengeBotInfo]\r\n");  // leading blanks: not the header
