@@ -106,6 +106,16 @@ bool confirmGameFolder(korvath::Interaction& ui, const std::string& folder) {
     return false;
 }
 
+bool changeGameFolder(korvath::Interaction& ui, Settings& settings, const std::string& chosen) {
+    std::string folder = chosen.empty() ? chosen : withTrailingSeparator(chosen);
+    if (folder == settings.KAPath) return false;
+    settings.KAPath = folder;
+    ui.message({"Restart Rosterdesk", "Rosterdesk must be restarted for changes to take affect.",
+                korvath::Buttons::Ok, korvath::Icon::None});
+    settings.RestartPending = true;
+    return true;
+}
+
 std::string defaultGameFolder() {
 #ifdef _WIN32
     return "C:\\KorvathArena\\";

@@ -49,6 +49,11 @@ bool needsFolderSetup(const Settings& settings);
 std::string invalidGameFolderText(const std::string& folder);
 bool confirmGameFolder(korvath::Interaction& ui, const std::string& folder);
 
+// The options dialog's "Change" with "KA Path:" selected, once the game-folder dialog gave
+// `chosen`: it becomes KAPath, and when it differs from the folder before, "Restart Rosterdesk"
+// is shown and RestartPending set. True when start-up must run again.
+bool changeGameFolder(korvath::Interaction& ui, Settings& settings, const std::string& chosen);
+
 // Where the game is installed by default: C:\KorvathArena\ on Windows, ~/KorvathArena/ elsewhere.
 std::string defaultGameFolder();
 // The game-folder dialog's first result: the default folder when it is a valid game folder.

@@ -122,6 +122,25 @@ TEST(GameFolder, InvalidChoiceIsRefusedWithTheMessage) {
     EXPECT_EQ(ui.shown().size(), 1u);
 }
 
+TEST(GameFolder, ChangingItAsksForARestartOnlyWhenItDiffers) {
+    korvath::ScriptedInteraction ui;
+    Settings s;
+    s.KAPath = "/games/ka/";
+    EXPECT_FALSE(changeGameFolder(ui, s, "/games/ka/"));
+    EXPECT_FALSE(changeGameFolder(ui, s, "/games/ka"));  // the same folder, separator added
+    EXPECT_TRUE(ui.shown().empty());
+    EXPECT_FALSE(s.RestartPending);
+
+    EXPECT_TRUE(changeGameFolder(ui, s, "/games/other"));
+    EXPECT_EQ(s.KAPath, "/games/other/");
+    EXPECT_TRUE(s.RestartPending);
+    ASSERT_EQ(ui.shown().size(), 1u);
+    EXPECT_EQ(ui.shown()[0].title, "Restart Rosterdesk");
+    EXPECT_EQ(ui.shown()[0].text, "Rosterdesk must be restarted for changes to take affect.");
+    EXPECT_EQ(ui.shown()[0].buttons, korvath::Buttons::Ok);
+    EXPECT_EQ(ui.shown()[0].icon, korvath::Icon::None);
+}
+
 TEST(GameFolder, RememberNote) {
     EXPECT_EQ(rememberNoteText(),
               "To change the path later simply go to\r\nthe 'File' menu and choose Options.\nThen choose the Paths "
