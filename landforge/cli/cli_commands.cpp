@@ -77,7 +77,8 @@ private:
     std::optional<Failure> takePositionals(std::size_t count) {
         positionals_ = args_.positionals();
         if (!args_.ok()) return usage(args_.error());
-        if (positionals_.size() != count) return usage("expected " + std::to_string(count) + " file names");
+        if (positionals_.size() != count)
+            return usage("expected " + std::to_string(count) + (count == 1 ? " file name" : " file names"));
         return std::nullopt;
     }
 

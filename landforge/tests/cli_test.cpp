@@ -126,6 +126,8 @@ TEST_F(Cli, UsageErrorsExitTwo) {
     EXPECT_EQ(cli({"export-bmp", path("a"), path("b"), "--view", "1,2,3"}).code, 2);
     EXPECT_EQ(cli({"import-image", path("a"), "-o", path("b"), "--mode", "blend"}).code, 2);
     EXPECT_EQ(cli({"info", path("a"), "--bogus"}).code, 2);
+    EXPECT_EQ(cli({"info"}).err.substr(0, 36), "landforge-cli: expected 1 file name\n");
+    EXPECT_EQ(cli({"export-bmp", path("a")}).err.substr(0, 37), "landforge-cli: expected 2 file names\n");
     CliRun help = cli({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("export-t3d IN.lfg OUT.t3d"), std::string::npos);

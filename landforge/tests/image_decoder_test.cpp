@@ -113,7 +113,7 @@ std::string handMadeBitmap(int width, int height, int bits, int compression, int
     return file + info + palette + pixels;
 }
 
-TEST(ImageDecoder, RunLengthFourAndSixteenBitBitmapsLoad) {
+TEST(ImageDecoder, RunLengthAndSixteenAndThirtyTwoBitBitmapsLoad) {
     korvath::testing::TempDir dir;
     // RLE8, rows bottom-up: 4 x 40, end of line; 2 x 5, 2 x 6, end of bitmap.
     std::string rle = handMadeBitmap(4, 2, 8, 1, 256, std::string("\x04\x28\x00\x00\x02\x05\x02\x06\x00\x01", 10));
@@ -130,6 +130,18 @@ TEST(ImageDecoder, RunLengthFourAndSixteenBitBitmapsLoad) {
     auto sixteen = decodeImageFile(dir.write("16.bmp", handMadeBitmap(2, 1, 16, 0, 0, std::string("\xFF\x7F\x1F\x00", 4))).string());
     ASSERT_TRUE(sixteen);
     EXPECT_EQ(sixteen->heights, (std::vector<float>{248, 248.0f / 3.0f}));
+
+    // RLE4, one row: 5 pixels alternating indices 1 and 2 (17 and 34), end of bitmap.
+    std::string rle4 = handMadeBitmap(5, 1, 4, 2, 16, std::string("\x05\x12\x00\x01", 4));
+    auto four4 = decodeImageFile(dir.write("rle4.bmp", rle4).string());
+    ASSERT_TRUE(four4);
+    EXPECT_EQ(four4->heights, (std::vector<float>{17, 34, 17, 34, 17}));
+
+    // 32 bits, blue-green-red and an unused byte: (90, 60, 30) and white.
+    std::string bgrx("\x1E\x3C\x5A\x00\xFF\xFF\xFF\x00", 8);
+    auto thirtyTwo = decodeImageFile(dir.write("32.bmp", handMadeBitmap(2, 1, 32, 0, 0, bgrx)).string());
+    ASSERT_TRUE(thirtyTwo);
+    EXPECT_EQ(thirtyTwo->heights, (std::vector<float>{60, 255}));
 }
 
 TEST(ImageDecoder, TopDownBitmapLoads) {
