@@ -3,8 +3,9 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
-
-#include "common/text/text_lines.h"
+#include <filesystem>
+#include <fstream>
+#include <optional>
 
 namespace landforge {
 
@@ -139,8 +140,29 @@ void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc) {
     patch.importHeight = doc.height;
 }
 
+namespace {
+
+// No document is longer than a Full one; a longer file is read only that far, so a wrong
+// choice of a huge file neither fills the memory nor takes long.
+constexpr std::size_t kLargestDocument = 8 + kPointBytes * kGridSize * kGridSize + kCellBytes * kCellCount * kCellCount;
+static_assert(kLargestDocument == 1826840);
+
+std::optional<std::string> readDocumentBytes(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(kLargestDocument, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+}  // namespace
+
 ParsedDocument readDocumentFile(const std::string& path) {
-    std::optional<std::string> bytes = korvath::readFileBytes(path);
+    std::optional<std::string> bytes = readDocumentBytes(path);
     if (!bytes) {
         ParsedDocument doc;
         doc.status = korvath::Status::failure("The file cannot be read.");

@@ -152,6 +152,19 @@ TEST(Document, ShortImportDoesNotBlendAnEarlierPatch) {
     EXPECT_EQ(patch.point(1, 0).x, 10.0f);
 }
 
+TEST(Document, OnlyTheLargestDocumentSizeIsReadFromAHugeFile) {
+    korvath::testing::TempDir dir;
+    TerrainState src;
+    src.grid.point(1, 1).z = 4;
+    std::filesystem::path file = dir.write("huge.lfg", writeDocument(src.grid, {0, 0, 2, 2}));
+    // Sparse: 64 GiB of nothing after the document would not fit in memory if read whole.
+    std::filesystem::resize_file(file, std::uintmax_t{1} << 36);
+    ParsedDocument d = readDocumentFile(file.string());
+    ASSERT_TRUE(d.status.ok) << d.status.message;
+    EXPECT_TRUE(d.complete);
+    EXPECT_EQ(d.points[3].z, 4.0f);
+}
+
 TEST(Document, UnreadableFilesAreRefused) {
     korvath::testing::TempDir dir;
     EXPECT_EQ(readDocumentFile((dir / "missing.lfg").string()).status.message, "The file cannot be read.");
