@@ -28,6 +28,35 @@ bool isFile(const fs::path& path) {
 
 }  // namespace
 
+namespace {
+
+// The key lines of a roster file: the lines after the section header that follows the empty
+// line ending the header block. An empty line typed into the description does not end the
+// block, so no description text reaches user.ini. Empty when there are none; `problem` says why.
+std::vector<std::string> keyLinesOf(const std::vector<std::string>& lines, const std::string& entry,
+                                    std::string& problem) {
+    std::size_t blank = 0;
+    while (blank < lines.size() && !lines[blank].empty()) ++blank;
+    if (blank == lines.size()) {
+        problem = entry + " has no empty line after its header block.  Operation Aborted.";
+        return {};
+    }
+    while (blank < lines.size() && !(lines[blank].empty() && blank + 1 < lines.size() &&
+                                     isRosterSectionHeader(lines[blank + 1])))
+        ++blank;
+    if (blank == lines.size()) {
+        problem = entry + " has no [Botpack.ChallengeBotInfo] line after its header block.  Operation Aborted.";
+        return {};
+    }
+    std::vector<std::string> keyLines(lines.begin() + static_cast<std::ptrdiff_t>(blank + 2), lines.end());
+    // Empty lines at the end would end the section early and split it in the game's eyes.
+    while (!keyLines.empty() && keyLines.back().empty()) keyLines.pop_back();
+    if (keyLines.empty()) problem = entry + " holds no roster lines after its header block.  Operation Aborted.";
+    return keyLines;
+}
+
+}  // namespace
+
 bool isRosterSectionHeader(std::string_view line) {
     return korvath::equalsNoCase(rightTrimmed(line), kRosterSection);
 }
@@ -83,21 +112,11 @@ ApplyResult applyRoster(const ApplyRequest& request) {
     const fs::path userIni = korvath::resolveGamePath(request.kaPath, "System\\user.ini");
     if (!isFile(userIni)) return aborted("User.ini File Missing", "Can't find user.ini.  Operation Aborted");
 
-    // The roster file: everything after the first empty line, less the section header there.
     auto rosterLines = korvath::readTextLines(rosterFile);
     if (!rosterLines) return aborted("Apply Configuration...", "Can't read " + request.entry + ".  Operation Aborted.");
-    std::size_t blank = 0;
-    while (blank < rosterLines->size() && !(*rosterLines)[blank].empty()) ++blank;
-    if (blank == rosterLines->size())
-        return aborted("Invalid Configuration File",
-                       request.entry + " has no empty line after its header block.  Operation Aborted.");
-    std::vector<std::string> keyLines(rosterLines->begin() + static_cast<std::ptrdiff_t>(std::min(blank + 2, rosterLines->size())),
-                                      rosterLines->end());
-    // Empty lines at the end would end the section early and split it in the game's eyes.
-    while (!keyLines.empty() && keyLines.back().empty()) keyLines.pop_back();
-    if (keyLines.empty())
-        return aborted("Invalid Configuration File",
-                       request.entry + " holds no roster lines after its header block.  Operation Aborted.");
+    std::string problem;
+    std::vector<std::string> keyLines = keyLinesOf(*rosterLines, request.entry, problem);
+    if (keyLines.empty()) return aborted("Invalid Configuration File", problem);
 
     auto oldLines = korvath::readTextLines(userIni);
     if (!oldLines) return aborted("Apply Configuration...", "Can't read user.ini.  Operation Aborted");

@@ -122,12 +122,23 @@ TEST_F(ApplyTest, RosterFilesWithoutTheEmptyLineOrAnythingAfterItAreRefused) {
     EXPECT_EQ(result.text, "MyBots.bm has no empty line after its header block.  Operation Aborted.");
 
     writeRoster("* Description:\r\n****\r\n\r\n");
-    EXPECT_EQ(applyRoster(request).text, "MyBots.bm holds no roster lines after its header block.  Operation Aborted.");
-    writeRoster("* Description:\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\n\r\n");
+    EXPECT_EQ(applyRoster(request).text,
+              "MyBots.bm has no [Botpack.ChallengeBotInfo] line after its header block.  Operation Aborted.");
+    writeRoster("* Description:\r\n****\r\n\r\nBotNames[0]=x\r\n");  // no section header
     EXPECT_FALSE(applyRoster(request).ok);
+    writeRoster("* Description:\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\n\r\n");
+    EXPECT_EQ(applyRoster(request).text, "MyBots.bm holds no roster lines after its header block.  Operation Aborted.");
     EXPECT_EQ(userIni(), original);
     EXPECT_FALSE(hasBackup());
     EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
+}
+
+TEST_F(ApplyTest, AnEmptyLineInTheDescriptionBlockKeepsItOutOfUserIni) {
+    writeRoster("****\r\n* Description:\r\n* one\r\n\r\n* two\r\n****\r\n\r\n"
+                "[botpack.challengebotinfo]\r\nBotNames[0]=x\r\n");
+    writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
+    ASSERT_TRUE(applyRoster(request).ok);
+    EXPECT_EQ(userIni(), "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\r\n\r\n");
 }
 
 TEST_F(ApplyTest, EmptyLinesAtTheEndOfTheRosterFileDoNotSplitTheSection) {
