@@ -26,7 +26,6 @@ int runCatalogueCommand(korvath::ArgList& args, std::ostream& out, std::ostream&
     std::optional<std::string> patternFile = args.option("--patterns");
     std::optional<std::string> skipFile = args.option("--skip");
     std::vector<std::string> positionals = args.positionals();
-    if (positionals.size() == 2 && positionals[0] == "catalogue") positionals.erase(positionals.begin());
     if (!args.ok() || positionals.size() != 1) {
         err << "rosterdesk-cli catalogue: "
             << (!args.ok() ? args.error() : positionals.empty() ? "missing GAME_DIR" : "too many arguments") << "\n"

@@ -60,7 +60,7 @@ TEST(CatalogueCommand, PatternsAndSkipList) {
     writeGame(game);
     game.write("home/pattern.ini", "sgirl,Stray\r\n");
     game.write("home/int.ini", "commandoskins.int\r\n");
-    CommandRun r = run({"catalogue", game.path().string(), "--patterns", (game / "home/pattern.ini").string(), "--skip",
+    CommandRun r = run({game.path().string(), "--patterns", (game / "home/pattern.ini").string(), "--skip",
                  (game / "home/int.ini").string()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.find("CommandoSkins"), std::string::npos);
@@ -75,6 +75,7 @@ TEST(CatalogueCommand, UsageAndFailures) {
     EXPECT_EQ(none.status, 2);
     EXPECT_EQ(none.err.substr(0, none.err.find('\n')), "rosterdesk-cli catalogue: missing GAME_DIR");
     EXPECT_EQ(run({"a", "b"}).status, 2);
+    EXPECT_EQ(run({"catalogue", game.path().string()}).status, 2);  // one folder only
     EXPECT_EQ(run({game.path().string(), "--bogus"}).status, 2);
     EXPECT_EQ(run({"--help"}).status, 0);
 
