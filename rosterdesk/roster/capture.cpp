@@ -111,7 +111,9 @@ private:
         int held = target;  // the default when the value is no number at all
         bool exact = false;
         if (number && (field.kind == FieldKind::Team || field.kind == FieldKind::Jumpy)) {
-            held = field.kind == FieldKind::Jumpy ? (*number != 0 ? 1 : 0) : static_cast<int>(std::lround(*number));
+            // Clamped first: a huge number must not wrap round to a team the window lists.
+            held = field.kind == FieldKind::Jumpy ? (*number != 0 ? 1 : 0)
+                                                  : static_cast<int>(std::lround(std::clamp(*number, -1.0, 256.0)));
             exact = held == *number && fieldHolds(field.kind, held);
             if (!fieldHolds(field.kind, held)) held = 255;  // a team the window has no entry for: none
         } else if (number) {

@@ -52,7 +52,7 @@ TEST(Capture, ValuesTheWindowCannotHoldAreCorrectedAndReported) {
                                           "Alertness[1]=3.000000", "Camping[2]=-0.2", "StrafingAbility[3]=0.45",
                                           "BotSkills[4]=7.000000", "BotTeams[5]=9", "CombatStyle[6]=0.3",
                                           "BotJumpy[7]=True", "Difficulty=12", "bRandomOrder=maybe",
-                                          "Camping[8]=abc", "CombatStyle[9]=0.5"});
+                                          "Camping[8]=abc", "CombatStyle[9]=0.5", "BotTeams[10]=4294967296"});
     ASSERT_TRUE(result.roster);
     const Roster& r = *result.roster;
     EXPECT_EQ(r.BotAccuracy[0], 35);
@@ -66,6 +66,7 @@ TEST(Capture, ValuesTheWindowCannotHoldAreCorrectedAndReported) {
     EXPECT_EQ(r.Difficulty, 7);
     EXPECT_EQ(r.Camping[8], 0);
     EXPECT_EQ(r.CombatStyle[9], "0.500000");
+    EXPECT_EQ(r.BotTeams[10], 255);
     EXPECT_EQ(result.corrections,
               (std::vector<std::string>{
                   "BotAccuracy[0]: \"0.330000\" corrected to \"0.350000\"",
@@ -78,6 +79,7 @@ TEST(Capture, ValuesTheWindowCannotHoldAreCorrectedAndReported) {
                   "Difficulty: \"12\" corrected to \"7\"",
                   "bRandomOrder: \"maybe\" corrected to \"False\"",
                   "Camping[8]: \"abc\" corrected to \"0.000000\"",
+                  "BotTeams[10]: \"4294967296\" corrected to \"255\"",
               }));
 }
 
