@@ -51,13 +51,14 @@ void startImport(TerrainState& state) {
 }
 
 bool movePatch(TerrainState& state, PatchKey key) {
+    bool moved = false;
     if (state.importing) {
         ImportPatch& p = state.patch;
-        return step(p.importX, p.importY, p.importWidth, p.importHeight, key);
+        moved = step(p.importX, p.importY, p.importWidth, p.importHeight, key);
     }
     if (state.pasting)
-        return step(state.pasteX, state.pasteY, state.clipboard.copyWidth, state.clipboard.copyHeight, key);
-    return false;
+        moved = step(state.pasteX, state.pasteY, state.clipboard.copyWidth, state.clipboard.copyHeight, key) || moved;
+    return moved;
 }
 
 void cancelPatches(TerrainState& state) {

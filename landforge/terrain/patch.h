@@ -9,7 +9,7 @@ void startImport(TerrainState& state);
 
 enum class PatchKey { Left, Right, Up, Down };
 
-// Moves the active import (or else the active paste) one step; false when nothing moved.
+// Moves the active import and the active paste one step each; false when neither moved.
 bool movePatch(TerrainState& state, PatchKey key);
 
 // Escape: ends the import and the paste without changing the terrain.

@@ -149,6 +149,26 @@ TEST(Patch, PasteStartIsPulledBackWhenTheViewMovedToTheEdge) {
     EXPECT_EQ(s.grid.point(255, 255).x, 2550.0f);
 }
 
+TEST(Patch, ArrowKeysMoveBothAnActivePasteAndAnImportStartedDuringIt) {
+    TerrainState s;
+    s.view = {10, 20, 4, 4};
+    copyViewArea(s);
+    ASSERT_EQ(startPaste(s), PasteStart::Started);
+    flatPatch(s, 2, 2, 9);
+    startImport(s);
+    EXPECT_TRUE(movePatch(s, PatchKey::Right));
+    EXPECT_TRUE(movePatch(s, PatchKey::Up));
+    EXPECT_EQ(s.patch.importX, 11);
+    EXPECT_EQ(s.patch.importY, 21);
+    EXPECT_EQ(s.pasteX, 11);
+    EXPECT_EQ(s.pasteY, 21);
+    // With the paste at the right edge, the import alone moves right.
+    s.pasteX = 252;
+    EXPECT_TRUE(movePatch(s, PatchKey::Right));
+    EXPECT_EQ(s.patch.importX, 12);
+    EXPECT_EQ(s.pasteX, 252);
+}
+
 TEST(Patch, EnterCommitsTheImportFirst) {
     TerrainState s;
     s.view = {0, 0, 2, 2};
