@@ -5,15 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "rosterdesk/roster/roster_fields.h"
+
 namespace rosterdesk {
 
 namespace {
-
-std::string decimal(int value) {
-    char buffer[16];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, ec == std::errc() ? end : buffer);
-}
 
 // Fills a short form up to the six decimals of the file form.
 std::string padForFile(std::string text) {
@@ -47,7 +43,7 @@ std::optional<std::string_view> valueAfterEquals(std::string_view line) {
 }
 
 std::string skillToText(int p, bool forFile) {
-    std::string text = decimal(std::clamp(p, kSkillMin, kSkillMax) - 3);
+    std::string text = decimalText(std::clamp(p, kSkillMin, kSkillMax) - 3);
     return forFile ? text + ".000000" : text;
 }
 
@@ -69,7 +65,7 @@ std::string hundredthsToText(int v, bool forFile) {
 
 std::string campingToText(int v, bool forFile) {
     v = std::clamp(v, kCampingMin, kCampingMax);
-    std::string text = v == 10 ? "1.0" : "0." + decimal(v);
+    std::string text = v == 10 ? "1.0" : "0." + decimalText(v);
     return forFile ? padForFile(text) : text;
 }
 
@@ -78,8 +74,8 @@ std::string strafingToText(int v, bool forFile) {
     std::string text;
     if (v == 10) text = "1.0";
     else if (v == -10) text = "-1.0";
-    else if (v >= 0) text = "0." + decimal(v);
-    else text = "-0." + decimal(-v);
+    else if (v >= 0) text = "0." + decimalText(v);
+    else text = "-0." + decimalText(-v);
     return forFile ? text + "00000" : text;
 }
 
