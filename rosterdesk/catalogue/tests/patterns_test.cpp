@@ -106,6 +106,11 @@ TEST(PatternWindow, RemoveAsksFirst) {
     EXPECT_EQ(ui.shown()[1].title, "Remove Pattern");
     EXPECT_EQ(ui.shown()[1].text, "Are you sure?");
     EXPECT_EQ(ui.shown()[1].buttons, korvath::Buttons::YesNo);
+
+    ui.answer(korvath::Answer::Yes);  // an entry without a pattern stays as it is
+    removePattern(ui, entry);
+    EXPECT_EQ(entry.displayText(), "/g/a.int");
+    EXPECT_EQ(entry.filePath, "/g/a.int");
 }
 
 }  // namespace

@@ -103,6 +103,7 @@ TEST(RosterFileReader, ReadsBackWithOneBlankAddedPerDescriptionLine) {
     RosterParse parsed = parseRosterFile(formatRosterFile(roster, "a.bm"));
     ASSERT_TRUE(parsed.roster) << parsed.message;
     EXPECT_EQ(parsed.roster->description, "alpha beta ");
+    EXPECT_EQ(parseRosterFile(formatRosterFile(*parsed.roster, "a.bm")).roster->description, "alpha beta  ");
     parsed.roster->description = roster.description;
     EXPECT_EQ(*parsed.roster, roster);
 
