@@ -165,6 +165,7 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
     module.showPrompts = !suppressPrompts;
     module.exportSelected = (options & SCENE_EXPORT_SELECTED) != 0;
     ip = i;
+    if (!ip) return 0;
     const Interval range = ip->GetAnimRange();
     animStart = range.Start();
     animEnd = range.End();
@@ -193,7 +194,7 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
     textureNumber = 0;
     meshes.clear();
     currentTime = startFrame * ticksPerFrame;
-    CountPass(ip->GetRootNode());
+    if (INode* root = ip->GetRootNode()) CountPass(root);
     if (triangleCount > kMaxTriangles)
         return Refuse("The export has more than 65535 triangles!\nNothing was written!");
     if (vertexCount > kMaxVertices)

@@ -91,6 +91,20 @@ TEST_F(ExportAppend, FrameCountThatWouldOverflowIsRefusedBeforeTouchingTheFile) 
         "The animation file targeted for append would hold more than 65535 frames!\nAborting!"});
 }
 
+TEST_F(ExportAppend, AnExporterThatAppendedStartsTheNextExportFresh) {
+    meshOf(3);
+    dir.write("ship_a.3d", std::string("\x01\x00\x0C\x00", 4) + std::string(12, '\x22'));
+    auto exporter = plugin().createExporter();
+    ExpInterface unused;
+    host.windows.answerDialog({{{1021, "1"}}, {{1022, true}}, {IDOK}});
+    ASSERT_EQ(exporter->DoExport(dataPath.c_str(), &unused, &host.scene, FALSE, 0), 1);
+    EXPECT_EQ(u16(animation(), 0), 2);
+    // Prompts suppressed: the whole range 0-20, written afresh over the appended file.
+    ASSERT_EQ(exporter->DoExport(dataPath.c_str(), &unused, &host.scene, TRUE, 0), 1);
+    EXPECT_EQ(u16(animation(), 0), 21);
+    EXPECT_EQ(animation().size(), 4u + 21u * 12u);
+}
+
 class ExportLimits : public ExportAppend {};
 
 TEST_F(ExportLimits, TooManyVerticesIsRefusedBeforeAnyFileIsWritten) {
