@@ -78,7 +78,7 @@ std::string readRosterDescription(const fs::path& file) {
 std::vector<RosterFileEntry> listRosterFiles(const fs::path& configPath) {
     std::vector<RosterFileEntry> entries;
     for (const fs::path& path : korvath::listFolderSorted(configPath)) {
-        if (!korvath::equalsNoCase(path.extension().string(), ".bm") || !isFile(path)) continue;
+        if (!isRosterFileName(path.filename().string()) || !isFile(path)) continue;
         entries.push_back({path.filename().string(), readRosterDescription(path)});
     }
     return entries;

@@ -6,6 +6,7 @@
 
 #include "common/files/atomic_file.h"
 #include "common/files/game_path.h"
+#include "rosterdesk/roster/roster_file.h"
 
 namespace fs = std::filesystem;
 using korvath::Answer;
@@ -20,7 +21,7 @@ std::vector<fs::path> filesIn(const fs::path& folder, bool rosterFilesOnly) {
     for (const fs::path& path : korvath::listFolderSorted(folder)) {
         std::error_code ec;
         if (!fs::is_regular_file(path, ec)) continue;
-        if (rosterFilesOnly && !korvath::equalsNoCase(path.extension().string(), ".bm")) continue;
+        if (rosterFilesOnly && !isRosterFileName(path.filename().string())) continue;
         files.push_back(path);
     }
     return files;

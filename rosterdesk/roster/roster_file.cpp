@@ -1,5 +1,6 @@
 #include "rosterdesk/roster/roster_file.h"
 
+#include "common/files/game_path.h"
 #include "common/text/text_lines.h"
 #include "rosterdesk/roster/roster_fields.h"
 
@@ -25,6 +26,10 @@ std::string withoutLineBreaks(std::string_view text) {
 std::string_view asteriskRow() {
     static const std::string row(80, '*');
     return row;
+}
+
+bool isRosterFileName(std::string_view fileName) {
+    return fileName.size() >= 3 && korvath::equalsNoCase(fileName.substr(fileName.size() - 3), ".bm");
 }
 
 std::vector<std::string> wrapDescription(std::string_view description) {

@@ -18,6 +18,10 @@ inline constexpr std::string_view kDescriptionMarker = "* Description:";
 // The row of 80 asterisks that opens and closes the header block.
 std::string_view asteriskRow();
 
+// Whether a file name matches "*.bm" in any letter case, ".bm" itself included (the name an
+// empty Save As box gives), as the roster dialogs list roster files.
+bool isRosterFileName(std::string_view fileName);
+
 // The description lines ("* " + piece), at most 78 characters of text each, breaking after
 // the last blank within them. Line breaks become blanks; a run without blanks is cut at 78.
 std::vector<std::string> wrapDescription(std::string_view description);

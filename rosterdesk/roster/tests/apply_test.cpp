@@ -199,9 +199,13 @@ TEST(RosterListing, DescriptionsAndFilesThatWouldNeverEnd) {
     dir.write("d.bm", "* Description:\r\n* never closed\r\n");
     dir.write("e.bm2", "* Description:\r\n* backup\r\n" + std::string(80, '*') + "\r\n");
     dir.makeDir("folder.bm");
+    dir.write(".bm", "* Description:\r\n* unnamed\r\n" + std::string(80, '*') + "\r\n");  // an empty name saved
 
     auto entries = listRosterFiles(dir.path());
-    ASSERT_EQ(entries.size(), 4u);
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[0].name, ".bm");
+    EXPECT_EQ(entries[0].description, "unnamed ");
+    entries.erase(entries.begin());
     EXPECT_EQ(entries[0].name, "A.BM");
     EXPECT_EQ(entries[0].description, "line one two ");
     EXPECT_EQ(entries[1].name, "b.bm");

@@ -30,9 +30,11 @@ protected:
 };
 
 TEST_F(FolderMoveTest, YesMovesTheFilesAndRemovesTheEmptyOldFolder) {
+    dir.write("old/.bm", "E");  // saved under an empty name, still a roster file
     ui.answer(Answer::Yes);
     FolderMoveReport report = moveRosterFiles(dir / "old", dir / "new", ui);
-    EXPECT_EQ(report.moved, 3);
+    EXPECT_EQ(report.moved, 4);
+    EXPECT_EQ(dir.read("new/.bm"), "E");
     EXPECT_TRUE(report.oldFolderRemoved);
     EXPECT_FALSE(fs::exists(dir / "old"));
     EXPECT_EQ(dir.read("new/a.bm"), "A");
