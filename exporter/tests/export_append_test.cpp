@@ -64,6 +64,8 @@ TEST_F(ExportAppend, MismatchIsRefusedAndLeavesTheFileUntouched) {
     EXPECT_EQ(host.windows.messages()[0].type, MB_OK | MB_ICONWARNING);
     EXPECT_FALSE(host.scene.progressRunning());
     EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"ship_a.3d", "ship_d.3d"}));  // no copy left
+    // The data file was rewritten before the animation file was looked at, and stays so.
+    EXPECT_EQ(u16(dir.read("ship_d.3d"), 2), 101);
 }
 
 TEST_F(ExportAppend, FileShorterThanItsHeaderIsRefusedLikeAMismatch) {

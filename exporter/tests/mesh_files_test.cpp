@@ -30,6 +30,9 @@ TEST(PackVertex, FieldsAndWrapping) {
     // Exactly 128 passes the bounds check and wraps to the most negative field value.
     EXPECT_EQ(PackVertex(128.0f, 128.0f, 128.0f), 0x400u | (0x400u << 11) | (0x200u << 22));
     EXPECT_EQ(PackVertex(127.9f, 127.9f, 127.9f), 1023u | (1023u << 11) | (511u << 22));
+    EXPECT_EQ(PackVertex(-1.0f, 1.0f, -0.5f), 0xFF8047F8u);  // negative fields in two's complement
+    EXPECT_EQ(PackVertex(-128.0f, 0.0f, -128.0f), 0x400u | (0x200u << 22));
+    EXPECT_EQ(PackVertex(-128.125f, 0.0f, -128.25f), 0x3FFu | (0x1FFu << 22));  // wrap to the top
     EXPECT_EQ(PackVertex(-0.1f, 0.12f, -0.2f), 0u);  // truncation toward zero
     EXPECT_EQ(PackVertex(1.0e30f, 0.0f, 0.0f), 0u);  // far beyond any field: no undefined cast
 }
