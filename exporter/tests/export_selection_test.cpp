@@ -74,6 +74,16 @@ TEST_F(ExportSelection, LinkedChildrenAreCountedOnceWithTheirVertexBase) {
     }
 }
 
+TEST_F(ExportSelection, MoreThan128MeshesKeepTheirVertexBases) {
+    for (int i = 0; i < 130; ++i) host.scene.root().addChild("m").setMesh(lineMesh(3, {Face(0, 1, 2)}));
+    ASSERT_EQ(host.exportTo(dataPath), 1);
+    const std::string file = data();
+    ASSERT_EQ(file.size(), 48u + 130u * 16u);
+    EXPECT_EQ(u16(file, 2), 390);
+    EXPECT_EQ(u16(file, 48 + 129 * 16), 129 * 3 + 2);  // the last mesh, base 387, corner 2 first
+    EXPECT_EQ(u16(animation(), 2), 1560);
+}
+
 TEST_F(ExportSelection, SuppressedPromptsExportTheWholeRangeEvaluatedPerFrame) {
     auto& node = host.scene.root().addChild("mover");
     node.setMesh(lineMesh(1, {}));
