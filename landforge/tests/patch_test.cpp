@@ -95,6 +95,23 @@ TEST(Patch, CommitSelectsThePatchAndRechoosesTheCellsAroundIt) {
     EXPECT_EQ(s.grid.cell(100, 98).diagonal, 7);
 }
 
+TEST(Patch, CommitAtTheGridCornerRechoosesTheLastCellAndNoFurther) {
+    TerrainState s;
+    flatPatch(s, 3, 2, 60);
+    s.view = {253, 254, 3, 2};
+    startImport(s);
+    ASSERT_EQ(s.patch.importX, 253);
+    ASSERT_EQ(s.patch.importY, 254);
+    s.grid.cell(251, 253).diagonal = 7;
+    commitImport(s);
+    // One cell before the patch on both axes: [252][253] spans heights 0 at [252][253] and 60 at
+    // [253][254] on diagonal 1, 0 and 0 on diagonal 2.
+    EXPECT_EQ(s.grid.cell(252, 253).diagonal, 2);
+    EXPECT_EQ(s.grid.cell(254, 254).diagonal, 1);  // flat inside the patch
+    EXPECT_EQ(s.grid.cell(251, 253).diagonal, 7);
+    EXPECT_EQ(s.grid.point(255, 255).z, 60.0f);
+}
+
 TEST(Patch, ImportWeightIsClampedLikeTheDialog) {
     ImportPatch p;
     setImportMode(p, ImportMode::Add, 0);
