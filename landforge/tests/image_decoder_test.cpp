@@ -167,6 +167,26 @@ TEST(ImageDecoder, SixteenBitGreyPngKeepsItsFractions) {
     EXPECT_EQ(grey->heights[1], 255.0f);
 }
 
+TEST(ImageDecoder, LargeImageGivesItsLeftColumnsAndTopRows) {
+    korvath::testing::TempDir dir;
+    QImage image(300, 270, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 0));
+    image.setPixel(255, 0, qRgb(30, 30, 30));    // last column kept, first row
+    image.setPixel(256, 0, qRgb(90, 90, 90));    // first column dropped
+    image.setPixel(0, 255, qRgb(60, 60, 60));    // last row kept
+    image.setPixel(0, 256, qRgb(120, 120, 120)); // first row dropped
+    auto grey = decodeImageFile(save(dir, image, "big.png"));
+    ASSERT_TRUE(grey);
+    ASSERT_EQ(grey->width, 256);
+    ASSERT_EQ(grey->height, 256);
+    EXPECT_EQ(grey->heights[255], 30.0f);
+    EXPECT_EQ(grey->heights[255 * 256], 60.0f);
+    ImportPatch p;
+    ASSERT_TRUE(loadImagePatch(p, *grey));
+    EXPECT_EQ(p.point(0, 0).z, 60.0f);
+    EXPECT_EQ(p.point(255, 255).z, 30.0f);
+}
+
 TEST(ImageDecoder, FilesThatAreNotImagesAreRefused) {
     korvath::testing::TempDir dir;
     EXPECT_FALSE(decodeImageFile(dir.write("junk.bmp", "BM this is not a bitmap").string()));
