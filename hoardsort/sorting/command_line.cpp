@@ -60,8 +60,8 @@ int extract(korvath::ArgList& args, const std::string& cacheDir, std::ostream& o
     request.searchedCacheFolder = search.cacheFolder;
     request.cacheText = cacheDir;
     ExtractResult result = extractEntries(search.entries, request);
-    if (result.foldersMissing) {
-        err << terminalText(kFoldersMissing) << '\n';
+    if (result.destinationInCache || result.foldersMissing) {
+        err << terminalText(result.destinationInCache ? kDestinationInCache : kFoldersMissing) << '\n';
         return kExitUsage;
     }
     for (const std::string& line : summaryLines(result.problems, search.entries.size())) out << line << '\n';
@@ -95,7 +95,7 @@ const char* usageText() {
            "                      level each); --overwrite replaces files that are there already.\n"
            "\n"
            "Exit status: 0 every file copied, 1 some files not copied, 2 usage error, missing\n"
-           "cache.ini or missing folders.\n";
+           "cache.ini, missing folders or a destination inside the cache folder.\n";
 }
 
 int runCommandLine(korvath::ArgList& args, std::ostream& out, std::ostream& err) {

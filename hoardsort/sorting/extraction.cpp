@@ -1,7 +1,8 @@
 #include "hoardsort/sorting/extraction.h"
 
-#include <array>
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "common/files/atomic_file.h"
 #include "common/files/game_path.h"
@@ -27,6 +28,23 @@ const std::string& folderFor(const Destinations& folders, Destination destinatio
         case Destination::Music: return folders.music;
     }
     return folders.maps;
+}
+
+// The folder with symbolic links resolved as far as it exists, without a trailing separator.
+std::optional<fs::path> realFolder(const std::string& folder) {
+    std::error_code ec;
+    fs::path real = fs::absolute(fs::path(folder), ec);
+    if (!ec) real = fs::weakly_canonical(real, ec);
+    if (ec) return std::nullopt;
+    if (!real.has_filename() && real.has_relative_path()) real = real.parent_path();
+    return real;
+}
+
+// True when `folder` is `cache` or lies below it.
+bool isInside(const std::string& folder, const std::string& cache) {
+    auto inner = realFolder(folder), outer = realFolder(cache);
+    if (!inner || !outer) return false;
+    return std::mismatch(outer->begin(), outer->end(), inner->begin(), inner->end()).first == outer->end();
 }
 
 Destinations asFolderTexts(const Destinations& texts) {
@@ -72,6 +90,15 @@ ExtractResult extractEntries(const std::vector<CacheEntry>& entries, const Extra
                              const ExtractHooks& hooks) {
     ExtractResult result;
     const Destinations folders = asFolderTexts(request.destinations);
+    std::string cacheFolder = folderText(request.cacheText);
+    // The cache is only ever read: no folder or file may be made in it.
+    for (const std::string* folder : {&folders.maps, &folders.textures, &folders.system, &folders.sounds,
+                                      &folders.music}) {
+        if (isInside(*folder, cacheFolder) || isInside(*folder, request.searchedCacheFolder)) {
+            result.destinationInCache = true;
+            return result;
+        }
+    }
     if (request.createSubdirectories) {
         // One level each; failures show up in the check below.
         for (const std::string* folder : {&folders.maps, &folders.textures, &folders.system, &folders.sounds,
@@ -87,7 +114,6 @@ ExtractResult extractEntries(const std::vector<CacheEntry>& entries, const Extra
             return result;
         }
     }
-    std::string cacheFolder = folderText(request.cacheText);
     for (const CacheEntry& entry : entries) {
         if (hooks.beforeEntry) hooks.beforeEntry(entry.fileName);
         if (hooks.stopRequested && hooks.stopRequested()) {

@@ -41,6 +41,7 @@ struct ExtractHooks {
 
 struct ExtractResult {
     bool foldersMissing = false;  // the folder check failed: nothing was copied
+    bool destinationInCache = false;  // a destination is the cache folder or below it: nothing was done
     bool stopped = false;         // ended early on request
     std::vector<Problem> problems;
     size_t copied = 0;
@@ -50,7 +51,8 @@ struct ExtractResult {
 // a colon (a drive or a stream), or is "." or "..".
 bool isUnsafeName(std::string_view name);
 
-// Steps 4 to 7 of Extract: create the destinations when asked, check the folders, copy.
+// Extract from the creation of the destinations on: refuse destinations inside the cache,
+// create the destinations when asked, check the folders, copy.
 ExtractResult extractEntries(const std::vector<CacheEntry>& entries, const ExtractRequest& request,
                              const ExtractHooks& hooks = {});
 

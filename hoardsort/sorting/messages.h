@@ -20,6 +20,9 @@ inline constexpr std::string_view kNoticeText =
 inline constexpr std::string_view kFoldersMissing =
     "Starting folder or sub folders do not exist! Try selecting the 'Create Subdirectories' option\r\n"
     "or make sure the starting folder exists!";
+inline constexpr std::string_view kDestinationInCache =
+    "A destination folder is the cache folder or lies inside it! The cache is only read:\r\n"
+    "choose destination folders outside of it.";
 inline constexpr std::string_view kProcessing = "Processing ";
 
 inline constexpr std::string_view kCancelQuestion = "This will cancel out of the program, are you sure?";

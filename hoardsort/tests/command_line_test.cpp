@@ -1,9 +1,11 @@
 // Runs the built program, as scripts and server owners do.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <sys/wait.h>
 
@@ -107,6 +109,22 @@ TEST_F(CommandLineTest, ExtractWithFolderOverridesAndOverwriteSucceeds) {
     EXPECT_EQ(dir.read("Out/Maps/DM-Deck.knr"), "map");
     EXPECT_EQ(dir.read("Tex/Rock.ktx"), "texture");
     EXPECT_FALSE(fs::exists(dir / "Out/Textures"));
+}
+
+TEST_F(CommandLineTest, DestinationInsideTheCacheExitsWithTwoAndLeavesTheCache) {
+    makeCache();
+    std::string before = dir.read("Cache/cache.ini");
+    Outcome r = run("--extract " + path("Cache") + " --to " + path("Cache") + " --create-subdirs --overwrite");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              "A destination folder is the cache folder or lies inside it! The cache is only read:\n"
+              "choose destination folders outside of it.\n");
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir / "Cache")) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"A1.kxx", "A2.kxx", "A3.kxx", "cache.ini"}));
+    EXPECT_EQ(dir.read("Cache/cache.ini"), before);
 }
 
 TEST_F(CommandLineTest, UsageErrorsExitWithTwo) {

@@ -185,6 +185,41 @@ TEST_F(ExtractionTest, CreateSubdirectoriesMakesOneLevelOnly) {
         EXPECT_TRUE(fs::is_directory(dir / folder)) << folder;
 }
 
+TEST_F(ExtractionTest, DestinationInsideTheCacheIsRefusedBeforeAnythingIsMade) {
+    cache("K", "bytes");
+    dir.write("Cache/cache.ini", "[Cache]\r\nK=Map.knr\r\n");
+    dir.makeDir("Cache/Sub");
+    fs::create_directory_symlink(dir / "Cache", dir / "Link");
+    auto before = snapshot("Cache");
+    for (const char* inside : {"Cache", "Cache/", "Cache/Sub", "Cache/New", "Link", "Link/New", "Out/../Cache"}) {
+        ExtractRequest r = request(true);
+        r.createSubdirectories = true;
+        r.destinations.music = (dir / inside).string();
+        ExtractResult result = extractEntries({{"K", "Map.knr"}, {"K", "Song.kmx"}}, r);
+        EXPECT_TRUE(result.destinationInCache) << inside;
+        EXPECT_FALSE(result.foldersMissing) << inside;
+        EXPECT_EQ(result.copied, 0u) << inside;
+    }
+    EXPECT_EQ(snapshot("Cache"), before);
+    EXPECT_FALSE(fs::exists(dir / "Out/Maps/Map.knr"));
+
+    // The cache now in the box counts too, not only the one searched.
+    dir.write("Other/K.kxx", "other");
+    ExtractRequest r = request();
+    r.cacheText = (dir / "Other").string();
+    r.destinations.maps = (dir / "Other").string();
+    EXPECT_TRUE(extractEntries({{"K", "Map.knr"}}, r).destinationInCache);
+    EXPECT_FALSE(fs::exists(dir / "Other/Map.knr"));
+
+    // A sibling whose name starts like the cache's is not inside it.
+    dir.makeDir("CacheCopy");
+    r = request();
+    r.destinations.maps = (dir / "CacheCopy").string();
+    ExtractResult result = extractEntries({{"K", "Map.knr"}}, r);
+    EXPECT_FALSE(result.destinationInCache);
+    EXPECT_EQ(dir.read("CacheCopy/Map.knr"), "bytes");
+}
+
 TEST_F(ExtractionTest, FolderCheckUsesSearchedCacheWhileFilesComeFromTheBoxNow) {
     dir.write("Other/K.kxx", "from the other cache");
     ExtractRequest r = request();

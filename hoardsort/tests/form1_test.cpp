@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
+#include <set>
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/qt/qt_interaction.h"
@@ -83,6 +84,18 @@ protected:
     }
     std::vector<std::string> summary() {
         return listOf(form->findChild<QWidget*>("Form2")->findChild<QListWidget*>("List1"));
+    }
+    // Search, then Extract answered Yes: the message that stops it, and nothing copied.
+    void expectExtractRefused(const std::string& text, Icon icon) {
+        click("Command1");
+        ui.answer(Answer::Yes);
+        click("Command2");
+        ASSERT_EQ(ui.shown().size(), 2u);
+        EXPECT_EQ(ui.shown()[1].title, "Hoardsort");
+        EXPECT_EQ(ui.shown()[1].text, text);
+        EXPECT_EQ(ui.shown()[1].icon, icon);
+        EXPECT_FALSE(fs::exists(dir / "Out/Maps/DM-Deck.knr"));
+        EXPECT_TRUE(child<QPushButton>("Command2")->isEnabled());
     }
 };
 
@@ -231,32 +244,68 @@ TEST_F(Form1Test, ExtractNamesFileInProgressWithControlsDisabled) {
     pointAtOut();
     click("Command1");
     ui.answer(Answer::Yes);
-    std::vector<std::pair<std::string, bool>> seen;  // Label10 and whether Search was enabled
+    const std::vector<const char*> locked = {"Command1", "Command2", "Text1", "Text2", "Text3", "Text4",
+                                             "Text5",    "Text6",    "Text7", "Command3", "Command4"};
+    std::vector<std::string> labels;
+    std::set<std::string> enabledWhileBusy;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-        seen.emplace_back(child<QLabel>("Label10")->text().toStdString(), child<QPushButton>("Command1")->isEnabled());
+        labels.push_back(child<QLabel>("Label10")->text().toStdString());
+        for (const char* name : locked)
+            if (child<QWidget>(name)->isEnabled()) enabledWhileBusy.insert(name);
+        if (!child<QWidget>("Command5")->isEnabled()) enabledWhileBusy.insert("Command5 off");
     });
     watcher.start(0);
     click("Command2");
     watcher.stop();
-    EXPECT_THAT(seen, ::testing::Contains(std::pair<std::string, bool>("Processing DM-Deck.knr", false)));
-    EXPECT_THAT(seen, ::testing::Contains(std::pair<std::string, bool>("Processing Readme", false)));
+    // Events are handled before each file's label is set, so the last label is never seen here.
+    EXPECT_THAT(labels, ::testing::IsSupersetOf({"Processing DM-Deck.knr", "Processing Readme"}));
+    EXPECT_TRUE(enabledWhileBusy.empty()) << *enabledWhileBusy.begin();
+    for (const char* name : locked) EXPECT_TRUE(child<QWidget>(name)->isEnabled()) << name;
+    EXPECT_EQ(child<QLabel>("Label10")->text(), "");
+}
+
+TEST_F(Form1Test, CacheBoxChangedAfterSearchChecksTheSearchedFolderAndCopiesFromTheNewOne) {
+    pointAtOut();
+    click("Command1");
+    dir.write("Other/A1.kxx", "other map");
+    setText("Text1", dir / "Other");
+    ui.answer(Answer::Yes);
+    ui.answerDialog(1);
+    click("Command2");
+    EXPECT_EQ(dir.read("Out/Maps/DM-Deck.knr"), "other map");
+    EXPECT_THAT(summary(), ElementsAre("- A2 - Readme: has an unknown extension", "- A3 - Rock.ktx: couldn't locate file",
+                                       " ", "There were errors :(", " ", "1 out of 3 files were copied"));
+
+    // The folder check looks at the searched folder, which is gone now.
+    fs::remove_all(dir / "Arena/Cache");
+    ui.clear();
+    ui.answer(Answer::Yes);
+    click("Command2");
+    ASSERT_EQ(ui.shown().size(), 2u);
+    EXPECT_EQ(ui.shown()[1].text,
+              "Starting folder or sub folders do not exist! Try selecting the 'Create Subdirectories' option\r\n"
+              "or make sure the starting folder exists!");
+}
+
+TEST_F(Form1Test, DestinationInsideTheCacheIsRefusedWithAMessage) {
+    pointAtOut();
+    setText("Text6", dir / "Arena/Cache/Music");
+    child<QCheckBox>("Check1")->setChecked(true);
+    expectExtractRefused(
+        "A destination folder is the cache folder or lies inside it! The cache is only read:\r\n"
+        "choose destination folders outside of it.",
+        Icon::Critical);
+    EXPECT_FALSE(fs::exists(dir / "Arena/Cache/Music"));  // not even with Create subdirectories
 }
 
 TEST_F(Form1Test, MissingFolderIsReportedAndNothingCopied) {
     pointAtOut();
     setText("Text5", dir / "Out/Nowhere");
-    click("Command1");
-    ui.answer(Answer::Yes);
-    click("Command2");
-    ASSERT_EQ(ui.shown().size(), 2u);
-    EXPECT_EQ(ui.shown()[1].title, "Hoardsort");
-    EXPECT_EQ(ui.shown()[1].text,
-              "Starting folder or sub folders do not exist! Try selecting the 'Create Subdirectories' option\r\n"
-              "or make sure the starting folder exists!");
-    EXPECT_EQ(ui.shown()[1].icon, Icon::None);
-    EXPECT_FALSE(fs::exists(dir / "Out/Maps/DM-Deck.knr"));
-    EXPECT_TRUE(child<QPushButton>("Command2")->isEnabled());
+    expectExtractRefused(
+        "Starting folder or sub folders do not exist! Try selecting the 'Create Subdirectories' option\r\n"
+        "or make sure the starting folder exists!",
+        Icon::None);
 
     // Create subdirectories makes the missing folder.
     ui.clear();

@@ -61,7 +61,9 @@ void Form1::ExtractFiles() {
                        [this] { return stopRequested_; }};
     ExtractResult result = extractEntries(state_.entries, request, hooks);
 
-    if (result.foldersMissing) {
+    if (result.destinationInCache) {
+        interaction_.inform(std::string(kProgramTitle), std::string(kDestinationInCache), korvath::Icon::Critical);
+    } else if (result.foldersMissing) {
         interaction_.inform(std::string(kProgramTitle), std::string(kFoldersMissing));
     } else if (!result.stopped) {
         state_.problems = std::move(result.problems);
