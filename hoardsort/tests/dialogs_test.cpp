@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <sys/wait.h>
 
 #include "common/interaction/scripted_interaction.h"
@@ -117,6 +118,20 @@ TEST_F(DialogTest, FolderPickerListsRootFirstAndStartsInTheFolder) {
 
     frmfolder fallback(ui, (dir / "Missing").string());
     EXPECT_EQ(fallback.selectedFolder(), "/");
+}
+
+TEST_F(DialogTest, FolderPickerShowsTheStartFolderOnceTheFoldersHaveLoaded) {
+    // Folders that sort before the start folder arrive after the first scroll and push it down.
+    for (int i = 0; i < 40; ++i) dir.makeDir("Games/A" + std::to_string(100 + i));
+    dir.makeDir("Games/Arena");
+    frmfolder picker(ui, (dir / "Games/Arena").string());
+    picker.show();
+    auto* view = child<QTreeView>(picker, "Dir1");
+    QModelIndex games = view->currentIndex().parent();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(games) == 41; }, 5000));
+    QTest::qWait(300);  // the model sorts what it read a moment later
+    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+    EXPECT_EQ(picker.selectedFolder(), (dir / "Games/Arena").string());
 }
 
 TEST_F(DialogTest, FolderPickerCreatesFolderInTheSelectedOne) {

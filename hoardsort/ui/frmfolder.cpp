@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -69,6 +70,11 @@ frmfolder::frmfolder(korvath::Interaction& interaction, const std::string& start
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
     connect(command3_, &QPushButton::clicked, this, &frmfolder::createFolder);
     connect(drive1_, &QComboBox::textActivated, this, &frmfolder::setDrive);
+    // The model reads and sorts folders in the background: bring the selected one back into
+    // view whenever rows arrive or move.
+    auto keepInView = [this] { QTimer::singleShot(0, this, [this] { dir1_->scrollTo(dir1_->currentIndex()); }); };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, keepInView);
+    connect(model_, &QFileSystemModel::layoutChanged, this, keepInView);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(command1_);
