@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <unordered_map>
 
 #include "common/files/atomic_file.h"
 #include "common/files/game_path.h"
@@ -52,9 +53,43 @@ Destinations asFolderTexts(const Destinations& texts) {
             folderText(texts.music)};
 }
 
+// The names in each destination folder by their lower-case form, read once per extraction: the
+// game compares names without regard to case, so Botpack.k must meet an existing botpack.k
+// rather than land beside it. Listing the folder once keeps a large extraction linear.
+class FolderNames {
+public:
+    // The entry of `folder` named `name` without regard to case (the exact name first), or
+    // where a new file of that name goes.
+    fs::path find(const std::string& folder, const std::string& name) {
+        fs::path exact = fs::path(folder + name);
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+        const auto& names = namesIn(folder);
+        auto it = names.find(korvath::toLowerAscii(name));
+        return it == names.end() ? exact : fs::path(folder + it->second);
+    }
+    void add(const std::string& folder, const std::string& name) {
+        namesIn(folder).emplace(korvath::toLowerAscii(name), name);
+    }
+
+private:
+    std::unordered_map<std::string, std::string>& namesIn(const std::string& folder) {
+        auto [it, added] = folders_.try_emplace(folder);
+        if (added) {
+            std::error_code ec;
+            for (fs::directory_iterator entry(fs::path(folder), ec), end; !ec && entry != end; entry.increment(ec)) {
+                std::string name = entry->path().filename().string();
+                it->second.emplace(korvath::toLowerAscii(name), name);
+            }
+        }
+        return it->second;
+    }
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> folders_;
+};
+
 // Checks and copies one entry; nullopt when it was copied.
 std::optional<ProblemKind> extractOne(const CacheEntry& entry, const std::string& cacheFolder,
-                                      const Destinations& folders, bool overwrite) {
+                                      const Destinations& folders, FolderNames& names, bool overwrite) {
     if (isUnsafeName(entry.fileName) || isUnsafeName(entry.key)) return ProblemKind::Unsafe;
     auto extension = fileExtension(entry.fileName);
     if (!extension) return ProblemKind::UnknownExtension;
@@ -63,9 +98,11 @@ std::optional<ProblemKind> extractOne(const CacheEntry& entry, const std::string
     if (!fs::is_regular_file(cached, ec)) return ProblemKind::NotFound;
     auto destination = destinationFor(*extension);
     if (!destination) return ProblemKind::NotFound;
-    fs::path target = fs::path(folderFor(folders, *destination) + entry.fileName);
+    const std::string& folder = folderFor(folders, *destination);
+    fs::path target = names.find(folder, entry.fileName);
     if (!overwrite && fs::is_regular_file(target, ec)) return ProblemKind::AlreadyExists;
     if (!korvath::copyFileAtomically(cached, target, overwrite)) return ProblemKind::CopyFailed;
+    names.add(folder, target.filename().string());
     return std::nullopt;
 }
 
@@ -114,13 +151,14 @@ ExtractResult extractEntries(const std::vector<CacheEntry>& entries, const Extra
             return result;
         }
     }
+    FolderNames names;
     for (const CacheEntry& entry : entries) {
         if (hooks.beforeEntry) hooks.beforeEntry(entry.fileName);
         if (hooks.stopRequested && hooks.stopRequested()) {
             result.stopped = true;
             break;
         }
-        if (auto kind = extractOne(entry, cacheFolder, folders, request.overwrite))
+        if (auto kind = extractOne(entry, cacheFolder, folders, names, request.overwrite))
             result.problems.push_back({entry.key + " - " + entry.fileName, *kind});
         else
             ++result.copied;

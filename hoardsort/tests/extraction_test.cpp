@@ -113,6 +113,23 @@ TEST_F(ExtractionTest, OverwriteReplacesExistingFileWithoutReport) {
     EXPECT_EQ(dir.read("Out/Textures/Rock.ktx"), "new bytes");
 }
 
+TEST_F(ExtractionTest, ExistingDestinationFileIsFoundWithoutRegardToCase) {
+    cache("K1", "new");
+    cache("K2", "map");
+    dir.write("Out/System/botpack.k", "old");
+    ExtractResult result = extractEntries({{"K1", "BotPack.k"}, {"K2", "MAP.knr"}, {"K2", "map.knr"}}, request());
+    EXPECT_THAT(summary(result, 3),
+                ElementsAre("- K1 - BotPack.k: file already exists", "- K2 - map.knr: file already exists", " ",
+                            "There were errors :(", " ", "1 out of 3 files were copied"));
+    EXPECT_THAT(snapshot("Out/System"), ElementsAre(std::pair<const std::string, std::string>("Out/System/botpack.k", "old")));
+    EXPECT_THAT(snapshot("Out/Maps"), ElementsAre(std::pair<const std::string, std::string>("Out/Maps/MAP.knr", "map")));
+
+    // Overwriting replaces the file there under its own name; no twin appears beside it.
+    result = extractEntries({{"K1", "BotPack.k"}}, request(true));
+    EXPECT_TRUE(result.problems.empty());
+    EXPECT_THAT(snapshot("Out/System"), ElementsAre(std::pair<const std::string, std::string>("Out/System/botpack.k", "new")));
+}
+
 TEST_F(ExtractionTest, CachedFileIsFoundWithoutRegardToCase) {
     cache("ABC123", "map");
     ExtractResult result = extractEntries({{"abc123", "DM-Deck.knr"}}, request());
