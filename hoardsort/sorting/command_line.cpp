@@ -45,12 +45,15 @@ int extract(korvath::ArgList& args, const std::string& cacheDir, std::ostream& o
                                  {"--textures", &request.destinations.textures},
                                  {"--sounds", &request.destinations.sounds},
                                  {"--music", &request.destinations.music}}) {
-        if (auto folder = args.option(option)) *field = *folder;
+        auto folder = args.option(option);
+        // An empty text would mean the root folder: in a script that is an unset variable.
+        if (folder && folder->empty()) return usageError(err, std::string(option) + " needs a folder");
+        if (folder) *field = *folder;
     }
     auto rest = args.positionals();
     if (!args.ok()) return usageError(err, args.error());
     if (!rest.empty()) return usageError(err, "unexpected argument " + rest.front());
-    if (!base) return usageError(err, "--extract needs --to BASE_DIR");
+    if (!base || base->empty()) return usageError(err, "--extract needs --to BASE_DIR");
 
     SearchResult search = searchCache(cacheDir);
     if (!search.status) {

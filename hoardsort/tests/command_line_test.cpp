@@ -131,7 +131,9 @@ TEST_F(CommandLineTest, UsageErrorsExitWithTwo) {
     makeCache();
     for (std::string args : {"--extract " + path("Cache"), std::string("--list"), "--list " + path("Cache") + " extra",
                              "--extract " + path("Cache") + " --to " + path("Out") + " --bogus",
-                             "--list " + path("Cache") + " --extract " + path("Cache")}) {
+                             "--list " + path("Cache") + " --extract " + path("Cache"),
+                             "--extract " + path("Cache") + " --to ''",
+                             "--extract " + path("Cache") + " --to " + path("Out") + " --maps ''"}) {
         Outcome r = run(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find("hoardsort: "), std::string::npos) << args;
