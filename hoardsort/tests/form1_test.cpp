@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,10 +32,19 @@ using ::testing::ElementsAre;
 namespace hoardsort {
 namespace {
 
+// Scripted, except that the dialogs named in `real` are shown for real.
+class PartlyScripted : public korvath::ScriptedInteraction {
+public:
+    std::set<std::string> real;
+    int runDialog(const std::string& name, const std::function<int()>& show) override {
+        return real.count(name) ? show() : ScriptedInteraction::runDialog(name, show);
+    }
+};
+
 class Form1Test : public ::testing::Test {
 protected:
     korvath::testing::TempDir dir;
-    korvath::ScriptedInteraction ui;
+    PartlyScripted ui;
     std::unique_ptr<Form1> form;
     std::vector<QUrl> opened;
     bool openSucceeds = true;
@@ -393,6 +403,31 @@ TEST_F(Form1Test, FolderButtonOpensThePicker) {
     ASSERT_EQ(ui.shown().size(), 1u);
     EXPECT_EQ(ui.shown()[0].kind, Kind::Dialog);
     EXPECT_EQ(ui.shown()[0].title, "frmfolder");
+}
+
+TEST_F(Form1Test, PickerOkPutsTheSelectedFolderIntoTheBaseBoxAndCancelLeavesIt) {
+    ui.real = {"frmfolder"};
+    // The picker starts in the base folder; a folder made there is selected, and OK hands it back.
+    ui.answerText("Picked");
+    QTimer::singleShot(0, [&] {
+        auto* picker = form->findChild<QDialog*>("frmfolder");
+        ASSERT_NE(picker, nullptr);
+        EXPECT_TRUE(picker->isModal());
+        QTest::mouseClick(picker->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+        QTest::mouseClick(picker->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    click("Command4");
+    EXPECT_TRUE(fs::is_directory(dir / "Arena/Picked"));
+    EXPECT_EQ(textOf("Text7").toStdString(), (dir / "Arena/Picked").string());
+
+    setText("Text7", dir / "Arena");
+    QTimer::singleShot(0, [&] {
+        auto* picker = form->findChild<QDialog*>("frmfolder");
+        ASSERT_NE(picker, nullptr);
+        QTest::mouseClick(picker->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    });
+    click("Command4");
+    EXPECT_EQ(textOf("Text7").toStdString(), (dir / "Arena").string());
 }
 
 }  // namespace
