@@ -150,6 +150,7 @@ TEST_F(Form1Test, ControlsCarryTheirCaptionsAndTooltips) {
                               {"BugFix", "Bug Fixes / Changes"}, {"mnuAgreement", "Agreement"}})
         EXPECT_EQ(child<QAction>(name)->text(), text);
     EXPECT_EQ(child<QMenu>("mnuFile")->title(), "&File");
+    for (const char* name : {"mnuFile", "About"}) EXPECT_EQ(child<QMenu>(name)->font().family(), "Arial") << name;
     EXPECT_EQ(child<QMenu>("About")->title(), "&About..");
     EXPECT_TRUE(ui.shown().empty());
 }

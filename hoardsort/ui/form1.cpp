@@ -153,6 +153,9 @@ void Form1::buildMenus() {
     named(about->addAction("Home Page", this, &Form1::ShowHomePage), "homepage");
     named(about->addAction("Bug Fixes / Changes", this, &Form1::ShowBugFixes), "BugFix");
     named(about->addAction("Agreement", this, &Form1::ShowAgreement), "mnuAgreement");
+    // Menus open as windows of their own, which do not inherit the window's font.
+    file->setFont(font());
+    about->setFont(font());
 }
 
 bool Form1::load(const std::string& installFolder, bool askAgreement) {
