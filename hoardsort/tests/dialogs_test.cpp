@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QFileSystemModel>
 #include <QTreeView>
 #include <sys/wait.h>
 
@@ -145,8 +146,12 @@ TEST_F(DialogTest, FolderPickerCreatesFolderInTheSelectedOne) {
     ASSERT_EQ(ui.shown().size(), 3u);
     EXPECT_EQ(ui.shown()[0].title, "Folder Create");
     EXPECT_EQ(ui.shown()[1].text, "Don't include slashes. Just type in the name of the folder to create.");
-    // The new folder is selected, so OK hands it back.
+    // The new folder is selected, so OK hands it back, and the list marks it once it has read it.
     EXPECT_EQ(picker.selectedFolder(), (dir / "Games/maps").string());
+    auto* view = child<QTreeView>(picker, "Dir1");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return view->currentIndex().data(QFileSystemModel::FilePathRole).toString().endsWith("/Games/maps"); },
+        5000));
 
     ui.clear();
     ui.answerText("maps");

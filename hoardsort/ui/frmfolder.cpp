@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTimer>
@@ -53,6 +54,10 @@ frmfolder::frmfolder(korvath::Interaction& interaction, const std::string& start
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model_->setRootPath(QDir::rootPath());
+    // Connected before the view's selection model exists, so these run before it moves the
+    // current row off a row the model drops and adds again while it refreshes.
+    connect(model_, &QFileSystemModel::rowsAboutToBeRemoved, this, [this] { modelRemoving_ = true; });
+    connect(model_, &QFileSystemModel::rowsRemoved, this, [this] { modelRemoving_ = false; });
     dir1_ = new QTreeView(this);
     dir1_->setObjectName("Dir1");
     dir1_->setModel(model_);
@@ -70,11 +75,15 @@ frmfolder::frmfolder(korvath::Interaction& interaction, const std::string& start
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
     connect(command3_, &QPushButton::clicked, this, &frmfolder::createFolder);
     connect(drive1_, &QComboBox::textActivated, this, &frmfolder::setDrive);
-    // The model reads and sorts folders in the background: bring the selected one back into
-    // view whenever rows arrive or move.
-    auto keepInView = [this] { QTimer::singleShot(0, this, [this] { dir1_->scrollTo(dir1_->currentIndex()); }); };
+    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid() && !modelRemoving_) selected_ = model_->filePath(current);
+    });
+    // The model reads and sorts folders in the background (a folder just created may not be
+    // there yet): select the chosen one and bring it into view once rows arrive or move.
+    auto keepInView = [this] { QTimer::singleShot(0, this, [this] { showSelected(); }); };
     connect(model_, &QFileSystemModel::directoryLoaded, this, keepInView);
     connect(model_, &QFileSystemModel::layoutChanged, this, keepInView);
+    connect(model_, &QFileSystemModel::rowsInserted, this, keepInView);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(command1_);
@@ -114,15 +123,20 @@ void frmfolder::setDrive(const QString& drive) {
 }
 
 void frmfolder::selectFolder(const QString& folder) {
-    QModelIndex index = model_->index(folder);
-    dir1_->setCurrentIndex(index);
+    selected_ = folder;
+    showSelected();
+    dir1_->expand(dir1_->currentIndex());
+}
+
+void frmfolder::showSelected() {
+    QModelIndex index = model_->index(selected_);
+    if (!index.isValid()) return;  // not read yet: again when it arrives
+    if (index != dir1_->currentIndex()) dir1_->setCurrentIndex(index);
     dir1_->scrollTo(index);
-    dir1_->expand(index);
 }
 
 std::string frmfolder::selectedFolder() const {
-    QModelIndex index = dir1_->currentIndex();
-    QString folder = index.isValid() ? model_->filePath(index) : drive1_->currentText();
+    QString folder = selected_.isEmpty() ? drive1_->currentText() : selected_;
     return korvath::fromQString(QDir::toNativeSeparators(folder));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The folder picker behind the ".." button: a drive list, a folder list and "Create Folder".
 #include <QDialog>
+#include <QString>
 #include <string>
 
 #include "common/interaction/interaction.h"
@@ -28,8 +29,11 @@ protected:
 private:
     void createFolder();
     void selectFolder(const QString& folder);
+    void showSelected();
 
     korvath::Interaction& interaction_;
+    QString selected_;  // the folder chosen in Dir1, also before the model has read it
+    bool modelRemoving_ = false;
     QFileSystemModel* model_;
     QComboBox* drive1_;
     QTreeView* dir1_;
