@@ -2,12 +2,15 @@
 
 #include <atomic>
 #include <chrono>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 
 #ifdef __linux__
 #include <fcntl.h>
+#include <stdio.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -23,8 +26,9 @@ fs::path temporarySibling(const fs::path& target) {
     auto stamp = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
     for (;;) {
-        std::string name = "." + target.filename().string() + ".tmp" + std::to_string(stamp % 1000000) +
-                           "-" + std::to_string(counter++);
+        // Only a prefix of the target's name, so names near the length limit still fit.
+        std::string name = "." + target.filename().string().substr(0, 64) + ".tmp" +
+                           std::to_string(stamp % 1000000) + "-" + std::to_string(counter++);
         fs::path candidate = target.parent_path() / name;
         std::error_code ec;
         if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
@@ -46,6 +50,34 @@ Status renameInto(const fs::path& temp, const fs::path& target) {
         return Status::failure("cannot replace " + target.string() + ": " + ec.message());
     }
     return Status::success();
+}
+
+// Moves temp to target only if target does not exist, in one step, so a file that appeared
+// since the caller looked is never replaced.
+Status renameIntoNew(const fs::path& temp, const fs::path& target) {
+#ifdef __linux__
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return Status::success();
+    int error = errno;
+    if (error == EINVAL || error == ENOSYS) {
+        // File systems without RENAME_NOREPLACE: a hard link fails the same way on an existing name.
+        if (::link(temp.c_str(), target.c_str()) == 0) {
+            removeQuietly(temp);
+            return Status::success();
+        }
+        error = errno;
+    }
+    removeQuietly(temp);
+    if (error == EEXIST) return Status::failure(target.string() + " already exists");
+    return Status::failure("cannot create " + target.string() + ": " + std::strerror(error));
+#else
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(target, ec))) {
+        removeQuietly(temp);
+        return Status::failure(target.string() + " already exists");
+    }
+    return renameInto(temp, target);
+#endif
 }
 
 #ifdef __linux__
@@ -123,7 +155,7 @@ Status copyFileAtomically(const fs::path& source, const fs::path& target, bool o
         removeQuietly(temp);
         return Status::failure("cannot copy " + source.string() + " to " + target.string());
     }
-    return renameInto(temp, target);
+    return overwrite ? renameInto(temp, target) : renameIntoNew(temp, target);
 }
 
 }  // namespace korvath

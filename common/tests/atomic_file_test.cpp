@@ -61,3 +61,17 @@ TEST(AtomicFile, FailedCopyLeavesNothingBehind) {
     EXPECT_EQ(entryCount(dir / "dest"), 1u);
     EXPECT_FALSE(fs::exists(dir / "out.knr"));
 }
+
+TEST(AtomicFile, NamesNearTheLengthLimitStillCopy) {
+    TempDir dir;
+    dir.write("src.kxx", "data");
+    std::string longName(250, 'm');
+    longName += ".knr";
+    ASSERT_TRUE(korvath::copyFileAtomically(dir / "src.kxx", dir / longName, false).ok);
+    EXPECT_EQ(dir.read(longName), "data");
+    // Without overwrite, a second copy is refused and the first stays.
+    dir.write("other.kxx", "other");
+    EXPECT_FALSE(korvath::copyFileAtomically(dir / "other.kxx", dir / longName, false).ok);
+    EXPECT_EQ(dir.read(longName), "data");
+    EXPECT_EQ(entryCount(dir.path()), 3u);
+}
