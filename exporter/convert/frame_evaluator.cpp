@@ -85,7 +85,7 @@ FrameEvaluator::FrameEvaluator(const SceneModel& model, const aiScene& scene,
                 buildSkin(part.meshIndex, *mesh, int(i), byName);
         }
     world_.assign(n, aiMatrix4x4());
-    boneRows_.resize(bones_.size());
+    boneColumns_.resize(bones_.size());
     nodeMorphWeights_.resize(n);
 }
 
@@ -181,7 +181,11 @@ void FrameEvaluator::pose(double seconds) {
     }
     for (std::size_t b = 0; b < bones_.size(); ++b) {
         const aiMatrix4x4 m = world_[std::size_t(bones_[b].node)] * bones_[b].offset;
-        boneRows_[b] = {m.a1, m.a2, m.a3, m.a4, m.b1, m.b2, m.b3, m.b4, m.c1, m.c2, m.c3, m.c4};
+        Column* c = boneColumns_[b].c;
+        c[0] = Column{m.a1, m.b1, m.c1, 0.0f};
+        c[1] = Column{m.a2, m.b2, m.c2, 0.0f};
+        c[2] = Column{m.a3, m.b3, m.c3, 0.0f};
+        c[3] = Column{m.a4, m.b4, m.c4, 0.0f};
     }
 }
 
@@ -254,18 +258,19 @@ void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std
             p += (target->mVertices[v] - mesh->mVertices[v]) * w;
         }
         if (skin != nullptr) {
-            if (skin->start.empty() || skin->start[v] == skin->start[v + 1]) {
+            const std::uint32_t first = skin->start.empty() ? 0 : skin->start[v];
+            const std::uint32_t last = skin->start.empty() ? 0 : skin->start[v + 1];
+            if (first == last) {
                 p = own * p;  // not weighted to any bone: follows its own node
             } else {
-                float x = 0.0f, y = 0.0f, z = 0.0f;
-                for (std::uint32_t i = skin->start[v]; i < skin->start[v + 1]; ++i) {
+                // Lane by lane: weight × (m0·x + m1·y + m2·z + m3), summed over the bones.
+                Column sum = {0.0f, 0.0f, 0.0f, 0.0f};
+                for (std::uint32_t i = first; i < last; ++i) {
                     const Influence& inf = skin->influences[i];
-                    const float* m = boneRows_[inf.bone].data();
-                    x += inf.weight * (m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3]);
-                    y += inf.weight * (m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7]);
-                    z += inf.weight * (m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]);
+                    const Column* c = boneColumns_[inf.bone].c;
+                    sum += inf.weight * (c[0] * p.x + c[1] * p.y + c[2] * p.z + c[3]);
                 }
-                p = aiVector3D(x, y, z);
+                p = aiVector3D(sum[0], sum[1], sum[2]);
             }
         }
         out[k] = p;

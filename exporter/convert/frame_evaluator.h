@@ -81,7 +81,13 @@ private:
     std::vector<Skin> skins_;  // per file mesh; empty when not skinned
     std::vector<Bone> bones_;
     std::vector<aiMatrix4x4> world_;
-    std::vector<std::array<float, 12>> boneRows_;  // bone world × offset, top three rows
+    // Bone world × offset as four columns (x, y, z, 0), so one vertex is skinned with vector
+    // sums that add in the same order as the row-by-row formula.
+    using Column = float __attribute__((vector_size(16)));
+    struct BoneColumns {
+        Column c[4];
+    };
+    std::vector<BoneColumns> boneColumns_;
     std::vector<std::vector<float>> nodeMorphWeights_;  // per node, per anim mesh, as of pose()
     std::string error_;
 };

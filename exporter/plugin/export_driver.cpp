@@ -1,7 +1,9 @@
 // DoExport: the options, the count pass, the triangle pass and the frame pass.
 #include <strings.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include "dialogs.h"
@@ -34,6 +36,39 @@ struct MeshHandle {
 void ShowBox(Interface* ip, const char* text, const char* caption) {
     HWND main = ip->GetMAXHWnd();
     if (main && main->windows) main->windows->MessageBox(nullptr, text, caption, MB_OK | MB_ICONWARNING);
+}
+
+// Packs `count` vertices moved by `tm`, x mirrored, into `out` as stored; true when one lies
+// outside -128..128. Four-wide sums take the same steps in the same order as `tm * v`, so the
+// words match PackVertex on the host's product exactly.
+bool PackFrame(const Matrix3& tm, const Point3* verts, size_t count, unsigned char* out) {
+    using Floats = float __attribute__((vector_size(16)));
+    using Ints = std::int32_t __attribute__((vector_size(16)));
+    auto row = [&tm](int i) {
+        const Point3 r = tm.GetRow(i);
+        return Floats{r.x, r.y, r.z, 0.0f};
+    };
+    const Floats r0 = row(0), r1 = row(1), r2 = row(2), r3 = row(3);
+    const Floats mirror = {-1.0f, 1.0f, 1.0f, 1.0f};
+    // Scaling by a power of two is exact in float as in double; both give 0 past 2^31 here.
+    const Floats steps = {8.0f, 8.0f, 4.0f, 0.0f};
+    Ints outside = {0, 0, 0, 0};
+    for (size_t v = 0; v < count; ++v) {
+        const Floats p = (verts[v].x * r0 + verts[v].y * r1 + verts[v].z * r2 + r3) * mirror;
+        outside |= (p > 128.0f) | (p < -128.0f);
+        const Floats scaled = p * steps;
+        const Ints fits = (scaled < 2147483648.0f) & (scaled > -2147483648.0f);
+        std::uint32_t word;
+        if (fits[0] && fits[1] && fits[2]) {
+            const Ints t = __builtin_convertvector(scaled, Ints);  // truncates toward zero
+            word = (std::uint32_t(t[0]) & 0x7FF) | ((std::uint32_t(t[1]) & 0x7FF) << 11) |
+                   ((std::uint32_t(t[2]) & 0x3FF) << 22);
+        } else {
+            word = PackVertex(p[0], p[1], p[2]);
+        }
+        PutPackedVertex(out + v * 4, word);
+    }
+    return outside[0] || outside[1] || outside[2];
 }
 
 }  // namespace
@@ -122,7 +157,7 @@ void KorvathExp::TrianglePass(std::FILE* data) {
 }
 
 void KorvathExp::FramePass(std::FILE* animation) {
-    std::vector<std::uint32_t> packed;
+    std::vector<unsigned char> bytes;  // one mesh's frame as stored, reused for every frame
     const size_t frameCount = frames.size();
     for (size_t j = 0; j < frameCount; ++j) {
         currentTime = frames[j] * ticksPerFrame;
@@ -134,16 +169,13 @@ void KorvathExp::FramePass(std::FILE* animation) {
             const int available = handle.tri ? handle.tri->GetMesh().getNumVerts() : 0;
             if (available != entry.vertexCount) vertexCountWarning = true;
             // Every frame keeps the counted number of vertices, so later frames stay aligned.
-            packed.assign(static_cast<size_t>(entry.vertexCount), PackVertex(0.0f, 0.0f, 0.0f));
-            for (int v = 0; v < entry.vertexCount && v < available; ++v) {
-                Point3 p = tm * handle.tri->GetMesh().getVert(v);
-                p.x = -p.x;
-                if (p.x > 128.0f || p.x < -128.0f || p.y > 128.0f || p.y < -128.0f || p.z > 128.0f ||
-                    p.z < -128.0f)
-                    boundsWarning = true;
-                packed[static_cast<size_t>(v)] = PackVertex(p.x, p.y, p.z);
-            }
-            WritePackedVertices(animation, packed);
+            const size_t count = static_cast<size_t>(entry.vertexCount);
+            const size_t packedCount = static_cast<size_t>(std::min(entry.vertexCount, available));
+            bytes.resize(count * 4);
+            const Point3* verts = packedCount > 0 ? handle.tri->GetMesh().verts.data() : nullptr;
+            if (PackFrame(tm, verts, packedCount, bytes.data())) boundsWarning = true;
+            if (count > packedCount) std::memset(&bytes[packedCount * 4], 0, (count - packedCount) * 4);  // packs (0, 0, 0)
+            if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), animation);
         }
     }
 }

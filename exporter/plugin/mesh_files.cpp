@@ -6,13 +6,6 @@ namespace korvathexp {
 
 namespace {
 
-// Truncates toward zero and keeps the low bits, as the format's integer fields do. Values
-// too large for any field (or not numbers) give 0 rather than an undefined conversion.
-std::uint32_t truncatedBits(double value) {
-    if (!std::isfinite(value) || std::fabs(value) >= 9.0e18) return 0;
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(value)));
-}
-
 void put16(unsigned char* out, unsigned value) {
     out[0] = static_cast<unsigned char>(value & 0xFF);
     out[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
@@ -31,16 +24,14 @@ std::string MakeAnimationPath(const std::string& dataPath) {
     return dataPath.substr(0, cut) + "_a.3d";
 }
 
-std::uint32_t PackVertex(float x, float y, float z) {
-    const std::uint32_t px = truncatedBits(x * 8.0) & 0x7FF;
-    const std::uint32_t py = truncatedBits(y * 8.0) & 0x7FF;
-    const std::uint32_t pz = truncatedBits(z * 4.0) & 0x3FF;
-    return px | (py << 11) | (pz << 22);
+std::uint32_t TruncatedBits(double value) {
+    if (!std::isfinite(value) || std::fabs(value) >= 9.0e18) return 0;
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(value)));
 }
 
-std::uint8_t TextureU(float u) { return static_cast<std::uint8_t>(truncatedBits(u * 255.0) & 0xFF); }
+std::uint8_t TextureU(float u) { return static_cast<std::uint8_t>(FieldBits(u * 255.0) & 0xFF); }
 
-std::uint8_t TextureV(float v) { return static_cast<std::uint8_t>(truncatedBits((1.0 - v) * 255.0) & 0xFF); }
+std::uint8_t TextureV(float v) { return static_cast<std::uint8_t>(FieldBits((1.0 - v) * 255.0) & 0xFF); }
 
 void WriteDataHeader(std::FILE* file, int triangleCount, int vertexCount) {
     unsigned char header[48] = {};
@@ -69,10 +60,7 @@ void WriteAnimationHeader(std::FILE* file, int frameCount, int frameSize) {
 
 void WritePackedVertices(std::FILE* file, const std::vector<std::uint32_t>& words) {
     std::vector<unsigned char> bytes(words.size() * 4);
-    for (size_t i = 0; i < words.size(); ++i) {
-        put16(&bytes[i * 4], words[i] & 0xFFFF);
-        put16(&bytes[i * 4 + 2], words[i] >> 16);
-    }
+    for (size_t i = 0; i < words.size(); ++i) PutPackedVertex(&bytes[i * 4], words[i]);
     std::fwrite(bytes.data(), 1, bytes.size(), file);
 }
 

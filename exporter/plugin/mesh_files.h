@@ -20,8 +20,31 @@ struct TriangleRecord {
 // result always lies in the data file's folder.
 std::string MakeAnimationPath(const std::string& dataPath);
 
+// Truncates toward zero and keeps the low 32 bits, as the format's integer fields do. Values
+// too large for any field (or not numbers) give 0 rather than an undefined conversion.
+std::uint32_t TruncatedBits(double value);
+
+// The same, inline for the per-vertex loop: values that fit 32 bits are cut directly.
+inline std::uint32_t FieldBits(double value) {
+    if (value > -2147483648.0 && value < 2147483648.0) return static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
+    return TruncatedBits(value);
+}
+
 // x and y in steps of 1/8 in 11 bits, z in steps of 1/4 in 10 bits; values out of range wrap.
-std::uint32_t PackVertex(float x, float y, float z);
+inline std::uint32_t PackVertex(float x, float y, float z) {
+    const std::uint32_t px = FieldBits(x * 8.0) & 0x7FF;
+    const std::uint32_t py = FieldBits(y * 8.0) & 0x7FF;
+    const std::uint32_t pz = FieldBits(z * 4.0) & 0x3FF;
+    return px | (py << 11) | (pz << 22);
+}
+
+// One packed vertex as the file stores it, little-endian.
+inline void PutPackedVertex(unsigned char* out, std::uint32_t word) {
+    out[0] = static_cast<unsigned char>(word & 0xFF);
+    out[1] = static_cast<unsigned char>((word >> 8) & 0xFF);
+    out[2] = static_cast<unsigned char>((word >> 16) & 0xFF);
+    out[3] = static_cast<unsigned char>(word >> 24);
+}
 // Texture coordinate bytes: low 8 bits of u x 255 and (1 - v) x 255, truncated toward zero.
 std::uint8_t TextureU(float u);
 std::uint8_t TextureV(float v);

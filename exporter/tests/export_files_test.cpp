@@ -2,6 +2,8 @@
 // polygon types, the options dialog, warnings and open failures.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "common/testing/temp_dir.h"
 #include "test_scene.h"
 
@@ -137,6 +139,20 @@ TEST_F(ExportFiles, PositionsOfExactly128AreWithinTheBounds) {
     EXPECT_EQ(host.messageTexts(), std::vector<std::string>{});  // no faces: no texture or material warning
     // x = -128 after negation: X field 0x400; y = -128: 0x400; z = 128: 0x200 (reads back as -128).
     EXPECT_EQ(u32(animation(), 4), 0x400u | (0x400u << 11) | (0x200u << 22));
+}
+
+TEST_F(ExportFiles, FarAndNonNumberPositionsPackLikeSmallOnes) {
+    auto& node = host.scene.root().addChild("far");
+    Mesh mesh;
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    mesh.verts = {{-268435488.0f, 0, 0}, {nan, 1.0f, 0}, {0, 0, inf}, {1.0f, -1.0f, 0.5f}};
+    node.setMesh(mesh);
+    ASSERT_EQ(host.exportTo(dataPath), 1);
+    EXPECT_EQ(u32(animation(), 4), 0x100u);  // x = 2^31 + 256 eighths after negation: low 11 bits
+    EXPECT_EQ(u32(animation(), 8), 0u);      // a non-number spreads to every coordinate
+    EXPECT_EQ(u32(animation(), 12), 0u);
+    EXPECT_EQ(u32(animation(), 16), 0x00BFC7F8u);  // (-1, -1, 0.5) after negation
+    EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"A vertex was exported that violated the -128 to 128 bounds"});
 }
 
 TEST_F(ExportFiles, OptionsDialogAsksForFramesAndAppend) {

@@ -35,6 +35,11 @@ TEST(PackVertex, FieldsAndWrapping) {
     EXPECT_EQ(PackVertex(-128.125f, 0.0f, -128.25f), 0x3FFu | (0x1FFu << 22));  // wrap to the top
     EXPECT_EQ(PackVertex(-0.1f, 0.12f, -0.2f), 0u);  // truncation toward zero
     EXPECT_EQ(PackVertex(1.0e30f, 0.0f, 0.0f), 0u);  // far beyond any field: no undefined cast
+    // Past 32 bits once scaled, the low bits still come from the whole truncated value.
+    EXPECT_EQ(PackVertex(268435488.0f, 0.0f, 0.0f), 0x100u);                // 2^31 + 256
+    EXPECT_EQ(PackVertex(-268435488.0f, 0.0f, 0.0f), 0x700u);               // -(2^31 + 256)
+    EXPECT_EQ(PackVertex(0.0f, 0.0f, 536870976.0f), 0x100u << 22);          // 2^31 + 256
+    EXPECT_EQ(PackVertex(268435440.0f, 0.0f, 0.0f), 0x780u);                // 2^31 - 128, just inside
 }
 
 TEST(TextureBytes, TruncateAndWrapWithoutClamping) {
