@@ -36,7 +36,50 @@ float largestComponent(const aiMatrix4x4& m, const aiVector3D* vertices, std::si
 }  // namespace
 
 FrameTable::FrameTable() = default;
-FrameTable::~FrameTable() = default;
+
+FrameTable::~FrameTable() {
+    if (!worker_.joinable()) return;
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    worker_.join();
+}
+
+void FrameTable::aheadLoop() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return stopping_ || aheadWanted_ >= 0; });
+        if (stopping_) return;
+        const int slot = aheadWanted_;
+        lock.unlock();
+        std::string error;
+        const bool ok = evaluate(slot, ahead_, error);
+        lock.lock();
+        aheadSlot_ = slot;
+        aheadOk_ = ok;
+        aheadError_ = std::move(error);
+        aheadWanted_ = -1;
+        changed_.notify_all();
+    }
+}
+
+void FrameTable::startAhead(int slot) {
+    if (!worker_.joinable()) worker_ = std::thread(&FrameTable::aheadLoop, this);
+    {
+        std::lock_guard lock(mutex_);
+        aheadSlot_ = -1;
+        aheadWanted_ = slot;
+    }
+    changed_.notify_all();
+}
+
+void FrameTable::waitAhead() {
+    if (!worker_.joinable()) return;
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return aheadWanted_ < 0; });
+}
 
 int FrameTable::slot(int frame) const { return std::clamp(frame - startFrame_, 0, std::max(frameCount_ - 1, 0)); }
 
@@ -165,25 +208,40 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
     return lateError_.empty() || (error = lateError_, false);
 }
 
+void FrameTable::failServe(int slot) {
+    // The export goes on with zeros; the host reports the error and fails the run.
+    const SceneModel& model = loaded_->model;
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        nodes_[i].transforms.assign(1, aiMatrix4x4());
+        nodes_[i].positions.assign(model.nodes[i].vertexCount, aiVector3D());
+    }
+    cachedSlot_ = slot;
+}
+
 void FrameTable::serve(int slot) {
     const SceneModel& model = loaded_->model;
-    if (scratchSlot_ != slot && !evaluate(slot, scratch_, lateError_)) {
-        // The export goes on with zeros; the host reports the error and fails the run.
-        for (std::size_t i = 0; i < nodes_.size(); ++i) {
-            nodes_[i].transforms.assign(1, aiMatrix4x4());
-            nodes_[i].positions.assign(model.nodes[i].vertexCount, aiVector3D());
+    waitAhead();  // the evaluator is ours again
+    std::vector<NodeFrames>* source = &scratch_;
+    if (aheadSlot_ == slot && scratchSlot_ != slot) {
+        aheadSlot_ = -1;
+        if (!aheadOk_) {
+            lateError_ = aheadError_;
+            return failServe(slot);
         }
-        cachedSlot_ = slot;
-        return;
+        source = &ahead_;
+    } else if (scratchSlot_ != slot && !evaluate(slot, scratch_, lateError_)) {
+        return failServe(slot);
     }
     for (std::size_t i = 0; i < nodes_.size(); ++i) {
         const ModelNode& node = model.nodes[i];
         if (!node.hasMesh()) continue;
-        nodes_[i].transforms.assign(1, scratch_[i].transforms[0]);
-        nodes_[i].positions.swap(scratch_[i].positions);
+        nodes_[i].transforms.assign(1, (*source)[i].transforms[0]);
+        nodes_[i].positions.swap((*source)[i].positions);
     }
-    scratchSlot_ = -1;  // swapped away
+    if (source == &scratch_) scratchSlot_ = -1;  // swapped away
     cachedSlot_ = slot;
+    // Exporters ask for frames in order; key frames read from files stay on this thread.
+    if (!model.keyFramePerImport && slot + 1 < frameCount_) startAhead(slot + 1);
 }
 
 const aiMatrix4x4& FrameTable::transform(int node, int frame) {

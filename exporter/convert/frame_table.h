@@ -12,9 +12,12 @@
 #include <assimp/matrix4x4.h>
 #include <assimp/vector3.h>
 
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace korvath::convert {
@@ -54,6 +57,11 @@ private:
     int slot(int frame) const;
     bool evaluate(int slot, std::vector<NodeFrames>& raw, std::string& error);
     void serve(int slot);
+    void failServe(int slot);
+    // The next frame is evaluated on a second thread while the exporter packs this one.
+    void startAhead(int slot);
+    void waitAhead();
+    void aheadLoop();
 
     LoadedModel* loaded_ = nullptr;
     std::string path_;
@@ -69,6 +77,18 @@ private:
     std::vector<NodeFrames> nodes_;  // per model node; empty for nodes without a mesh
     std::vector<NodeFrames> scratch_;
     std::string lateError_;
+
+    // Shared with the worker thread under mutex_; ahead_ and the evaluator belong to the
+    // worker while aheadWanted_ is set.
+    std::thread worker_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int aheadWanted_ = -1;  // the slot being evaluated ahead
+    int aheadSlot_ = -1;    // the slot ahead_ holds
+    bool aheadOk_ = false;
+    bool stopping_ = false;
+    std::vector<NodeFrames> ahead_;
+    std::string aheadError_;
 };
 
 }  // namespace korvath::convert

@@ -35,7 +35,11 @@ Status OutputGuard::prepare(const fs::path& dataPath) {
     for (const fs::path& original : {dataPath, animationPathFor(dataPath)}) {
         if (!fs::is_regular_file(original, ec)) continue;
         const fs::path copy = temporarySibling(original);
-        Status copied = copyFileAtomically(original, copy, false);
+        // The exporter replaces its files by renaming, never rewriting them in place, so a
+        // second name keeps the old contents without copying them; copy where links fail.
+        std::error_code linkError;
+        fs::create_hard_link(original, copy, linkError);
+        Status copied = linkError ? copyFileAtomically(original, copy, false) : Status::success();
         if (!copied) {
             commit();
             return Status::failure("cannot keep a copy of " + original.string() + ": " + copied.message);
@@ -56,7 +60,13 @@ void OutputGuard::restore() {
             appeared.push_back(it->path());
     }
     for (const fs::path& path : appeared) fs::remove(path, ec);
-    for (const Backup& b : backups_) fs::rename(b.copy, b.original, ec);
+    for (const Backup& b : backups_) {
+        // A rename between two names of one file does nothing: the original was never replaced.
+        if (fs::equivalent(b.copy, b.original, ec))
+            fs::remove(b.copy, ec);
+        else
+            fs::rename(b.copy, b.original, ec);
+    }
     backups_.clear();
 }
 
