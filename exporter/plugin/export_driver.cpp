@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 
 #include "dialogs.h"
@@ -38,37 +37,54 @@ void ShowBox(Interface* ip, const char* text, const char* caption) {
     if (main && main->windows) main->windows->MessageBox(nullptr, text, caption, MB_OK | MB_ICONWARNING);
 }
 
-// Packs `count` vertices moved by `tm`, x mirrored, into `out` as stored; true when one lies
-// outside -128..128. Four-wide sums take the same steps in the same order as `tm * v`, so the
-// words match PackVertex on the host's product exactly.
-bool PackFrame(const Matrix3& tm, const Point3* verts, size_t count, unsigned char* out) {
+// Packs `count` vertices moved by `tm`, x mirrored, into `out`; true when one lies outside
+// -128..128. Four vertices go through at once, each lane taking the same steps in the same
+// order as `tm * v` and PackVertex, so the words are exactly theirs.
+bool PackFrame(const Matrix3& tm, const Point3* verts, size_t count, std::uint32_t* out) {
     using Floats = float __attribute__((vector_size(16)));
     using Ints = std::int32_t __attribute__((vector_size(16)));
-    auto row = [&tm](int i) {
-        const Point3 r = tm.GetRow(i);
-        return Floats{r.x, r.y, r.z, 0.0f};
-    };
-    const Floats r0 = row(0), r1 = row(1), r2 = row(2), r3 = row(3);
-    const Floats mirror = {-1.0f, 1.0f, 1.0f, 1.0f};
-    // Scaling by a power of two is exact in float as in double; both give 0 past 2^31 here.
-    const Floats steps = {8.0f, 8.0f, 4.0f, 0.0f};
-    Ints outside = {0, 0, 0, 0};
-    for (size_t v = 0; v < count; ++v) {
-        const Floats p = (verts[v].x * r0 + verts[v].y * r1 + verts[v].z * r2 + r3) * mirror;
-        outside |= (p > 128.0f) | (p < -128.0f);
-        const Floats scaled = p * steps;
-        const Ints fits = (scaled < 2147483648.0f) & (scaled > -2147483648.0f);
-        std::uint32_t word;
-        if (fits[0] && fits[1] && fits[2]) {
-            const Ints t = __builtin_convertvector(scaled, Ints);  // truncates toward zero
-            word = (std::uint32_t(t[0]) & 0x7FF) | ((std::uint32_t(t[1]) & 0x7FF) << 11) |
-                   ((std::uint32_t(t[2]) & 0x3FF) << 22);
-        } else {
-            word = PackVertex(p[0], p[1], p[2]);
-        }
-        PutPackedVertex(out + v * 4, word);
+    using Words = std::uint32_t __attribute__((vector_size(16)));
+    Floats m[4][3];  // m[row][column], each entry in all four lanes
+    for (int r = 0; r < 4; ++r) {
+        const Point3 row = tm.GetRow(r);
+        m[r][0] = Floats{} + row.x;
+        m[r][1] = Floats{} + row.y;
+        m[r][2] = Floats{} + row.z;
     }
-    return outside[0] || outside[1] || outside[2];
+    Ints outside = {0, 0, 0, 0};
+    auto packFour = [&](const Point3* q, std::uint32_t* dst, int lanes) {
+        const Floats x = {q[0].x, q[1].x, q[2].x, q[3].x};
+        const Floats y = {q[0].y, q[1].y, q[2].y, q[3].y};
+        const Floats z = {q[0].z, q[1].z, q[2].z, q[3].z};
+        const Floats px = -(x * m[0][0] + y * m[1][0] + z * m[2][0] + m[3][0]);
+        const Floats py = x * m[0][1] + y * m[1][1] + z * m[2][1] + m[3][1];
+        const Floats pz = x * m[0][2] + y * m[1][2] + z * m[2][2] + m[3][2];
+        const Ints real = Ints{0, 1, 2, 3} < lanes;
+        outside |= real & ((px > 128.0f) | (px < -128.0f) | (py > 128.0f) | (py < -128.0f) | (pz > 128.0f) |
+                           (pz < -128.0f));
+        // Scaling by a power of two is exact in float as in double; past 2^31 PackVertex decides.
+        const Floats sx = px * 8.0f, sy = py * 8.0f, sz = pz * 4.0f;
+        const Ints fits = (sx < 2147483648.0f) & (sx > -2147483648.0f) & (sy < 2147483648.0f) &
+                          (sy > -2147483648.0f) & (sz < 2147483648.0f) & (sz > -2147483648.0f);
+        if (fits[0] && fits[1] && fits[2] && fits[3]) {
+            // Truncates toward zero, as PackVertex does.
+            const Words tx = (Words)__builtin_convertvector(sx, Ints);
+            const Words ty = (Words)__builtin_convertvector(sy, Ints);
+            const Words tz = (Words)__builtin_convertvector(sz, Ints);
+            const Words w = (tx & 0x7FFu) | ((ty & 0x7FFu) << 11) | ((tz & 0x3FFu) << 22);
+            for (int i = 0; i < lanes; ++i) dst[i] = w[i];
+        } else {
+            for (int i = 0; i < lanes; ++i) dst[i] = PackVertex(px[i], py[i], pz[i]);
+        }
+    };
+    size_t v = 0;
+    for (; v + 4 <= count; v += 4) packFour(verts + v, out + v, 4);
+    if (v < count) {
+        Point3 rest[4];
+        std::copy(verts + v, verts + count, rest);
+        packFour(rest, out + v, static_cast<int>(count - v));
+    }
+    return outside[0] || outside[1] || outside[2] || outside[3];
 }
 
 }  // namespace
@@ -157,7 +173,7 @@ void KorvathExp::TrianglePass(std::FILE* data) {
 }
 
 void KorvathExp::FramePass(std::FILE* animation) {
-    std::vector<unsigned char> bytes;  // one mesh's frame as stored, reused for every frame
+    std::vector<std::uint32_t> packed;  // one mesh's frame, reused for every frame
     const size_t frameCount = frames.size();
     for (size_t j = 0; j < frameCount; ++j) {
         currentTime = frames[j] * ticksPerFrame;
@@ -171,11 +187,11 @@ void KorvathExp::FramePass(std::FILE* animation) {
             // Every frame keeps the counted number of vertices, so later frames stay aligned.
             const size_t count = static_cast<size_t>(entry.vertexCount);
             const size_t packedCount = static_cast<size_t>(std::min(entry.vertexCount, available));
-            bytes.resize(count * 4);
+            packed.resize(count);
             const Point3* verts = packedCount > 0 ? handle.tri->GetMesh().verts.data() : nullptr;
-            if (PackFrame(tm, verts, packedCount, bytes.data())) boundsWarning = true;
-            if (count > packedCount) std::memset(&bytes[packedCount * 4], 0, (count - packedCount) * 4);  // packs (0, 0, 0)
-            if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), animation);
+            if (PackFrame(tm, verts, packedCount, packed.data())) boundsWarning = true;
+            std::fill(packed.begin() + static_cast<std::ptrdiff_t>(packedCount), packed.end(), PackVertex(0.0f, 0.0f, 0.0f));
+            WritePackedVertices(animation, packed);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "mesh_files.h"
 
+#include <bit>
 #include <cmath>
 
 namespace korvathexp {
@@ -59,9 +60,17 @@ void WriteAnimationHeader(std::FILE* file, int frameCount, int frameSize) {
 }
 
 void WritePackedVertices(std::FILE* file, const std::vector<std::uint32_t>& words) {
-    std::vector<unsigned char> bytes(words.size() * 4);
-    for (size_t i = 0; i < words.size(); ++i) PutPackedVertex(&bytes[i * 4], words[i]);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    if (words.empty()) return;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::fwrite(words.data(), 4, words.size(), file);  // already the stored byte order
+    } else {
+        std::vector<unsigned char> bytes(words.size() * 4);
+        for (size_t i = 0; i < words.size(); ++i) {
+            put16(&bytes[i * 4], words[i] & 0xFFFF);
+            put16(&bytes[i * 4 + 2], words[i] >> 16);
+        }
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+    }
 }
 
 AppendResult OpenAnimationForAppend(std::FILE* file, int vertexCount, int newFrames) {

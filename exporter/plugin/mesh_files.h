@@ -37,14 +37,6 @@ inline std::uint32_t PackVertex(float x, float y, float z) {
     const std::uint32_t pz = FieldBits(z * 4.0) & 0x3FF;
     return px | (py << 11) | (pz << 22);
 }
-
-// One packed vertex as the file stores it, little-endian.
-inline void PutPackedVertex(unsigned char* out, std::uint32_t word) {
-    out[0] = static_cast<unsigned char>(word & 0xFF);
-    out[1] = static_cast<unsigned char>((word >> 8) & 0xFF);
-    out[2] = static_cast<unsigned char>((word >> 16) & 0xFF);
-    out[3] = static_cast<unsigned char>(word >> 24);
-}
 // Texture coordinate bytes: low 8 bits of u x 255 and (1 - v) x 255, truncated toward zero.
 std::uint8_t TextureU(float u);
 std::uint8_t TextureV(float v);

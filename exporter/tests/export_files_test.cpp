@@ -155,6 +155,23 @@ TEST_F(ExportFiles, FarAndNonNumberPositionsPackLikeSmallOnes) {
     EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"A vertex was exported that violated the -128 to 128 bounds"});
 }
 
+TEST_F(ExportFiles, MovedVerticesPackInOrderWithoutFalseBoundsWarnings) {
+    // Moved far, vertices come back inside the bounds: only theirs count, never the origin's.
+    auto& node = host.scene.root().addChild("moved");
+    Mesh mesh;
+    for (int i = 0; i < 6; ++i) mesh.verts.push_back({-150.0f + static_cast<float>(i), 0.25f * static_cast<float>(i), 0});
+    node.setMesh(mesh);
+    node.setTransform(TransMatrix({200.0f, 0, 1.0f}));
+    ASSERT_EQ(host.exportTo(dataPath), 1);
+    for (int i = 0; i < 6; ++i) {
+        // x = -(50 + i) and y = i / 4 in eighths, z = 1 in quarters.
+        const std::uint32_t x = static_cast<std::uint32_t>(-8 * (50 + i)) & 0x7FF;
+        const std::uint32_t y = static_cast<std::uint32_t>(2 * i);
+        EXPECT_EQ(u32(animation(), 4 + 4 * static_cast<size_t>(i)), x | (y << 11) | (4u << 22)) << i;
+    }
+    EXPECT_EQ(host.messageTexts(), std::vector<std::string>{});
+}
+
 TEST_F(ExportFiles, OptionsDialogAsksForFramesAndAppend) {
     auto& node = host.scene.root().addChild("tri");
     node.setMesh(lineMesh(1, {}));
