@@ -233,6 +233,36 @@ std::vector<FrameEvaluator::VertexRef> FrameEvaluator::allVertices(int node) con
     return out;
 }
 
+// The usual case in one tight loop: the vertices from `k` on that belong to the same skinned
+// part without morph targets. The same steps as below, so the same results; returns where the
+// part's vertices end.
+std::size_t FrameEvaluator::skinRun(const aiMesh& mesh, const Skin& skin, const aiMatrix4x4& own,
+                                    const std::vector<VertexRef>& which, std::size_t k,
+                                    std::vector<aiVector3D>& out) const {
+    const std::uint32_t part = which[k].part;
+    const aiVector3D* base = mesh.mVertices;
+    const std::uint32_t* start = skin.start.data();
+    const Influence* influences = skin.influences.data();
+    const BoneColumns* bones = boneColumns_.data();
+    for (; k < which.size() && which[k].part == part; ++k) {
+        const std::uint32_t v = which[k].local;
+        const aiVector3D p = base[v];
+        const std::uint32_t first = start[v], last = start[v + 1];
+        if (first == last) {
+            out[k] = own * p;
+            continue;
+        }
+        const Column x = {p.x, p.x, p.x, p.x}, y = {p.y, p.y, p.y, p.y}, z = {p.z, p.z, p.z, p.z};
+        Column sum = {0.0f, 0.0f, 0.0f, 0.0f};
+        for (std::uint32_t i = first; i < last; ++i) {
+            const Column* c = bones[influences[i].bone].c;
+            sum += influences[i].weight * (c[0] * x + c[1] * y + c[2] * z + c[3]);
+        }
+        out[k] = aiVector3D(sum[0], sum[1], sum[2]);
+    }
+    return k;
+}
+
 void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std::vector<aiVector3D>& out) const {
     const ModelNode& mn = model_.nodes[std::size_t(node)];
     const std::vector<float>& keyed = nodeMorphWeights_[std::size_t(node)];
@@ -247,6 +277,10 @@ void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std
             partIndex = which[k].part;
             mesh = scene_.mMeshes[mn.parts[partIndex].meshIndex];
             skin = mn.skinned ? &skins_[mn.parts[partIndex].meshIndex] : nullptr;
+            if (skin != nullptr && !skin->start.empty() && mesh->mNumAnimMeshes == 0) {
+                k = skinRun(*mesh, *skin, own, which, k, out) - 1;
+                continue;
+            }
         }
         const std::uint32_t v = which[k].local;
         aiVector3D p = mesh->mVertices[v];

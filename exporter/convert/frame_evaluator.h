@@ -67,6 +67,8 @@ private:
         aiMatrix4x4 offset;
     };
 
+    std::size_t skinRun(const aiMesh& mesh, const Skin& skin, const aiMatrix4x4& own,
+                        const std::vector<VertexRef>& which, std::size_t k, std::vector<aiVector3D>& out) const;
     void buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
                    const std::unordered_map<std::string, int>& byName);
     aiMatrix4x4 localTransform(int node, double ticks) const;

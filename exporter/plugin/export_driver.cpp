@@ -47,9 +47,9 @@ bool PackFrame(const Matrix3& tm, const Point3* verts, size_t count, std::uint32
     Floats m[4][3];  // m[row][column], each entry in all four lanes
     for (int r = 0; r < 4; ++r) {
         const Point3 row = tm.GetRow(r);
-        m[r][0] = Floats{} + row.x;
-        m[r][1] = Floats{} + row.y;
-        m[r][2] = Floats{} + row.z;
+        m[r][0] = Floats{row.x, row.x, row.x, row.x};
+        m[r][1] = Floats{row.y, row.y, row.y, row.y};
+        m[r][2] = Floats{row.z, row.z, row.z, row.z};
     }
     Ints outside = {0, 0, 0, 0};
     auto packFour = [&](const Point3* q, std::uint32_t* dst, int lanes) {
