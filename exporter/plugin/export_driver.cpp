@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include "dialogs.h"
@@ -53,9 +54,15 @@ bool PackFrame(const Matrix3& tm, const Point3* verts, size_t count, std::uint32
     }
     Ints outside = {0, 0, 0, 0};
     auto packFour = [&](const Point3* q, std::uint32_t* dst, int lanes) {
-        const Floats x = {q[0].x, q[1].x, q[2].x, q[3].x};
-        const Floats y = {q[0].y, q[1].y, q[2].y, q[3].y};
-        const Floats z = {q[0].z, q[1].z, q[2].z, q[3].z};
+        // Twelve coordinates in three loads, sorted into x, y and z of the four vertices.
+        static_assert(sizeof(Point3) == 3 * sizeof(float));
+        Floats a, b, c;
+        std::memcpy(&a, reinterpret_cast<const float*>(q), sizeof a);
+        std::memcpy(&b, reinterpret_cast<const float*>(q) + 4, sizeof b);
+        std::memcpy(&c, reinterpret_cast<const float*>(q) + 8, sizeof c);
+        const Floats x = __builtin_shufflevector(__builtin_shufflevector(a, b, 0, 3, 6, 7), c, 0, 1, 2, 5);
+        const Floats y = __builtin_shufflevector(__builtin_shufflevector(a, b, 1, 4, 7, 0), c, 0, 1, 2, 6);
+        const Floats z = __builtin_shufflevector(__builtin_shufflevector(a, b, 2, 5, 0, 1), c, 0, 1, 4, 7);
         const Floats px = -(x * m[0][0] + y * m[1][0] + z * m[2][0] + m[3][0]);
         const Floats py = x * m[0][1] + y * m[1][1] + z * m[2][1] + m[3][1];
         const Floats pz = x * m[0][2] + y * m[1][2] + z * m[2][2] + m[3][2];
@@ -66,13 +73,18 @@ bool PackFrame(const Matrix3& tm, const Point3* verts, size_t count, std::uint32
         const Floats sx = px * 8.0f, sy = py * 8.0f, sz = pz * 4.0f;
         const Ints fits = (sx < 2147483648.0f) & (sx > -2147483648.0f) & (sy < 2147483648.0f) &
                           (sy > -2147483648.0f) & (sz < 2147483648.0f) & (sz > -2147483648.0f);
-        if (fits[0] && fits[1] && fits[2] && fits[3]) {
+        Ints all = fits & __builtin_shufflevector(fits, fits, 2, 3, 0, 1);
+        all &= __builtin_shufflevector(all, all, 1, 0, 3, 2);
+        if (all[0]) {
             // Truncates toward zero, as PackVertex does.
             const Words tx = (Words)__builtin_convertvector(sx, Ints);
             const Words ty = (Words)__builtin_convertvector(sy, Ints);
             const Words tz = (Words)__builtin_convertvector(sz, Ints);
             const Words w = (tx & 0x7FFu) | ((ty & 0x7FFu) << 11) | ((tz & 0x3FFu) << 22);
-            for (int i = 0; i < lanes; ++i) dst[i] = w[i];
+            if (lanes == 4)
+                std::memcpy(dst, &w, sizeof w);
+            else
+                for (int i = 0; i < lanes; ++i) dst[i] = w[i];
         } else {
             for (int i = 0; i < lanes; ++i) dst[i] = PackVertex(px[i], py[i], pz[i]);
         }
