@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace korvath::convert {
 namespace {
@@ -118,6 +119,42 @@ TEST(SyntheticScenes, SkinIgnoresItsOwnNodeAndNormalisesWeights) {
     expectNear(hostPosition(c, node, 0, 0), {0, 0, 2}, "fully on A: (0,2,0)");
     expectNear(hostPosition(c, node, 0, 1), {1, -2, 1}, "half A, half B: (1,1,2)");
     expectNear(hostPosition(c, node, 0, 2), {100, 0, 1}, "unweighted: follows its node: (100,1,0)");
+}
+
+TEST(SyntheticScenes, FramesEvaluatedAheadMatchFramesEvaluatedOnRequest) {
+    // A skin whose bone slides: one table is read frame after frame (each next frame is
+    // evaluated ahead on the second thread), the other jumps about (mostly on request).
+    auto scene = emptyScene();
+    aiNode* skinNode = addNode(scene->mRootNode, "Skin", {0, 0, 0});
+    addNode(scene->mRootNode, "Bone", {0, 2, 0});
+    addTriangle(*scene, skinNode);
+    aiMesh* mesh = scene->mMeshes[0];
+    mesh->mNumBones = 1;
+    mesh->mBones = new aiBone*[1]{new aiBone};
+    mesh->mBones[0]->mName = "Bone";
+    mesh->mBones[0]->mNumWeights = 3;
+    mesh->mBones[0]->mWeights = new aiVertexWeight[3]{{0, 1.0f}, {1, 1.0f}, {2, 1.0f}};
+    aiNodeAnim* channel = new aiNodeAnim;
+    channel->mNodeName = "Bone";
+    channel->mNumPositionKeys = 2;
+    channel->mPositionKeys = new aiVectorKey[2]{{0, aiVector3D(0, 2, 0)}, {10, aiVector3D(0, 2, 10)}};
+    addAnimation(*scene, channel, 10, 0);
+
+    const Converted inOrder = convertScene(*scene, 30);
+    const Converted jumping = convertScene(*scene, 30);
+    const int node = nodeNamed(inOrder, "Skin");
+    ASSERT_GE(node, 0);
+    std::vector<std::vector<aiVector3D>> expected;
+    for (int f = 0; f <= 10; ++f) {
+        const aiVector3D* p = inOrder.table->positions(node, f);
+        expected.emplace_back(p, p + 3);
+    }
+    // Vertex 0 rides the bone: file (0, 2, f), host (0, -f, 2).
+    expectNear(inOrder.table->transform(node, 7) * expected[7][0], {0, -7, 2}, "frame 7 read in order");
+    for (int f : {10, 3, 2, 1, 7, 6, 5, 0, 9, 8, 4, 5}) {
+        const aiVector3D* p = jumping.table->positions(node, f);
+        for (int v = 0; v < 3; ++v) EXPECT_EQ(p[v], expected[std::size_t(f)][std::size_t(v)]) << "frame " << f;
+    }
 }
 
 TEST(UpAxis, DeclaredAxisIsTurnedOntoZAndYIsTheDefault) {
