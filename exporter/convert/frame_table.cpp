@@ -8,6 +8,7 @@
 #include <assimp/scene.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <optional>
 
@@ -47,9 +48,26 @@ FrameTable::~FrameTable() {
     worker_.join();
 }
 
+namespace {
+
+// A frame takes well under a millisecond; waiting that long awake costs less than being woken
+// (on virtual machines an idle processor sleeps and takes long to wake).
+template <typename Done>
+void spinUntil(const Done& done) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(500);
+    while (!done() && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+}
+
+}  // namespace
+
 void FrameTable::aheadLoop() {
     std::unique_lock lock(mutex_);
     for (;;) {
+        if (!stopping_ && aheadWanted_ < 0) {
+            lock.unlock();
+            spinUntil([this] { return stopping_ || aheadWanted_ >= 0; });
+            lock.lock();
+        }
         changed_.wait(lock, [this] { return stopping_ || aheadWanted_ >= 0; });
         if (stopping_) return;
         const int slot = aheadWanted_;
@@ -77,6 +95,7 @@ void FrameTable::startAhead(int slot) {
 
 void FrameTable::waitAhead() {
     if (!worker_.joinable()) return;
+    spinUntil([this] { return aheadWanted_ < 0; });
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return aheadWanted_ < 0; });
 }

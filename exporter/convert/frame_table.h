@@ -12,6 +12,7 @@
 #include <assimp/matrix4x4.h>
 #include <assimp/vector3.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -83,10 +84,10 @@ private:
     std::thread worker_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    int aheadWanted_ = -1;  // the slot being evaluated ahead
+    std::atomic<int> aheadWanted_{-1};  // the slot being evaluated ahead
     int aheadSlot_ = -1;    // the slot ahead_ holds
     bool aheadOk_ = false;
-    bool stopping_ = false;
+    std::atomic<bool> stopping_{false};
     std::vector<NodeFrames> ahead_;
     std::string aheadError_;
 };

@@ -34,16 +34,29 @@ Welder::Welder(std::uint32_t vertexCount) : count_(vertexCount), groupOf_(vertex
 void Welder::addFrame(const aiVector3D* p) {
     if (!started_) {
         started_ = true;
-        std::unordered_map<PositionKey, std::uint32_t, PositionHash> groups;
-        groups.reserve(count_);
+        // Open addressing over group numbers (0 = free), compared with a group's first member:
+        // one array instead of a node per position.
+        std::size_t size = 16;
+        while (size < 2 * std::size_t(count_)) size *= 2;
+        std::vector<std::uint32_t> slots(size, 0);
+        const PositionHash hash;
         for (std::uint32_t v = 0; v < count_; ++v) {
             const PositionKey key{p[v].x, p[v].y, p[v].z};
             // A position that is not a number never equals anything, itself included.
-            const bool comparable = key == key;
-            auto [it, added] = comparable ? groups.emplace(key, std::uint32_t(members_.size()))
-                                          : std::make_pair(groups.end(), true);
-            const std::uint32_t group = added ? std::uint32_t(members_.size()) : it->second;
-            if (added) members_.emplace_back();
+            std::uint32_t* slot = nullptr;
+            if (key == key) {
+                std::size_t at = hash(key) & (size - 1);
+                while (slots[at] != 0 && !same(p[members_[slots[at] - 1].front()], p[v])) at = (at + 1) & (size - 1);
+                slot = &slots[at];
+            }
+            std::uint32_t group;
+            if (slot != nullptr && *slot != 0) {
+                group = *slot - 1;
+            } else {
+                group = std::uint32_t(members_.size());
+                members_.emplace_back();
+                if (slot != nullptr) *slot = group + 1;
+            }
             members_[group].push_back(v);
             groupOf_[v] = group;
         }
