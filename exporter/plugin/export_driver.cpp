@@ -147,6 +147,7 @@ void KorvathExp::CountPass(INode* node) {
 }
 
 void KorvathExp::TrianglePass(std::FILE* data) {
+    std::vector<unsigned char> records;  // one mesh's triangles, written in one block
     for (const ExportedMesh& entry : meshes) {
         if (ip->GetCancel()) return;
         MeshHandle handle(entry.node, currentTime);
@@ -177,8 +178,10 @@ void KorvathExp::TrianglePass(std::FILE* data) {
                 }
                 record.polygonType = PolygonTypeFromMaterial(entry.node, face.getMatID());
                 record.textureNumber = static_cast<std::uint8_t>(textureNumber);
-                WriteTriangle(data, record);
+                AppendTriangle(records, record);
             }
+            if (!records.empty()) std::fwrite(records.data(), 1, records.size(), data);
+            records.clear();
         }
         ++meshIndex;
     }

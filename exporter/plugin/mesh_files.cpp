@@ -12,6 +12,16 @@ void put16(unsigned char* out, unsigned value) {
     out[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
 }
 
+// The 16 bytes of a triangle record; the unused bytes stay as they are (zero).
+void fillTriangle(unsigned char* bytes, const TriangleRecord& record) {
+    put16(bytes, record.a);
+    put16(bytes + 2, record.b);
+    put16(bytes + 4, record.c);
+    bytes[6] = record.polygonType;
+    for (int i = 0; i < 6; ++i) bytes[8 + i] = record.uv[i];
+    bytes[14] = record.textureNumber;
+}
+
 }  // namespace
 
 std::string MakeAnimationPath(const std::string& dataPath) {
@@ -41,14 +51,15 @@ void WriteDataHeader(std::FILE* file, int triangleCount, int vertexCount) {
     std::fwrite(header, 1, sizeof header, file);
 }
 
+void AppendTriangle(std::vector<unsigned char>& out, const TriangleRecord& record) {
+    const size_t at = out.size();
+    out.resize(at + 16, 0);
+    fillTriangle(&out[at], record);
+}
+
 void WriteTriangle(std::FILE* file, const TriangleRecord& record) {
     unsigned char bytes[16] = {};
-    put16(bytes, record.a);
-    put16(bytes + 2, record.b);
-    put16(bytes + 4, record.c);
-    bytes[6] = record.polygonType;
-    for (int i = 0; i < 6; ++i) bytes[8 + i] = record.uv[i];
-    bytes[14] = record.textureNumber;
+    fillTriangle(bytes, record);
     std::fwrite(bytes, 1, sizeof bytes, file);
 }
 

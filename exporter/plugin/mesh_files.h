@@ -43,6 +43,8 @@ std::uint8_t TextureV(float v);
 
 void WriteDataHeader(std::FILE* file, int triangleCount, int vertexCount);
 void WriteTriangle(std::FILE* file, const TriangleRecord& record);
+// The same 16 bytes added to `out`, for writing many records at once.
+void AppendTriangle(std::vector<unsigned char>& out, const TriangleRecord& record);
 void WriteAnimationHeader(std::FILE* file, int frameCount, int frameSize);
 void WritePackedVertices(std::FILE* file, const std::vector<std::uint32_t>& words);
 
