@@ -1,23 +1,29 @@
 // The library's entry functions, its class descriptor and the exporter's answers to the host.
-#include <dlfcn.h>
-
 #include <new>
+
+#ifdef _WIN32
+// windows.h is kept out: its TRUE/FALSE/BOOL would clash with the host layer's own.
+#define KORVATHEXP_EXPORT extern "C" __declspec(dllexport)
+#else
+#include <dlfcn.h>
+#define KORVATHEXP_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 #include "korvathexp.h"
 #include "module.h"
-
-#define KORVATHEXP_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace korvathexp {
 
 namespace {
 
+#ifndef _WIN32
 // The library's instance handle is where it was loaded.
 __attribute__((constructor)) void libraryLoaded() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<const void*>(&libraryLoaded), &info) && info.dli_fbase)
         LibraryEntry(info.dli_fbase);
 }
+#endif
 
 constexpr Class_ID kExporterClassId(0x71B82143, 0x77F82E0C);
 
@@ -40,6 +46,14 @@ KorvathExpClassDesc classDesc;
 }  // namespace
 
 }  // namespace korvathexp
+
+#ifdef _WIN32
+// The loader tells the library its instance handle on attach (reason 1).
+extern "C" int __stdcall DllMain(void* instance, unsigned long reason, void*) {
+    if (reason == 1) korvathexp::LibraryEntry(static_cast<hostsdk::HINSTANCE>(instance));
+    return 1;
+}
+#endif
 
 KORVATHEXP_EXPORT const char* LibDescription() { return korvathexp::GetString(9); }
 KORVATHEXP_EXPORT int LibNumberClasses() { return 1; }

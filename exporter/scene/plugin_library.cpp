@@ -1,8 +1,12 @@
 #include "scene/plugin_library.h"
 
-#include <dlfcn.h>
-
 #include <filesystem>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
 
 namespace korvath::scene {
 
@@ -10,9 +14,27 @@ using namespace hostsdk;
 
 namespace {
 
+// The platform's shared-library calls, so the loader below reads the same everywhere.
+#ifdef _WIN32
+void* openLibrary(const std::string& path) { return reinterpret_cast<void*>(LoadLibraryA(path.c_str())); }
+void* findSymbol(void* handle, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
+}
+void closeLibrary(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
+std::string lastLoadError() { return "error " + std::to_string(GetLastError()); }
+#else
+void* openLibrary(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+void* findSymbol(void* handle, const char* name) { return dlsym(handle, name); }
+void closeLibrary(void* handle) { dlclose(handle); }
+std::string lastLoadError() {
+    const char* reason = dlerror();
+    return reason ? reason : "";
+}
+#endif
+
 template <typename Fn>
 bool lookUp(void* handle, const char* name, Fn& out, const std::string& path, std::string& error) {
-    out = reinterpret_cast<Fn>(dlsym(handle, name));
+    out = reinterpret_cast<Fn>(findSymbol(handle, name));
     if (!out) error = path + ": the plug-in has no entry function " + name;
     return out != nullptr;
 }
@@ -20,10 +42,10 @@ bool lookUp(void* handle, const char* name, Fn& out, const std::string& path, st
 }  // namespace
 
 std::unique_ptr<PluginLibrary> PluginLibrary::load(const std::string& path, std::string& error) {
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = openLibrary(path);
     if (!handle) {
-        const char* reason = dlerror();
-        error = "Cannot load the plug-in " + path + (reason ? std::string(": ") + reason : std::string());
+        std::string reason = lastLoadError();
+        error = "Cannot load the plug-in " + path + (reason.empty() ? std::string() : ": " + reason);
         return nullptr;
     }
     std::unique_ptr<PluginLibrary> library(new PluginLibrary());
@@ -38,7 +60,7 @@ std::unique_ptr<PluginLibrary> PluginLibrary::load(const std::string& path, std:
 }
 
 PluginLibrary::~PluginLibrary() {
-    if (handle_) dlclose(handle_);
+    if (handle_) closeLibrary(handle_);
 }
 
 std::unique_ptr<SceneExport> PluginLibrary::createExporter() const {
@@ -52,9 +74,16 @@ std::unique_ptr<SceneExport> PluginLibrary::createExporter() const {
 }
 
 std::string pluginBesideExecutable() {
+#ifdef _WIN32
+    char buffer[MAX_PATH] = {};
+    ::DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return "korvathexp.dle";
+    std::filesystem::path exe(std::string(buffer, length));
+#else
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return "korvathexp.dle";
+#endif
     return (exe.parent_path() / "korvathexp.dle").string();
 }
 
