@@ -7,6 +7,7 @@
 #include "common/text/text_lines.h"
 #include "rosterdesk/roster/roster_file.h"
 #include "rosterdesk/roster/roster_fields.h"
+#include "rosterdesk/roster/roster_section.h"
 
 namespace fs = std::filesystem;
 
@@ -24,6 +25,14 @@ ApplyResult aborted(std::string title, std::string text) { return {false, std::m
 bool isFile(const fs::path& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
+}
+
+// A working copy left by an interrupted run is removed first; returns its path.
+fs::path removeWorkingCopy(const fs::path& kaPath) {
+    fs::path workingCopy = korvath::resolveGamePath(kaPath, "System\\dummy.ini");
+    std::error_code ec;
+    fs::remove(workingCopy, ec);
+    return workingCopy;
 }
 
 }  // namespace
@@ -56,10 +65,6 @@ std::vector<std::string> keyLinesOf(const std::vector<std::string>& lines, const
 }
 
 }  // namespace
-
-bool isRosterSectionHeader(std::string_view line) {
-    return korvath::equalsNoCase(rightTrimmed(line), kRosterSection);
-}
 
 std::string readRosterDescription(const fs::path& file) {
     auto lines = korvath::readTextLines(file);
@@ -104,40 +109,36 @@ ApplyResult applyRoster(const ApplyRequest& request) {
     const fs::path rosterFile = request.configPath / request.entry;
     if (!isFile(rosterFile))
         return aborted("Missing File", "Can't find " + request.entry + ".  Operation Aborted.");
-
-    const fs::path workingCopy = korvath::resolveGamePath(request.kaPath, "System\\dummy.ini");
-    std::error_code ec;
-    fs::remove(workingCopy, ec);
-
-    const fs::path userIni = korvath::resolveGamePath(request.kaPath, "System\\user.ini");
-    if (!isFile(userIni)) return aborted("User.ini File Missing", "Can't find user.ini.  Operation Aborted");
-
     auto rosterLines = korvath::readTextLines(rosterFile);
     if (!rosterLines) return aborted("Apply Configuration...", "Can't read " + request.entry + ".  Operation Aborted.");
     std::string problem;
     std::vector<std::string> keyLines = keyLinesOf(*rosterLines, request.entry, problem);
     if (keyLines.empty()) return aborted("Invalid Configuration File", problem);
+    return replaceRosterSection({request.kaPath, std::move(keyLines), request.configPath, request.backup, request.time});
+}
 
+ApplyResult replaceRosterSection(const SectionReplacement& replacement) {
+    const fs::path workingCopy = removeWorkingCopy(replacement.kaPath);
+    const fs::path userIni = korvath::resolveGamePath(replacement.kaPath, "System\\user.ini");
+    if (!isFile(userIni)) return aborted("User.ini File Missing", "Can't find user.ini.  Operation Aborted");
     auto oldLines = korvath::readTextLines(userIni);
     if (!oldLines) return aborted("Apply Configuration...", "Can't read user.ini.  Operation Aborted");
+    const std::vector<std::string>& keyLines = replacement.keyLines;
 
     // Build the new user.ini in memory; the old section goes to `oldSection`.
     std::vector<std::string> result;
     std::vector<std::string> oldSection;
-    std::size_t i = 0;
-    while (i < oldLines->size() && !isRosterSectionHeader((*oldLines)[i])) result.push_back((*oldLines)[i++]);
-    if (i < oldLines->size()) {
-        oldSection.push_back((*oldLines)[i++]);
+    if (auto section = findRosterSection(*oldLines)) {
+        auto at = [&](std::size_t i) { return oldLines->begin() + static_cast<std::ptrdiff_t>(i); };
+        result.assign(oldLines->begin(), at(section->header));
+        oldSection.assign(at(section->header), at(section->end));
         result.push_back(oldSection.front());
         result.insert(result.end(), keyLines.begin(), keyLines.end());
         result.emplace_back();
-        // The section ends at its empty line; a section header straight after it ends it too, so
-        // that section is kept rather than swallowed with the old roster lines.
-        while (i < oldLines->size() && !(*oldLines)[i].empty() && !(*oldLines)[i].starts_with('['))
-            oldSection.push_back((*oldLines)[i++]);
-        result.insert(result.end(), oldLines->begin() + static_cast<std::ptrdiff_t>(i), oldLines->end());
+        result.insert(result.end(), at(section->end), oldLines->end());
     } else {
         // No roster section yet: append one, separated from what is there by one empty line.
+        result = *oldLines;
         if (!result.empty() && !result.back().empty()) result.emplace_back();
         result.emplace_back(kRosterSection);
         result.insert(result.end(), keyLines.begin(), keyLines.end());
@@ -145,12 +146,13 @@ ApplyResult applyRoster(const ApplyRequest& request) {
     }
 
     // The working copy keeps the old user.ini until the new one is in place.
+    std::error_code ec;
     if (korvath::Status copied = korvath::copyFileAtomically(userIni, workingCopy, true); !copied)
         return aborted("Apply Configuration...", "Can't copy user.ini to dummy.ini.  Operation Aborted\r\n\r\n" +
                                                      copied.message);
     ApplyResult done{true, "Apply Configuration...", "Completed", {}};
-    if (request.backup && !oldSection.empty()) {
-        fs::path backupFile = request.configPath / backupFileName(request.time);
+    if (replacement.backup && !oldSection.empty()) {
+        fs::path backupFile = replacement.backupFolder / backupFileName(replacement.time);
         if (korvath::Status saved = korvath::writeFileAtomically(backupFile, korvath::joinCrLf(oldSection)); !saved) {
             fs::remove(workingCopy, ec);
             return aborted("Apply Configuration...",

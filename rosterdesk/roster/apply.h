@@ -7,11 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace rosterdesk {
+#include "rosterdesk/roster/roster_section.h"
 
-// The header test: the line right-trimmed of blanks equals "[botpack.challengebotinfo]"
-// without regard to case. Leading blanks are not ignored.
-bool isRosterSectionHeader(std::string_view line);
+namespace rosterdesk {
 
 // Reads the description of a roster file as the Apply dialog lists it (lines right-trimmed).
 // A file without "* Description:" or without the closing row of asterisks gives "".
@@ -47,5 +45,17 @@ struct ApplyResult {
 };
 
 ApplyResult applyRoster(const ApplyRequest& request);
+
+// What applying and restoring share: `keyLines` replace the lines of user.ini's roster section
+// (the section is appended when there is none), the old lines going to a backup in
+// `backupFolder` when `backup` is set. "System\dummy.ini" holds the old user.ini meanwhile.
+struct SectionReplacement {
+    std::filesystem::path kaPath;
+    std::vector<std::string> keyLines;
+    std::filesystem::path backupFolder;
+    bool backup = true;
+    BackupTime time = backupTimeNow();
+};
+ApplyResult replaceRosterSection(const SectionReplacement& replacement);
 
 }  // namespace rosterdesk

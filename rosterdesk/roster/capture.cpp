@@ -8,6 +8,7 @@
 #include "common/text/text_lines.h"
 #include "rosterdesk/roster/apply.h"
 #include "rosterdesk/roster/roster_fields.h"
+#include "rosterdesk/roster/roster_section.h"
 #include "rosterdesk/roster/trait_encoding.h"
 
 namespace rosterdesk {
@@ -138,15 +139,14 @@ private:
 
 CaptureResult captureRoster(const std::vector<std::string>& lines) {
     CaptureResult result;
-    auto header = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return isRosterSectionHeader(l); });
-    if (header == lines.end()) {
+    auto section = findRosterSection(lines);
+    if (!section) {
         result.message = "user.ini has no [Botpack.ChallengeBotInfo] section.";
         return result;
     }
     result.roster = defaultRoster();
     Capture capture(result);
-    // The section runs to the next section header; the game does not need an empty line.
-    for (auto it = header + 1; it != lines.end() && !it->starts_with('['); ++it) capture.line(*it);
+    for (std::size_t i = section->header + 1; i < section->end; ++i) capture.line(lines[i]);
     return result;
 }
 

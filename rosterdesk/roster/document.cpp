@@ -87,12 +87,26 @@ std::string rosterFileName(std::string typed) {
     return typed;
 }
 
+std::string saveAsNameProblem(std::string_view typed) {
+    if (typed.empty()) return "Please type a file name.";
+    const bool plain = typed != "." && typed != ".." && typed.find_first_of(std::string_view("/\\:\0", 4)) ==
+                                                             std::string_view::npos;
+    if (plain) return {};
+    return "\"" + std::string(typed) +
+           "\" is not a plain file name.\r\n\r\nConfigurations are saved in the configuration folder: type a name "
+           "without folders, drive letters or \"..\".";
+}
+
 SaveResult saveDocumentAs(RosterSession& session, const fs::path& configPath, korvath::Interaction& interaction,
                           const SaveNameChooser& chooseName) {
     std::optional<std::string> typed = chooseName ? chooseName() : std::nullopt;
     if (!typed) {
         SavedFunc(session.document, false);
         return SaveResult::Cancelled;
+    }
+    if (std::string problem = saveAsNameProblem(*typed); !problem.empty()) {
+        interaction.inform(std::string(kSaveAsTitle), problem, korvath::Icon::Warning);
+        return SaveResult::Failed;
     }
     std::string name = rosterFileName(*typed);
     SaveResult result = SaveConfigAs(session, configPath, name, false, interaction);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
+#include "rosterdesk/roster/capture.h"
 #include "rosterdesk/roster/roster_file.h"
+#include "common/text/text_lines.h"
 
 namespace rosterdesk {
 namespace {
@@ -213,6 +215,38 @@ TEST(RosterListing, DescriptionsAndFilesThatWouldNeverEnd) {
     EXPECT_EQ(entries[2].description, "");
     EXPECT_EQ(entries[3].description, "");
     EXPECT_TRUE(listRosterFiles(dir / "nothing here").empty());
+}
+
+}  // namespace
+}  // namespace rosterdesk
+
+namespace rosterdesk {
+namespace {
+
+// Apply replaces exactly the lines capture reads: the section runs past an empty line inside
+// it up to the next header, and the empty lines before that header stay.
+TEST(RosterSection, ApplyAndCaptureAgreeWhereTheSectionEnds) {
+    korvath::testing::TempDir dir;
+    const std::string userIni = "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=Old0\r\n\r\nBotNames[1]=Old1\r\n\r\n\r\n"
+                                "[Next]\r\nBotNames[2]=NotOurs\r\n";
+    auto lines = korvath::splitLines(userIni);
+    auto span = findRosterSection(lines);
+    ASSERT_TRUE(span);
+    EXPECT_EQ(span->header, 0u);
+    EXPECT_EQ(span->end, 4u);
+    CaptureResult captured = captureRoster(lines);
+    ASSERT_TRUE(captured.roster);
+    EXPECT_EQ(captured.roster->BotNames[1], "Old1");
+    EXPECT_EQ(captured.roster->BotNames[2], "Alarik");
+
+    dir.write("game/System/user.ini", userIni);
+    ApplyResult result = replaceRosterSection({dir / "game", {"BotNames[0]=New"}, dir.path(), true, {1, 2, 2027, 3, 4, 5}});
+    ASSERT_TRUE(result.ok) << result.text;
+    EXPECT_EQ(dir.read("game/System/user.ini"),
+              "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=New\r\n\r\n\r\n\r\n[Next]\r\nBotNames[2]=NotOurs\r\n");
+    EXPECT_EQ(dir.read("curconfig_bkup_(1-2-2027-3-4-5).bm2"),
+              "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=Old0\r\n\r\nBotNames[1]=Old1\r\n");
+    EXPECT_EQ(findRosterSection({"[A]", "  [Botpack.ChallengeBotInfo]"}), std::nullopt);
 }
 
 }  // namespace

@@ -156,6 +156,26 @@ TEST(Document, SaveAsAddsTheExtensionAndAsksBeforeOverwriting) {
     EXPECT_NE(dir.read("mybots.bm").find("BotNames[1]=Third\r\n"), std::string::npos);
 }
 
+TEST(Document, SaveAsRefusesNamesThatLeaveTheRosterFolder) {
+    korvath::testing::TempDir dir;
+    dir.makeDir("configs/sub");
+    RosterSession session;
+    newDocument(session);
+    for (const char* typed : {"../escape", "sub/inner", "sub\\inner", "C:evil", "/tmp/abs", "..", "."}) {
+        ScriptedInteraction ui;
+        EXPECT_EQ(saveDocumentAs(session, dir / "configs", ui, named(typed)), SaveResult::Failed) << typed;
+        ASSERT_EQ(ui.shown().size(), 1u);
+        EXPECT_EQ(ui.shown()[0].title, "Save Configuration As...");
+        EXPECT_EQ(ui.shown()[0].text, "\"" + std::string(typed) +
+                                          "\" is not a plain file name.\r\n\r\nConfigurations are saved in the "
+                                          "configuration folder: type a name without folders, drive letters or \"..\".");
+    }
+    EXPECT_EQ(saveAsNameProblem(""), "Please type a file name.");
+    EXPECT_EQ(saveAsNameProblem("my..bots"), "");
+    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(dir.path()), {}), 2);  // configs, sub
+    EXPECT_EQ(session.document.fileLabel, "(Un-Named)");
+}
+
 TEST(Document, FailedWriteIsReportedAndLeavesTheIndicator) {
     korvath::testing::TempDir dir;
     dir.write("notAFolder", "x");

@@ -1,0 +1,28 @@
+#pragma once
+// Putting a ".bm2" backup (the section as apply found it) back into the game's user.ini. The
+// section it replaces is backed up the same way first, beside the backup restored.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "rosterdesk/roster/apply.h"
+
+namespace rosterdesk {
+
+struct BackupLines {
+    std::vector<std::string> keyLines;  // empty when the file is no roster backup
+    std::string problem;                // why not
+};
+// A backup's key lines: everything after its "[Botpack.ChallengeBotInfo]" first line, without
+// trailing empty lines. `name` is used in the messages.
+BackupLines backupKeyLines(const std::vector<std::string>& lines, const std::string& name);
+
+struct RestoreRequest {
+    std::filesystem::path backupFile;
+    std::filesystem::path kaPath;
+    bool backup = true;
+    BackupTime time = backupTimeNow();
+};
+ApplyResult restoreBackup(const RestoreRequest& request);
+
+}  // namespace rosterdesk
