@@ -87,13 +87,13 @@ std::string rosterFileName(std::string typed) {
     return typed;
 }
 
-std::string saveAsNameProblem(std::string_view typed) {
+std::string rosterNameProblem(std::string_view typed) {
     if (typed.empty()) return "Please type a file name.";
     const bool plain = typed != "." && typed != ".." && typed.find_first_of(std::string_view("/\\:\0", 4)) ==
                                                              std::string_view::npos;
     if (plain) return {};
     return "\"" + std::string(typed) +
-           "\" is not a plain file name.\r\n\r\nConfigurations are saved in the configuration folder: type a name "
+           "\" is not a plain file name.\r\n\r\nConfigurations are kept in the configuration folder: type a name "
            "without folders, drive letters or \"..\".";
 }
 
@@ -104,7 +104,7 @@ SaveResult saveDocumentAs(RosterSession& session, const fs::path& configPath, ko
         SavedFunc(session.document, false);
         return SaveResult::Cancelled;
     }
-    if (std::string problem = saveAsNameProblem(*typed); !problem.empty()) {
+    if (std::string problem = rosterNameProblem(*typed); !problem.empty()) {
         interaction.inform(std::string(kSaveAsTitle), problem, korvath::Icon::Warning);
         return SaveResult::Failed;
     }
@@ -145,6 +145,8 @@ void newDocument(RosterSession& session) {
 }
 
 korvath::Status openDocument(RosterSession& session, const fs::path& configPath, const std::string& fileName) {
+    // The name becomes the label that Save writes to, so it must stay inside the folder too.
+    if (std::string problem = rosterNameProblem(fileName); !problem.empty()) return korvath::Status::failure(problem);
     korvath::Status read = readRosterFileInto(configPath / fileName, session.roster);
     if (!read) return read;
     session.document.fileLabel = fileName;

@@ -58,10 +58,10 @@ SaveResult SaveConfigAs(RosterSession& session, const std::filesystem::path& fol
                         const std::string& fileName, bool bOverwrite, korvath::Interaction& interaction);
 // The Save As dialog's rule: ".bm" is appended unless the name already ends in exactly ".bm".
 std::string rosterFileName(std::string typed);
-// Why a name typed into Save As cannot be used ("" when it can): roster files stay inside the
+// Why a name typed into Save As or Open cannot be used ("" when it can): roster files stay inside the
 // roster folder, so folder separators, drives, absolute paths and "." or ".." are refused,
 // and so is an empty name.
-std::string saveAsNameProblem(std::string_view typed);
+std::string rosterNameProblem(std::string_view typed);
 inline constexpr std::string_view kSaveAsTitle = "Save Configuration As...";
 // Save As: asks for a name (a refused one is explained and nothing is written); Cancel marks the roster modified. The label follows a written file.
 SaveResult saveDocumentAs(RosterSession& session, const std::filesystem::path& configPath,

@@ -167,12 +167,16 @@ TEST(Document, SaveAsRefusesNamesThatLeaveTheRosterFolder) {
         ASSERT_EQ(ui.shown().size(), 1u);
         EXPECT_EQ(ui.shown()[0].title, "Save Configuration As...");
         EXPECT_EQ(ui.shown()[0].text, "\"" + std::string(typed) +
-                                          "\" is not a plain file name.\r\n\r\nConfigurations are saved in the "
+                                          "\" is not a plain file name.\r\n\r\nConfigurations are kept in the "
                                           "configuration folder: type a name without folders, drive letters or \"..\".");
     }
-    EXPECT_EQ(saveAsNameProblem(""), "Please type a file name.");
-    EXPECT_EQ(saveAsNameProblem("my..bots"), "");
+    EXPECT_EQ(rosterNameProblem(""), "Please type a file name.");
+    EXPECT_EQ(rosterNameProblem("my..bots"), "");
     EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(dir.path()), {}), 2);  // configs, sub
+    EXPECT_FALSE(std::filesystem::exists(dir / "escape.bm"));
+    EXPECT_EQ(session.document.fileLabel, "(Un-Named)");
+    dir.write("outside.bm", formatRosterFile(session.roster, "outside.bm"));
+    EXPECT_FALSE(openDocument(session, dir / "configs", "../outside.bm"));
     EXPECT_EQ(session.document.fileLabel, "(Un-Named)");
 }
 
