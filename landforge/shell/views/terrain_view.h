@@ -5,6 +5,10 @@
 
 #include "view/mouse_tools.h"
 
+// Asks every TerrainView of the widget's window to redraw (one frame each, however many
+// requests come before it).
+void redrawTerrainViews(QWidget* widget);
+
 class TerrainView : public QOpenGLWidget {
     Q_OBJECT
 public:
@@ -35,8 +39,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void reportFailure();
     void handleMouse(QMouseEvent* event, landforge::MouseEventKind kind);
 
     int viewIndex_;

@@ -21,21 +21,13 @@ Vertex vertexAt(const TerrainMesh& m, int k) {
     return {p[0], p[1], p[2], c[0], c[1], c[2]};
 }
 
-// A 2 x 2 view area at (10, 20): corners at heights 0 (low colour), 255 (high), 127.5 (base).
 struct OneCell : ViewFixture {
-    OneCell() {
-        terrain.view = {10, 20, 2, 2};
-        terrain.grid.point(10, 20).z = 0;
-        terrain.grid.point(11, 20).z = 255;
-        terrain.grid.point(11, 21).z = 127.5f;
-        terrain.grid.point(10, 21).z = 0;
-    }
+    OneCell() { testing::makeOneCell(terrain); }
     const Vec3 pivot{100, 200, 10};
 };
 
 TEST(TerrainMesh, TrianglesInCellOrderMinusThePivotWithCornerColours) {
     OneCell f;
-    f.terrain.grid.cell(10, 20).diagonal = 1;
     TerrainMesh m;
     buildTerrainMesh(f.terrain, true, f.pivot, m);
     ASSERT_EQ(m.vertexCount(), 6);

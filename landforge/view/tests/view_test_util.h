@@ -4,6 +4,17 @@
 
 namespace landforge::testing {
 
+// A 2 x 2 view area at (10, 20) whose one cell, split along diagonal 1, has corners at heights
+// 0 ([10][20], low colour), 255 ([11][20], high), 127.5 ([11][21], base) and 0 ([10][21]).
+inline void makeOneCell(TerrainState& terrain) {
+    terrain.view = {10, 20, 2, 2};
+    terrain.grid.point(10, 20).z = 0;
+    terrain.grid.point(11, 20).z = 255;
+    terrain.grid.point(11, 21).z = 127.5f;
+    terrain.grid.point(10, 21).z = 0;
+    terrain.grid.cell(10, 20).diagonal = 1;
+}
+
 struct ViewFixture {
     ViewFixture() {
         initTerrainState(terrain, 1);
