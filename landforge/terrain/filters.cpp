@@ -25,7 +25,8 @@ void addRandomNoise(TerrainState& state, int high, int low) {
 
 void filterNoise(TerrainState& state, float maxNoise) {
     if (!(maxNoise >= 1.0f)) maxNoise = 1.0f;
-    takeSnapshot(state.history, state.grid, SnapshotKind::PointsAndCells, rectOf(state.view));
+    // The pass reaches every point and every cell, so the whole grid is kept for Undo.
+    takeSnapshot(state.history, state.grid, SnapshotKind::PointsAndCells, kFullRect);
     Heightfield& g = state.grid;
     for (int j = 0; j < kCellCount; ++j)
         for (int i = 0; i < kCellCount; ++i) {
@@ -61,9 +62,11 @@ void averageTerrain(TerrainState& state, int percent) {
 
 namespace {
 
+// Raise and Lower keep the view area's points for Undo first.
 template <typename Change>
 void overView(TerrainState& state, Change change) {
     const ViewArea& v = state.view;
+    takeSnapshot(state.history, state.grid, SnapshotKind::Points, rectOf(v));
     for (int j = v.viewY; j < v.viewY + v.viewHeight; ++j)
         for (int i = v.viewX; i < v.viewX + v.viewWidth; ++i) change(state.grid.point(i, j).z);
 }

@@ -11,7 +11,7 @@ namespace landforge {
 void addRandomNoise(TerrainState& state, int high, int low);
 
 // Copies each height onto its +i and +j neighbours that differ by less than `maxNoise`
-// (below 1 counts as 1), propagating within the pass. Snapshot: points and cells, View.
+// (below 1 counts as 1), propagating within the pass. Snapshot: points and cells, Full.
 void filterNoise(TerrainState& state, float maxNoise);
 
 // Mean height of all 65,536 points, as the flatten dialog shows it.
@@ -25,7 +25,7 @@ void averageTerrain(TerrainState& state, int percent);
 
 enum class RaiseLowerMode { ToHeight, ByHeight };
 
-// Over the view area's points; no snapshot. Raise clamps to at most 255, Lower to at least 0.
+// Over the view area's points; points-only View snapshot. Raise clamps to at most 255, Lower to at least 0.
 void raiseTerrain(TerrainState& state, RaiseLowerMode mode, int height);
 void lowerTerrain(TerrainState& state, RaiseLowerMode mode, int height);
 

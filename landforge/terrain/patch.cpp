@@ -71,32 +71,68 @@ void commitPatches(TerrainState& state) {
     if (state.pasting) commitPaste(state);
 }
 
+namespace {
+
+bool insideImport(const TerrainState& state, int i, int j) {
+    const ImportPatch& p = state.patch;
+    return state.importing && i >= p.importX && i < p.importX + p.importWidth && j >= p.importY &&
+           j < p.importY + p.importHeight;
+}
+
+bool insidePaste(const TerrainState& state, int i, int j) {
+    const Clipboard& c = state.clipboard;
+    return state.pasting && !c.empty() && i >= state.pasteX && i < state.pasteX + c.copyWidth &&
+           j >= state.pasteY && j < state.pasteY + c.copyHeight;
+}
+
+// Import patch point blended onto terrain point t with the patch's mode and weight.
+TerrainPoint blendImport(const ImportPatch& p, int i, int j, TerrainPoint t) {
+    float w = static_cast<float>(p.importWeight) / 100.0f;
+    const TerrainPoint& src = p.point(i - p.importX, j - p.importY);
+    TerrainPoint q{src.x + static_cast<float>(10 * p.importX), src.y + static_cast<float>(10 * p.importY),
+                   src.z};
+    switch (p.importMode) {
+    case ImportMode::Replace:
+        return q;
+    case ImportMode::Add:
+        return {t.x + (q.x - t.x) * w, t.y + (q.y - t.y) * w, t.z + (q.z - t.z) * w};
+    case ImportMode::Subtract:
+        return {t.x - (q.x - t.x) * w, t.y - (q.y - t.y) * w, t.z - (q.z - t.z) * w};
+    }
+    return t;
+}
+
+TerrainPoint pastedPoint(const TerrainState& state, int i, int j) {
+    const Clipboard& c = state.clipboard;
+    int ci = i - state.pasteX;
+    int cj = j - state.pasteY;
+    TerrainPoint q = c.points[static_cast<std::size_t>(cj) * c.copyWidth + ci];
+    return {q.x + static_cast<float>(10 * (state.pasteX - c.copyX)),
+            q.y + static_cast<float>(10 * (state.pasteY - c.copyY)), q.z};
+}
+
+}  // namespace
+
+bool insideActivePatch(const TerrainState& state, int i, int j) {
+    return insideImport(state, i, j) || insidePaste(state, i, j);
+}
+
+TerrainPoint blendedPatchPoint(const TerrainState& state, int i, int j) {
+    TerrainPoint t = state.grid.point(i, j);
+    if (insideImport(state, i, j)) t = blendImport(state.patch, i, j, t);
+    if (insidePaste(state, i, j)) t = pastedPoint(state, i, j);
+    return t;
+}
+
 void commitImport(TerrainState& state) {
     const ImportPatch& p = state.patch;
     if (!insideGrid({p.importX, p.importY, p.importWidth, p.importHeight})) {
         state.importing = false;
         return;
     }
-    float w = static_cast<float>(p.importWeight) / 100.0f;
-    float offX = static_cast<float>(10 * p.importX);
-    float offY = static_cast<float>(10 * p.importY);
-    for (int j = 0; j < p.importHeight; ++j)
-        for (int i = 0; i < p.importWidth; ++i) {
-            TerrainPoint& t = state.grid.point(p.importX + i, p.importY + j);
-            const TerrainPoint& src = p.point(i, j);
-            TerrainPoint q{src.x + offX, src.y + offY, src.z};
-            switch (p.importMode) {
-            case ImportMode::Replace:
-                t = q;
-                break;
-            case ImportMode::Add:
-                t = {t.x + (q.x - t.x) * w, t.y + (q.y - t.y) * w, t.z + (q.z - t.z) * w};
-                break;
-            case ImportMode::Subtract:
-                t = {t.x - (q.x - t.x) * w, t.y - (q.y - t.y) * w, t.z - (q.z - t.z) * w};
-                break;
-            }
-        }
+    for (int j = p.importY; j < p.importY + p.importHeight; ++j)
+        for (int i = p.importX; i < p.importX + p.importWidth; ++i)
+            state.grid.point(i, j) = blendImport(p, i, j, state.grid.point(i, j));
     updateTrisRect(state.grid, rectOf(state.view));
     selectRect(state, {p.importX, p.importY, p.importWidth, p.importHeight});
     state.importing = false;
@@ -132,15 +168,15 @@ void commitPaste(TerrainState& state) {
         state.pasting = false;
         return;
     }
+    // Undo gives back what the paste covered.
+    takeSnapshot(state.history, state.grid, SnapshotKind::PointsAndCells,
+                 {state.pasteX, state.pasteY, c.copyWidth, c.copyHeight});
+    for (int j = state.pasteY; j < state.pasteY + c.copyHeight; ++j)
+        for (int i = state.pasteX; i < state.pasteX + c.copyWidth; ++i)
+            state.grid.point(i, j) = pastedPoint(state, i, j);
     float offX = static_cast<float>(10 * (state.pasteX - c.copyX));
     float offY = static_cast<float>(10 * (state.pasteY - c.copyY));
     std::size_t k = 0;
-    for (int j = 0; j < c.copyHeight; ++j)
-        for (int i = 0; i < c.copyWidth; ++i) {
-            TerrainPoint q = c.points[k++];
-            state.grid.point(state.pasteX + i, state.pasteY + j) = {q.x + offX, q.y + offY, q.z};
-        }
-    k = 0;
     for (int j = 0; j < c.copyHeight - 1; ++j)
         for (int i = 0; i < c.copyWidth - 1; ++i) {
             TerrainCell cell = c.cells[k++];

@@ -18,6 +18,16 @@ void cancelPatches(TerrainState& state);
 // Enter: commits an active import, then an active paste.
 void commitPatches(TerrainState& state);
 
+// The position grid point (i, j) would have if the active import, then the active paste, were
+// committed now; the terrain's own point when neither covers it. The commit and the views'
+// white previews both use this, so what is shown is what Enter gives.
+TerrainPoint blendedPatchPoint(const TerrainState& state, int i, int j);
+inline float blendedPatchHeight(const TerrainState& state, int i, int j) {
+    return blendedPatchPoint(state, i, j).z;
+}
+// True when an active import or paste covers grid point (i, j).
+bool insideActivePatch(const TerrainState& state, int i, int j);
+
 // Blends the import patch into the terrain with its mode and weight, selects its rectangle
 // and re-chooses the cells around it.
 void commitImport(TerrainState& state);
@@ -34,6 +44,7 @@ enum class PasteStart { Started, ImportActive, ClipboardEmpty };
 // (pulled back so the clipboard fits).
 PasteStart startPaste(TerrainState& state);
 
+// Points-and-cells snapshot of the pasted rectangle, then the clipboard written there.
 void commitPaste(TerrainState& state);
 
 }  // namespace landforge

@@ -47,7 +47,12 @@ TEST(Filters, FilterNoisePropagatesTowardHigherIndices) {
     EXPECT_EQ(s.grid.point(2, 0).z, 0.0f);
     EXPECT_EQ(s.grid.point(255, 0).z, 0.0f);
     EXPECT_EQ(s.grid.point(0, 1).z, 3.0f) << "differs by 3, not less than 1";
-    EXPECT_EQ(s.history.undoList.front().rect, (GridRect{0, 0, 16, 16}));
+    // The pass reaches far beyond the view area: Undo gives back the whole grid.
+    ASSERT_EQ(s.history.undoList.front().rect, kFullRect);
+    ASSERT_TRUE(undo(s.history, s.grid));
+    EXPECT_EQ(s.grid.point(255, 0).z, 0.9f);
+    EXPECT_EQ(s.grid.point(2, 0).z, 0.0f);
+    EXPECT_EQ(s.grid.point(3, 0).z, 0.9f);
 }
 
 TEST(Filters, FilterNoiseCopiesOnlyDifferencesBelowTheMaximum) {
@@ -122,7 +127,12 @@ TEST(Filters, RaiseAndLowerClampOverTheViewArea) {
     EXPECT_EQ(s.grid.point(11, 11).z, 0.0f);
     raiseTerrain(s, RaiseLowerMode::ToHeight, -20);
     EXPECT_EQ(s.grid.point(11, 11).z, -20.0f) << "raise clamps only from above";
-    EXPECT_TRUE(s.history.undoList.empty());
+    // Each command keeps the view area for Undo.
+    ASSERT_EQ(s.history.undoList.size(), 4u);
+    EXPECT_EQ(s.history.undoList.front().rect, (GridRect{10, 10, 4, 4}));
+    for (int k = 0; k < 4; ++k) ASSERT_TRUE(undo(s.history, s.grid));
+    EXPECT_EQ(s.grid.point(11, 11).z, 0.0f);
+    EXPECT_EQ(s.grid.point(13, 13).z, 0.0f);
 }
 
 }  // namespace

@@ -139,7 +139,11 @@ TEST(Patch, CopyAndPasteMoveThePointsAndCells) {
     EXPECT_EQ(s.grid.cell(50, 61).center.x, 505.0f);
     EXPECT_EQ(s.grid.cell(50, 61).center.y, 615.0f);
     EXPECT_EQ(s.selection.size(), 9u);
-    EXPECT_TRUE(s.history.undoList.empty()) << "a paste takes no snapshot";
+    ASSERT_EQ(s.history.undoList.size(), 1u);
+    EXPECT_EQ(s.history.undoList.front().rect, (GridRect{50, 61, 3, 3}));
+    ASSERT_TRUE(undo(s.history, s.grid));
+    EXPECT_EQ(s.grid.point(50, 61).z, 0.0f);
+    EXPECT_EQ(s.grid.cell(50, 61).diagonal, 1);
 }
 
 TEST(Patch, PasteIsRefusedWhileImportingOrWithAnEmptyClipboard) {
@@ -197,6 +201,38 @@ TEST(Patch, EnterCommitsTheImportFirst) {
     EXPECT_FALSE(s.importing);
     EXPECT_FALSE(s.pasting);
     EXPECT_EQ(s.grid.point(0, 0).z, 0.0f) << "the paste of the old flat copy came after the import";
+}
+
+TEST(Patch, PreviewOfEveryPointIsWhatEnterCommits) {
+    for (ImportMode mode : {ImportMode::Add, ImportMode::Replace, ImportMode::Subtract}) {
+        TerrainState s;
+        for (int k = 0; k < 30; ++k) s.grid.point(k, 5).z = static_cast<float>(3 * k);
+        s.view = {4, 4, 6, 6};
+        copyViewArea(s);
+        ASSERT_EQ(startPaste(s), PasteStart::Started);
+        movePatch(s, PatchKey::Right);  // the paste moves away from where it was copied
+        for (int j = 0; j < 3; ++j)
+            for (int i = 0; i < 5; ++i) s.patch.point(i, j) = {10.0f * i + 1, 10.0f * j, 20.0f + i};
+        s.patch.importWidth = 5;
+        s.patch.importHeight = 3;
+        setImportMode(s.patch, mode, 40);
+        startImport(s);
+        movePatch(s, PatchKey::Right);  // import and paste overlap over [6..9] x [4..6]
+        std::vector<TerrainPoint> preview;
+        for (int j = 0; j < 16; ++j)
+            for (int i = 0; i < 16; ++i) preview.push_back(blendedPatchPoint(s, i, j));
+        EXPECT_TRUE(insideActivePatch(s, 10, 9));
+        EXPECT_FALSE(insideActivePatch(s, 4, 4));
+        commitPatches(s);
+        std::size_t k = 0;
+        for (int j = 0; j < 16; ++j)
+            for (int i = 0; i < 16; ++i, ++k) {
+                const TerrainPoint& t = s.grid.point(i, j);
+                ASSERT_TRUE(t.x == preview[k].x && t.y == preview[k].y && t.z == preview[k].z)
+                    << "point " << i << "," << j << " mode " << static_cast<int>(mode);
+            }
+        EXPECT_FALSE(insideActivePatch(s, 10, 9));
+    }
 }
 
 }  // namespace
