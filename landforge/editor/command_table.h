@@ -1,0 +1,52 @@
+#pragma once
+// Every menu command as one plain value: its id, where it sits in the menu, its caption and
+// shortcut, and the rules that enable and check it. The shell builds its menus from this table
+// and binds each id to its handler (command_runner.h).
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "editor/editor_state.h"
+
+namespace landforge {
+
+namespace cmd {
+inline constexpr int HelpHelp = 40001, HelpAbout = 40002, FileExit = 40003, WindowReset = 40004;
+inline constexpr int AboutDone = 40005, FileNew = 40006, RenderPoints = 40007, FileOpen = 40011;
+inline constexpr int SaveFull = 40012, SaveAs = 40013, HighColor = 40025, BaseColor = 40026;
+inline constexpr int LowColor = 40027, TerrainParams = 40029, SeaColor = 40030, NewRandom = 40032;
+inline constexpr int SaveView = 40033, ChangeViewArea = 40034, LayoutStandard = 40035;
+inline constexpr int LayoutAllInOne = 40036, ImportTerrain = 40037, ShowOverhead = 40039;
+inline constexpr int ImportModeCmd = 40040, ExportBitmapFull = 40041, ExportBitmapView = 40042;
+inline constexpr int ImportBitmap = 40043, ExportT3dFull = 40044, ExportT3dView = 40045;
+inline constexpr int KeepCentered = 40047, QuakeFull = 40048, QuakeView = 40049, AddNoise = 40050;
+inline constexpr int SmoothTerrain = 40051, RenderWireframe = 40053, RenderShaded = 40055;
+inline constexpr int BottomSeeThrough = 40056, SmoothShade = 40057, PeakMethod = 40058;
+inline constexpr int DomeMethod = 40059, FreezeSelected = 40060, UpdateTrisFull = 40061;
+inline constexpr int UpdateTrisView = 40062, RippleMethod = 40063, Undo = 40067, Redo = 40068;
+inline constexpr int Shadow = 40069, Copy = 40070, Paste = 40071, FilterNoise = 40072;
+inline constexpr int RaiseLower = 40073, FillInRandom = 40074;
+}  // namespace cmd
+
+using StateRule = std::function<bool(const EditorState&)>;
+
+struct CommandInfo {
+    int id;
+    std::string_view menuPath;  // submenus joined by '/', e.g. "File/Save Terrain"
+    std::string_view caption;
+    std::string_view shortcut;  // in the portable text form ("Ctrl+Z"), empty for none
+    StateRule enabled;          // empty: always enabled
+    StateRule checked;          // empty: not a check item
+};
+
+// In menu order.
+const std::vector<CommandInfo>& commandTable();
+const CommandInfo* findCommand(int id);
+
+// A submenu shown disabled whatever the state ("File/Export/Quake MAP").
+bool submenuAlwaysDisabled(std::string_view menuPath);
+
+bool commandEnabled(const CommandInfo& command, const EditorState& state);
+bool commandChecked(const CommandInfo& command, const EditorState& state);
+
+}  // namespace landforge

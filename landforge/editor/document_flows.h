@@ -1,0 +1,44 @@
+#pragma once
+// The document commands as the user meets them: the save prompts, the file choosers with their
+// filters and default extensions, and the messages of a refused file or a failed write. A
+// failed save or export keeps the document, its name and its modified flag.
+#include <optional>
+#include <string>
+
+#include "editor/editor_context.h"
+
+namespace landforge {
+
+enum class FileKind { Terrain, Bitmap, KorvathText };
+
+// "Landforge Files (*.lfg)", "Bitmap Files (*.bmp)", "Korvath Text Files (*.t3d)".
+std::string fileFilter(FileKind kind);
+// A chosen name without an extension gets the kind's own ("lfg", "bmp", "t3d").
+std::string withDefaultExtension(const std::string& path, FileKind kind);
+
+std::optional<std::string> askOpenPath(EditorContext& ctx, FileKind kind);
+std::optional<std::string> askSavePath(EditorContext& ctx, FileKind kind);
+
+enum class PromptReason { NewTerrain, OpenTerrain, Close };
+// "Save current terrain?" (New, close) or "Save current Terrain?" (Open).
+const char* savePromptText(PromptReason reason);
+
+// The save prompt when the terrain is modified. True when the command may go on: No, or Yes
+// and the terrain was saved, or Yes and the save dialog was cancelled. False for Cancel, and
+// when the save failed (the work is not thrown away).
+bool confirmDiscard(EditorContext& ctx, PromptReason reason);
+
+// Save Terrain > Full: only when modified; to the document's own path, or through the dialog.
+void saveFullCommand(EditorContext& ctx);
+// Save Terrain As (a named document is asked for a new name too) and Save Terrain > View.
+void saveAsCommand(EditorContext& ctx);
+void saveViewCommand(EditorContext& ctx);
+// True when the terrain was replaced.
+bool openCommand(EditorContext& ctx);
+bool newCommand(EditorContext& ctx);
+bool importTerrainCommand(EditorContext& ctx);
+bool importBitmapCommand(EditorContext& ctx);
+void exportBitmapCommand(EditorContext& ctx, bool full);
+void exportT3dCommand(EditorContext& ctx, bool full);
+
+}  // namespace landforge

@@ -1,0 +1,22 @@
+#pragma once
+// The program-wide state of the Landforge window program: the terrain, the five cameras and the
+// display and tool switches. One plain struct, owned by main and passed by reference.
+#include <string>
+
+#include "terrain/terrain_state.h"
+#include "view/view_camera.h"
+#include "view/view_options.h"
+
+namespace landforge {
+
+struct EditorState {
+    TerrainState terrain;
+    ViewCameras cameras;
+    ViewOptions options;
+    // The folder the program runs from, where Help looks for readme.htm.
+    std::string programFolder;
+    // The folder the file dialogs open in (the last one a file was chosen from).
+    std::string lastFolder;
+};
+
+}  // namespace landforge
