@@ -1,6 +1,7 @@
 #include "rosterdesk/catalogue/settings.h"
 
 #include <charconv>
+#include <cstdlib>
 
 #include "common/files/atomic_file.h"
 #include "common/files/game_path.h"
@@ -116,12 +117,20 @@ bool changeGameFolder(korvath::Interaction& ui, Settings& settings, const std::s
     return true;
 }
 
-std::string defaultGameFolder() {
+namespace {
+std::string installedGameFolder() {
 #ifdef _WIN32
     return "C:\\KorvathArena\\";
 #else
     return withTrailingSeparator((korvath::userHomeFolder() / "KorvathArena").string());
 #endif
+}
+}  // namespace
+
+std::string defaultGameFolder() {
+    // KORVATH_ARENA_DIR names the installation for every tool (tests and the demo use it).
+    if (const char* dir = std::getenv("KORVATH_ARENA_DIR"); dir && *dir) return withTrailingSeparator(dir);
+    return installedGameFolder();
 }
 
 std::string initialGameFolderChoice() {
@@ -130,7 +139,7 @@ std::string initialGameFolderChoice() {
 }
 
 std::string defaultConfigFolder() {
-    return withTrailingSeparator(defaultGameFolder() + "Configs");
+    return withTrailingSeparator(installedGameFolder() + "Configs");
 }
 
 std::string rememberNoteText() {

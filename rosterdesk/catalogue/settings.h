@@ -54,11 +54,13 @@ bool confirmGameFolder(korvath::Interaction& ui, const std::string& folder);
 // is shown and RestartPending set. True when start-up must run again.
 bool changeGameFolder(korvath::Interaction& ui, Settings& settings, const std::string& chosen);
 
-// Where the game is installed by default: C:\KorvathArena\ on Windows, ~/KorvathArena/ elsewhere.
+// Where the game is installed by default: KORVATH_ARENA_DIR when set, else C:\KorvathArena\ on
+// Windows and ~/KorvathArena/ elsewhere.
 std::string defaultGameFolder();
 // The game-folder dialog's first result: the default folder when it is a valid game folder.
 std::string initialGameFolderChoice();
-// The roster folder offered when there is none yet: the default game folder's Configs folder.
+// The roster folder offered when there is none yet: the installed game folder's Configs folder
+// (never inside the KORVATH_ARENA_DIR installation).
 std::string defaultConfigFolder();
 
 // The "Remember!" note of the first run, as its box shows it.

@@ -4,36 +4,40 @@
 #include <QDialog>
 
 #include "common/interaction/interaction.h"
+#include "rosterdesk/ui/fixed_dialog.h"
 #include "rosterdesk/ui/program_state.h"
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
-class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
 namespace rosterdesk {
 
-class dlgOptions : public QDialog {
+class dlgOptions : public FixedDialog {
 public:
     dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* parent = nullptr);
     // True when a changed game folder asks start-up to run again.
     bool restartRequested() const;
 
 private:
-    struct Controls;
-    void build();
+    QWidget* buildPaths();
+    QWidget* buildBoss();
+    QWidget* buildOther();
     void onChange();
+    void changeGameFolder();
+    void changeRosterFolder();
     void onOk();
+    void writeSettings();
 
     ProgramState& state_;
     korvath::Interaction& ui_;
-    Settings edited_;
     bool restart_ = false;
     QTabWidget* SSTab1 = nullptr;
-    QListWidget* lstPaths = nullptr;
-    QRadioButton* optBoss[3] = {nullptr, nullptr, nullptr};
+    QRadioButton* optPathChange[2] = {nullptr, nullptr};
+    QLabel* lblConfigPath = nullptr;
+    QLabel* lblKAPath = nullptr;
+    QRadioButton* optChoice[3] = {nullptr, nullptr, nullptr};
     QCheckBox* chkAutoClose = nullptr;
 };
 

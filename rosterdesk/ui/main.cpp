@@ -1,16 +1,73 @@
-// rosterdesk: the window program (being written).
+// rosterdesk: the window program. Start-up with its splash window, then the main window.
 #include <QApplication>
 #include <QMainWindow>
+#include <iostream>
+#include <optional>
+#include <string>
 
+#include "common/cli/arg_list.h"
+#include "common/files/home_folder.h"
 #include "common/qt/qt_interaction.h"
+#include "common/qt/window_util.h"
 #include "rosterdesk/ui/startup_flow.h"
+#ifdef ROSTERDESK_HAS_FRM_BOTS
+#include "rosterdesk/ui/frm_bots.h"
+#endif
+
+namespace {
+constexpr const char* kUsage =
+    "Usage: rosterdesk [--home DIR] [--screenshot FILE]\n"
+    "Edits the roster of Korvath Arena's computer-controlled opponents.\n"
+    "  --home DIR         the program's own folder (options.ini, pattern.ini, int.ini, logs)\n"
+    "  --screenshot FILE  start without the first-start questions, save the main window as PNG, quit\n"
+    "  --help             show this text\n"
+    "KORVATH_ARENA_DIR, when set, is the game folder the first-start dialogs offer.\n";
+
+int saveAndQuit(QWidget& window, const std::string& file) {
+    window.resize(window.sizeHint().expandedTo(window.size()));
+    if (korvath::saveScreenshot(window, korvath::toQString(file))) return 0;
+    std::cerr << "rosterdesk: cannot write " << file << '\n';
+    return 1;
+}
+}  // namespace
 
 int main(int argc, char** argv) {
+    korvath::ArgList args(argc, argv);
+    if (args.flag("--help")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    std::optional<std::string> home = args.option("--home");
+    std::optional<std::string> screenshot = args.option("--screenshot");
+    auto rest = args.positionals();
+    if (!args.ok() || !rest.empty()) {
+        std::cerr << "rosterdesk: " << (args.ok() ? "unexpected argument " + rest.front() : args.error())
+                  << "\nTry 'rosterdesk --help'.\n";
+        return 2;
+    }
+
     QApplication app(argc, argv);
+    app.setApplicationName("Rosterdesk");
+    std::optional<std::filesystem::path> explicitHome;
+    if (home) explicitHome = std::filesystem::path(*home);
     rosterdesk::ProgramState state;
+    state.home = korvath::resolveHomeFolder(explicitHome, korvath::fromQString(QCoreApplication::applicationDirPath()),
+                                            "rosterdesk", {"int.ini", "pattern.ini"});
+    state.quietStartup = screenshot.has_value();
     korvath::QtInteraction ui;
+
+#ifdef ROSTERDESK_HAS_FRM_BOTS
+    rosterdesk::frmBots window(state, ui);
+    if (!rosterdesk::runStartup(state, ui, [&] { window.fillFromCatalogue(); }, nullptr)) return 1;
+#else
+    // The main window is being written; start-up runs in full before this stand-in.
     QMainWindow window;
+    window.setWindowTitle("Rosterdesk");
+    window.resize(640, 480);
     if (!rosterdesk::runStartup(state, ui, [] {}, nullptr)) return 1;
+#endif
+    ui.setParent(&window);
+    if (screenshot) return saveAndQuit(window, *screenshot);
     window.show();
     return app.exec();
 }

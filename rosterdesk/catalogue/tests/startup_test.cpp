@@ -34,7 +34,8 @@ TEST(FolderSetup, FirstRunShowsEverythingInOrder) {
     Settings s;
     s.FirstRun = true;
     std::vector<std::string> said;
-    StartupWindows windows{nullptr, nullptr, [&](const std::string& t) { said.push_back(t); }};
+    StartupWindows windows;
+    windows.status = [&](const std::string& t) { said.push_back(t); };
     ASSERT_TRUE(chooseFolders(ui, s, windows).ok);
     EXPECT_EQ(titles(ui), (std::vector<std::string>{"dlgFirstRun", "Locate Korvath Arena Directory...",
                                                     "Invalid KA Path", "Locate Korvath Arena Directory...", "Remember!",
