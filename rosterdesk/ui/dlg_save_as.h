@@ -1,0 +1,32 @@
+#pragma once
+// "Save Configuration As...": the roster folder's files and a name box. A name that would
+// leave the folder is explained and the dialog stays open.
+#include <string>
+
+#include "common/interaction/interaction.h"
+#include "rosterdesk/ui/fixed_dialog.h"
+
+class QLineEdit;
+class QListWidget;
+
+namespace rosterdesk {
+
+class dlgSaveAs : public FixedDialog {
+public:
+    dlgSaveAs(const std::string& configPath, korvath::Interaction& ui, QWidget* parent = nullptr);
+    // The text of the name box as "Save File" took it (".bm" not yet added).
+    std::string typedName() const { return typed_; }
+
+private:
+    void save();
+
+    korvath::Interaction& ui_;
+    QListWidget* fileOne_ = nullptr;
+    QLineEdit* txtNewName_ = nullptr;
+    std::string typed_;
+};
+
+// Fills a file list with every file of a folder, sorted by name without regard to case.
+void listFolderFiles(QListWidget* list, const std::string& folder);
+
+}  // namespace rosterdesk

@@ -1,0 +1,79 @@
+#pragma once
+// What the editor's window tests share: one QApplication, a scripted interaction that shows
+// chosen dialogs for real, a program state on a small game folder, and a way to act on the
+// modal dialog that opens next.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+#include <set>
+
+#include "common/interaction/scripted_interaction.h"
+#include "common/qt/window_util.h"
+#include "common/testing/temp_dir.h"
+#include "rosterdesk/editor/tests/test_catalogue.h"
+#include "rosterdesk/ui/program_state.h"
+
+namespace rosterdesk::testing {
+
+inline void ensureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "rosterdesk_editor_ui_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // never destroyed, as tearing Qt down at exit is not needed
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// Scripted, except that the dialogs named in `real` are shown for real.
+class PartlyScripted : public korvath::ScriptedInteraction {
+public:
+    std::set<std::string> real;
+    int runDialog(const std::string& name, const std::function<int()>& show) override {
+        return real.count(name) ? show() : ScriptedInteraction::runDialog(name, show);
+    }
+};
+
+// Runs `act` on the next modal dialog once it is shown.
+inline void whenModal(std::function<void(QDialog&)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+    });
+    timer->start();
+}
+
+// With ROSTERDESK_SCREENSHOTS set to a folder, saves `window` there as NAME.png.
+inline void screenshot(QWidget& window, const char* name) {
+    const char* folder = std::getenv("ROSTERDESK_SCREENSHOTS");
+    if (!folder || !*folder) return;
+    korvath::saveScreenshot(window, QString("%1/%2.png").arg(folder, name));
+}
+
+// A game folder with user.ini and its executable, a roster folder, the program's folder.
+struct EditorFixture : public ::testing::Test {
+    korvath::testing::TempDir dir;
+    PartlyScripted ui;
+    ProgramState state;
+
+    void SetUp() override {
+        ensureApplication();
+        dir.write("game/System/user.ini", "[Engine]\r\nA=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=Old\r\n\r\n");
+        dir.makeDir("configs");
+        dir.makeDir("home");
+        state.home = dir / "home";
+        state.settings.KAPath = (dir / "game").string() + "/";
+        state.settings.ConfigPath = (dir / "configs").string() + "/";
+        state.catalogue.catalogue = testCatalogue();
+    }
+};
+
+}  // namespace rosterdesk::testing
