@@ -24,6 +24,9 @@ const char* const kHelp =
     "  apply ROSTER.bm GAME_DIR [--no-backup]\n"
     "      replace the roster section of GAME_DIR's System/user.ini with the file's roster;\n"
     "      the old section is kept as a .bm2 backup beside ROSTER.bm unless --no-backup\n"
+    "  restore BACKUP.bm2 GAME_DIR [--no-backup]\n"
+    "      put a .bm2 backup's section back into GAME_DIR's System/user.ini; the section it\n"
+    "      replaces is kept as a new .bm2 backup beside BACKUP.bm2 unless --no-backup\n"
     "  capture GAME_DIR OUT.bm [--description TEXT]\n"
     "      write the roster section of GAME_DIR's System/user.ini to a roster file\n"
     "  show ROSTER.bm\n"
@@ -52,6 +55,7 @@ int runRosterdeskCli(std::vector<std::string> arguments, std::ostream& out, std:
 #endif
         {"new", runNewCommand},
         {"apply", runApplyCommand},
+        {"restore", runRestoreCommand},
         {"capture", runCaptureCommand},
         {"show", runShowCommand},
     };

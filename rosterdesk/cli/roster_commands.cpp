@@ -8,6 +8,7 @@
 #include "rosterdesk/cli/roster_table.h"
 #include "rosterdesk/roster/apply.h"
 #include "rosterdesk/roster/capture.h"
+#include "rosterdesk/roster/restore.h"
 #include "rosterdesk/roster/roster_file.h"
 
 namespace fs = std::filesystem;
@@ -68,6 +69,25 @@ int runApplyCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err
         err << result.text << "\n";
         return 1;
     }
+    out << result.text << "\n";
+    return 0;
+}
+
+int runRestoreCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err) {
+    const char* usage = "rosterdesk-cli restore BACKUP.bm2 GAME_DIR [--no-backup]";
+    bool noBackup = args.flag("--no-backup");
+    std::vector<std::string> names;
+    if (!takePositionals(args, 2, names, usage, err)) return 2;
+    RestoreRequest request;
+    request.backupFile = names[0];
+    request.kaPath = names[1];
+    request.backup = !noBackup;
+    ApplyResult result = restoreBackup(request);
+    if (!result.ok) {
+        err << result.text << "\n";
+        return 1;
+    }
+    if (!result.backupFile.empty()) out << "Replaced section kept in " << result.backupFile.string() << "\n";
     out << result.text << "\n";
     return 0;
 }

@@ -9,6 +9,7 @@ namespace rosterdesk {
 
 int runNewCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err);
 int runApplyCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err);
+int runRestoreCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err);
 int runCaptureCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err);
 int runShowCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err);
 

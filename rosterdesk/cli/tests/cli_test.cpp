@@ -126,3 +126,45 @@ TEST(RosterdeskCli, CatalogueIsHandedToTheCatalogueCommand) {
 }  // namespace
 }  // namespace rosterdesk
 #endif
+
+namespace rosterdesk {
+namespace {
+TEST(RosterdeskCli, RestorePutsABackupBackAndBacksUpWhatItReplaces) {
+    korvath::testing::TempDir dir;
+    dir.write("game/System/user.ini", "[A]\r\nx=1\r\n\r\n[botpack.challengebotinfo]\r\nBotNames[0]=Now\r\n\r\n[B]\r\n");
+    dir.write("configs/old.bm2", "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=Before\r\nDifficulty=2\r\n");
+    const std::string game = (dir / "game").string(), backup = (dir / "configs/old.bm2").string();
+
+    CliRun restored = run({"restore", backup, game});
+    ASSERT_EQ(restored.status, 0) << restored.err;
+    EXPECT_TRUE(restored.out.ends_with("Completed\n"));
+    EXPECT_EQ(dir.read("game/System/user.ini"),
+              "[A]\r\nx=1\r\n\r\n[botpack.challengebotinfo]\r\nBotNames[0]=Before\r\nDifficulty=2\r\n\r\n\r\n[B]\r\n");
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(dir / "configs"))
+        if (entry.path().filename() != "old.bm2") kept.push_back(entry.path().filename().string());
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_TRUE(kept[0].starts_with("curconfig_bkup_("));
+    EXPECT_EQ(dir.read("configs/" + kept[0]), "[botpack.challengebotinfo]\r\nBotNames[0]=Now\r\n");
+    EXPECT_NE(restored.out.find(kept[0]), std::string::npos);
+
+    dir.write("configs/roster.bm", "****\r\n* Description:\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\nA=1\r\n");
+    const std::string before = dir.read("game/System/user.ini");
+    const std::pair<std::string, std::string> refused[] = {
+        {"configs/roster.bm", "roster.bm is not a roster backup: it does not start with [Botpack.ChallengeBotInfo].  "
+                              "Operation Aborted.\n"},
+        {"configs/none.bm2", "Can't find none.bm2.  Operation Aborted.\n"},
+    };
+    for (const auto& [file, message] : refused) {
+        CliRun failed = run({"restore", (dir / file).string(), game, "--no-backup"});
+        EXPECT_EQ(failed.status, 1);
+        EXPECT_EQ(failed.err, message);
+    }
+    EXPECT_EQ(dir.read("game/System/user.ini"), before);
+    EXPECT_EQ(run({"restore", backup}).status, 2);
+
+    ASSERT_EQ(run({"restore", backup, game, "--no-backup"}).status, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "configs"), {}), 3);  // no new backup
+}
+}  // namespace
+}  // namespace rosterdesk
