@@ -1,4 +1,5 @@
 #include "dialogs.h"
+#include "export_rules.h"
 
 #include "korvathexp.h"
 
@@ -82,7 +83,7 @@ INT_PTR OptionsProc(DialogWindow& dialog, unsigned message, WPARAM wParam, LPARA
         auto* exp = reinterpret_cast<KorvathExp*>(dialog.GetWindowData());
         const int id = static_cast<int>(wParam & 0xFFFF);
         if (id == IDOK && exp) {
-            char text[512] = {};  // the box is read with a limit of 511 characters
+            char text[kFrameRangeTextLimit + 1] = {};
             dialog.GetDlgItemText(IDC_FRAMERANGE, text, sizeof text);
             exp->ParseFrameRange(text);
             exp->append = dialog.IsDlgButtonChecked(IDC_APPEND) == 1;

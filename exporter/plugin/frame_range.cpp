@@ -1,16 +1,17 @@
 // The frame list from the text of the options dialog.
 #include <cctype>
 #include <cstdint>
+#include <vector>
 
-#include "korvathexp.h"
+#include "export_rules.h"
 
 namespace korvathexp {
 
 namespace {
 
-// One more frame than the animation file can count, so an over-long list is refused
+// One more frame than an animation file can count (65535), so an over-long list is refused
 // without first filling memory with a huge range.
-constexpr size_t kFrameListCap = static_cast<size_t>(kMaxFrames) + 1;
+constexpr size_t kFrameListCap = 65536;
 
 // The decimal number at the start of `s` (blanks skipped, optional sign, digits); no digits
 // give 0, and values past the integer range stop at its ends.
@@ -29,17 +30,18 @@ int numberFrom(const char* s) {
 }
 
 struct FrameAdder {
-    KorvathExp& exp;
+    std::vector<int>& frames;
+    int startFrame, endFrame;
 
-    bool inRange(int frame) const { return frame >= exp.startFrame && frame <= exp.endFrame; }
+    bool inRange(int frame) const { return frame >= startFrame && frame <= endFrame; }
     void single(int frame) {
-        if (inRange(frame) && exp.frames.size() < kFrameListCap) exp.frames.push_back(frame);
+        if (inRange(frame) && frames.size() < kFrameListCap) frames.push_back(frame);
     }
     void range(int from, int to) {
         if (!inRange(from) || !inRange(to)) return;
         const int step = from < to ? 1 : -1;
-        for (std::int64_t f = from; exp.frames.size() < kFrameListCap; f += step) {
-            exp.frames.push_back(static_cast<int>(f));
+        for (std::int64_t f = from; frames.size() < kFrameListCap; f += step) {
+            frames.push_back(static_cast<int>(f));
             if (f == to) break;
         }
     }
@@ -47,12 +49,12 @@ struct FrameAdder {
 
 }  // namespace
 
-void KorvathExp::ParseFrameRange(const char* text) {
-    frames.clear();
-    FrameAdder add{*this};
+std::vector<int> FrameListFromText(const char* text, int startFrame, int endFrame) {
+    std::vector<int> frames;
+    FrameAdder add{frames, startFrame, endFrame};
     if (!text || !*text) {
         add.range(startFrame, endFrame);
-        return;
+        return frames;
     }
     // Each round tests the character at p once after a separator moved it, so the character
     // right after "," is never a separator and the one right after "-" is never a "-".
@@ -80,7 +82,7 @@ void KorvathExp::ParseFrameRange(const char* text) {
         }
         if (*p == '\0') {
             if (p != s) addValue(numberFrom(s));
-            return;
+            return frames;
         }
         ++p;
     }

@@ -1,5 +1,6 @@
 // The exporter's answers to the host's questions.
 #include "dialogs.h"
+#include "export_rules.h"
 #include "korvathexp.h"
 #include "module.h"
 
@@ -14,6 +15,15 @@ const char* KorvathExp::CopyrightMessage() { return GetString(6); }
 void KorvathExp::ShowAbout(HWND parent) {
     if (!parent || !parent->windows) return;
     parent->windows->DialogBoxParam(AboutTemplate(), parent, AboutProc, reinterpret_cast<LPARAM>(parent));
+}
+
+void KorvathExp::ParseFrameRange(const char* text) { frames = FrameListFromText(text, startFrame, endFrame); }
+
+unsigned char KorvathExp::PolygonTypeFromMaterial(INode* node, MtlID materialId) {
+    const PolygonType result = PolygonTypeOf(node->GetMtl(), materialId);
+    if (result.noMaterial) noMaterialWarning = true;
+    if (result.textureNumber) textureNumber = *result.textureNumber;
+    return result.type;
 }
 
 BOOL KorvathExp::SupportsOptions(int ext, DWORD options) {

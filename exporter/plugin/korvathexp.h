@@ -59,13 +59,12 @@ public:
                  DWORD options = 0) override;
     BOOL SupportsOptions(int ext, DWORD options) override;
 
-    // Fills the frame list from the text of the options dialog; null or empty: the whole range.
+    // Fills the frame list from the text of the options dialog (FrameListFromText).
     void ParseFrameRange(const char* text);
     // The polygon type of a face of `node` with material id `materialId`; may change the
     // texture number and set the no-material warning.
     unsigned char PolygonTypeFromMaterial(INode* node, MtlID materialId);
 
-    static bool IsExportableName(const char* name);
     static bool IsMirrored(const Matrix3& tm);
     // The node's mesh object at time t, or null; `made` tells that the caller must DeleteMe it.
     static TriObject* MeshFromNode(INode* node, TimeValue t, bool& made);

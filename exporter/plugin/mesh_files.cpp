@@ -24,17 +24,6 @@ void fillTriangle(unsigned char* bytes, const TriangleRecord& record) {
 
 }  // namespace
 
-std::string MakeAnimationPath(const std::string& dataPath) {
-    const size_t slash = dataPath.find_last_of("/\\");
-    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    size_t cut = dataPath.rfind('_');
-    if (cut == std::string::npos || cut < nameStart) {
-        cut = dataPath.find('.', nameStart);
-        if (cut == std::string::npos) cut = dataPath.size();
-    }
-    return dataPath.substr(0, cut) + "_a.3d";
-}
-
 std::uint32_t TruncatedBits(double value) {
     if (!std::isfinite(value) || std::fabs(value) >= 9.0e18) return 0;
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(value)));

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "export_rules.h"
+
 namespace korvathexp {
 
 struct TriangleRecord {
@@ -14,11 +16,6 @@ struct TriangleRecord {
     std::uint8_t uv[6] = {0, 0, 0, 0, 0, 0};  // U and V of A, B, C
     std::uint8_t textureNumber = 0;
 };
-
-// The animation file beside `dataPath`: the file name from its last underscore on (else from
-// its first period on, else its end) becomes "_a.3d". Only the file name is looked at, so the
-// result always lies in the data file's folder.
-std::string MakeAnimationPath(const std::string& dataPath);
 
 // Truncates toward zero and keeps the low 32 bits, as the format's integer fields do. Values
 // too large for any field (or not numbers) give 0 rather than an undefined conversion.

@@ -3,9 +3,11 @@
 
 #include <cstring>
 
-#include "korvathexp.h"
+#include "export_rules.h"
 
 namespace korvathexp {
+
+using namespace hostsdk;
 
 namespace {
 
@@ -15,11 +17,11 @@ bool isClass(Mtl* m, ULONG id) { return m && m->ClassID() == Class_ID(id, 0); }
 
 }  // namespace
 
-unsigned char KorvathExp::PolygonTypeFromMaterial(INode* node, MtlID materialId) {
-    Mtl* material = node->GetMtl();
+PolygonType PolygonTypeOf(Mtl* material, MtlID materialId) {
+    PolygonType result;
     if (!material) {
-        noMaterialWarning = true;
-        return 0;
+        result.noMaterial = true;
+        return result;
     }
     Mtl* standard = nullptr;
     Mtl* mapOwner = material;
@@ -38,8 +40,8 @@ unsigned char KorvathExp::PolygonTypeFromMaterial(INode* node, MtlID materialId)
     // No standard material to read (another kind, an empty slot, nesting too deep): the face
     // is treated like one without material.
     if (!isClass(standard, DMTL_CLASS_ID)) {
-        noMaterialWarning = true;
-        return 0;
+        result.noMaterial = true;
+        return result;
     }
     auto* stdMat = static_cast<StdMat*>(standard);
 
@@ -68,10 +70,10 @@ unsigned char KorvathExp::PolygonTypeFromMaterial(INode* node, MtlID materialId)
     }
     if (strncasecmp(name, "skin", 4) == 0) {
         const char digit = name[4];
-        textureNumber = digit >= '0' && digit <= '9' ? digit - '0' : 0;
+        result.textureNumber = digit >= '0' && digit <= '9' ? digit - '0' : 0;
     }
 
-    unsigned char type = 0;
+    unsigned char& type = result.type;
     if (twoSided) type |= 1;
     if (translucent) type |= 2;
     if (mask) type |= 3;
@@ -81,7 +83,7 @@ unsigned char KorvathExp::PolygonTypeFromMaterial(INode* node, MtlID materialId)
     if (environment) type |= 64;
     if (noFiltering) type |= 128;
     if (weapon) type = 8;
-    return type;
+    return result;
 }
 
 }  // namespace korvathexp
