@@ -5,14 +5,18 @@ if(KORVATH_WERROR)
   add_compile_options(-Werror)
 endif()
 
+# Without Qt only what needs no window is built: the Qt-free cores, command-line programs and
+# their tests.
+option(KORVATH_WITH_QT "Build the window programs and whatever else needs Qt 6" ON)
 if(KORVATH_FUZZ_ONLY)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
                       -fsanitize=fuzzer-no-link -g -O1)
   add_link_options(-fsanitize=address,undefined)
   set(KORVATH_WITH_QT OFF)
 else()
-  set(KORVATH_WITH_QT ON)
-  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
+  if(KORVATH_WITH_QT)
+    find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
+  endif()
   find_package(GTest REQUIRED)
   include(GoogleTest)
 endif()

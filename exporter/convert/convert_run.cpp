@@ -1,15 +1,22 @@
 #include "exporter/convert/convert_run.h"
 
+#include "exporter/convert/export_report.h"
+#include "exporter/convert/frame_measure.h"
 #include "exporter/convert/frame_table.h"
 #include "exporter/convert/host_scene.h"
 #include "exporter/convert/model_loader.h"
 #include "exporter/convert/output_guard.h"
+#include "exporter/convert/scale_choice.h"
+#include "exporter/convert/scale_record.h"
 #include "exporter/convert/scene_listing.h"
+
+#include "common/files/atomic_file.h"
+#include "export_rules.h"
 
 #include "scene/plugin_library.h"
 #include "scene/scripted_windows.h"
 
-#include <cmath>
+#include <filesystem>
 
 namespace korvath::convert {
 
@@ -17,7 +24,7 @@ namespace {
 
 constexpr int kFrameRangeBox = 1021;
 constexpr int kAppendCheck = 1022;
-constexpr float kFitLimit = 127.0f;
+constexpr const char* kBoundsWarning = "A vertex was exported that violated the -128 to 128 bounds";
 
 // Progress of the plug-in on one line of standard error.
 class ProgressPrinter {
@@ -47,13 +54,11 @@ private:
     int shown_ = -1;
 };
 
-float chooseScale(const ConvertOptions& options, float largest) {
-    if (options.scale) return *options.scale;
-    if (!options.fit || largest <= 0.0f) return 1.0f;
-    // Rounded down in the last place if need be, so the largest coordinate stays inside.
-    float factor = kFitLimit / largest;
-    while (largest * factor > kFitLimit) factor = std::nextafter(factor, 0.0f);
-    return factor;
+// The frames the plug-in will export: its own rule applied to the text it will read.
+std::vector<int> chosenFrames(const ConvertOptions& options, const SceneModel& model) {
+    if (!options.frames) return korvathexp::FrameListFromText(nullptr, model.startFrame, model.endFrame);
+    const std::string text = options.frames->substr(0, korvathexp::kFrameRangeTextLimit);
+    return korvathexp::FrameListFromText(text.c_str(), model.startFrame, model.endFrame);
 }
 
 }  // namespace
@@ -75,7 +80,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     FrameTable table;
     std::string error;
     int lastShown = -1;
-    const bool evaluated = table.prepare(model, options.scenePath, options.framesPerSecond, options.fit, error,
+    const bool evaluated = table.prepare(model, options.scenePath, options.framesPerSecond, error,
                                          [&](int done, int total) {
                                                const int percent = done * 100 / total;
                                                if (percent == lastShown || cancel.load()) return;
@@ -92,8 +97,32 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         return kExitFailed;
     }
 
-    const float scale = chooseScale(options, table.largestCoordinate());
-    out << "Scale factor: " << scale << '\n';
+    if (exportedVertexCount(model.model) == 0) {
+        err << "korvathexp-convert: nothing to export: " << options.scenePath
+            << " has no mesh the exporter writes (see --list); nothing was written\n";
+        return kExitFailed;
+    }
+
+    const std::filesystem::path animationPath = korvathexp::MakeAnimationPath(options.outPath);
+    const std::filesystem::path recordPath = scaleRecordPath(animationPath);
+    std::error_code ec;
+    if (options.append && !std::filesystem::is_regular_file(animationPath, ec)) {
+        err << "korvathexp-convert: cannot append: the animation file " << animationPath.string()
+            << " does not exist; export the first sequence without --append\n";
+        return kExitFailed;
+    }
+    // With the options dialog the user chooses the frames and the append box only during the export.
+    const bool framesKnown = hooks.windows == nullptr;
+    const std::vector<int> frames = chosenFrames(options, model.model);
+    const StoredScale stored = options.append ? readScaleRecord(recordPath) : StoredScale{};
+    const ScaleChoice choice = chooseScale(options, stored, recordPath.filename().string(),
+                                           [&] { return measureFrames(model.model, table, frames, 1.0f); });
+    if (!choice.scale) {
+        err << "korvathexp-convert: " << choice.error << "; nothing was written\n";
+        return kExitFailed;
+    }
+    const float scale = *choice.scale;
+    out << "Scale factor: " << scaleText(scale) << (choice.note.empty() ? "" : " (" + choice.note + ")") << '\n';
 
     const std::string pluginPath = options.pluginPath.empty() ? scene::pluginBesideExecutable() : options.pluginPath;
     auto library = scene::PluginLibrary::load(pluginPath, error);
@@ -108,11 +137,12 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     }
 
     scene::ScriptedWindows windows;
-    bool refused = false;
-    windows.setMessageListener([&err, &refused](const scene::ShownMessage& m) {
+    bool refused = false, wrapped = false;
+    windows.setMessageListener([&](const scene::ShownMessage& m) {
         err << '[' << m.caption << "] " << m.text << '\n';
         // Only the end-of-export warnings leave the export standing.
         if (m.caption != "Warning!") refused = true;
+        if (m.text == kBoundsWarning) wrapped = true;
     });
     scene::DialogAnswer answer;
     answer.texts[kFrameRangeBox] = options.frames.value_or("");
@@ -121,7 +151,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
 
     int result = 0;
     {
-        scene::Scene host(windows);
+        scene::Scene host(hooks.windows ? *hooks.windows : windows);
         HostSceneSettings settings;
         settings.ticksPerFrame = hostsdk::TIME_TICKSPERSEC / options.framesPerSecond;
         settings.scale = scale;
@@ -137,7 +167,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         });
 
         OutputGuard guard;
-        if (Status prepared = guard.prepare(options.outPath); !prepared) {
+        if (Status prepared = guard.prepare({options.outPath, animationPath, recordPath}); !prepared) {
             err << "korvathexp-convert: " << prepared.message << '\n';
             return kExitFailed;
         }
@@ -153,9 +183,21 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             err << "korvathexp-convert: the export failed; the output folder is as it was\n";
             return kExitFailed;
         }
+        // The factor stays with the animation file, for the sequences appended to it later.
+        if (Status kept = writeFileAtomically(recordPath, formatScaleRecord(scale)); !kept) {
+            guard.restore();
+            err << "korvathexp-convert: " << kept.message << "; the output folder is as it was\n";
+            return kExitFailed;
+        }
         guard.commit();
     }
     exporter.reset();  // before the library that made it
+    reportSequence(animationPath, framesKnown ? std::optional<int>(int(frames.size())) : std::nullopt, out);
+    if (wrapped) {
+        WrapReport report{measureFrames(model.model, table, frames, scale), measureFrames(model.model, table, frames, 1.0f),
+                          scale, !choice.note.empty()};
+        reportWrap(report, err);
+    }
     return kExitExported;
 }
 

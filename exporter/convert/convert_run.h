@@ -18,6 +18,9 @@ constexpr int kExitCancelled = 130;
 struct RunHooks {
     // Sees each of the plug-in's progress reports (tests cancel from here).
     std::function<void(const scene::ProgressEvent&)> onProgress;
+    // Shows the plug-in's options dialog and message boxes instead of answering the dialog
+    // from the options; a refusal is then seen from the plug-in's result.
+    hostsdk::WindowSystem* windows = nullptr;
 };
 
 // Returns the exit status. `cancel` is the host's cancel flag source (Ctrl-C sets it); once

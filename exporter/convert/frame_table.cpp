@@ -1,7 +1,6 @@
 #include "exporter/convert/frame_table.h"
 
 #include "exporter/convert/frame_evaluator.h"
-#include "exporter/convert/selection.h"
 #include "exporter/convert/welder.h"
 
 #include <assimp/Importer.hpp>
@@ -24,14 +23,6 @@ bool matchesFirstImport(const SceneModel& model, const aiScene& first, const aiS
                 first.mMeshes[part.meshIndex]->mNumVertices != other.mMeshes[part.meshIndex]->mNumVertices)
                 return false;
     return true;
-}
-
-float largestComponent(const aiMatrix4x4& m, const aiVector3D* vertices, std::size_t count, float largest) {
-    for (std::size_t v = 0; v < count; ++v) {
-        const aiVector3D w = m * vertices[v];
-        largest = std::max({largest, std::fabs(w.x), std::fabs(w.y), std::fabs(w.z)});
-    }
-    return largest;
 }
 
 }  // namespace
@@ -151,7 +142,7 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
     return true;
 }
 
-bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int framesPerSecond, bool measure,
+bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int framesPerSecond,
                          std::string& error, const ProgressFn& progress) {
     loaded_ = &loaded;
     path_ = path;
@@ -173,7 +164,6 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
         if (model.nodes[i].hasMesh()) which_[i] = main_->allVertices(int(i));
 
     std::vector<std::optional<Welder>> welders(n);
-    std::vector<bool> exported(n, false);
     if (!evaluate(0, scratch_, error)) return false;
     // Vertices that share a spot in the first frame and are made from the same data share it
     // in every frame; only other coinciding vertices need the later frames to decide.
@@ -182,26 +172,17 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
         if (!model.nodes[i].hasMesh()) continue;
         welders[i].emplace(model.nodes[i].rawVertexCount);
         welders[i]->addFrame(scratch_[i].positions.data());
-        exported[i] = exclusionReason(model.nodes[i]).empty();
-        if (measure)
-            largest_ = largestComponent(scratch_[i].transforms[0], scratch_[i].positions.data(),
-                                        scratch_[i].positions.size(), largest_);
         for (const auto& group : welders[i]->groups()) {
             if (undecided) break;
             for (std::size_t m = 1; m < group.size() && !undecided; ++m)
                 undecided = model.keyFramePerImport || !main_->sameRecipe(int(i), group.front(), group[m]);
         }
     }
-    if (measure || undecided) {
+    if (undecided) {
         for (int f = 1; f < frameCount_; ++f) {
             if (!evaluate(f, scratch_, error)) return false;
-            for (std::size_t i = 0; i < n; ++i) {
-                if (!welders[i]) continue;
-                const NodeFrames& raw = scratch_[i];
-                if (undecided) welders[i]->addFrame(raw.positions.data());
-                if (measure && exported[i])
-                    largest_ = largestComponent(raw.transforms[0], raw.positions.data(), raw.positions.size(), largest_);
-            }
+            for (std::size_t i = 0; i < n; ++i)
+                if (welders[i]) welders[i]->addFrame(scratch_[i].positions.data());
             if (progress) progress(f + 1, frameCount_);
         }
     }

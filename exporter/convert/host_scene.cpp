@@ -1,5 +1,7 @@
 #include "exporter/convert/host_scene.h"
 
+#include "exporter/convert/host_materials.h"
+
 #include <cstring>
 #include <memory>
 #include <type_traits>
@@ -31,36 +33,8 @@ hostsdk::Mesh staticMeshPart(const ModelNode& node) {
     return mesh;
 }
 
-hostsdk::Mtl* hostMaterial(const SceneModel& model, const ModelNode& node, scene::Scene& host,
-                           std::vector<scene::StandardMaterial*>& standard) {
-    auto standardFor = [&](int index) -> scene::StandardMaterial* {
-        scene::StandardMaterial*& made = standard[std::size_t(index)];
-        if (made != nullptr) return made;
-        const ModelMaterial& m = model.materials[std::size_t(index)];
-        made = &host.addStandard(m.name);
-        made->twoSided = m.twoSided;
-        made->opacity = m.opacity;
-        made->selfIllum = m.selfIllumination;
-        if (m.hasDiffuseMap) {
-            scene::BitmapTexture& map = host.addBitmap();
-            map.filterType = m.unfiltered ? hostsdk::FILTER_NADA : hostsdk::FILTER_PYR;
-            map.coordMapping = m.explicitCoordinates ? hostsdk::UVMAP_EXPLICIT : hostsdk::UVMAP_SPHERE_ENV;
-            made->diffuseMap = &map;
-        }
-        return made;
-    };
-    if (node.materials.empty()) return nullptr;
-    if (node.materials.size() == 1) return standardFor(node.materials.front());
-    // Several materials: a multi/sub-object material whose slot n is material ID n. Like the
-    // original host's, it has no texture maps of its own.
-    scene::MultiMaterial& multi = host.addMulti(node.name);
-    for (int index : node.materials) multi.subMaterials.push_back(standardFor(index));
-    return &multi;
-}
-
 void fillNode(const SceneModel& model, FrameTable& table, const HostSceneSettings& settings,
-              int index, scene::SceneNode& hostNode, scene::Scene& host,
-              std::vector<scene::StandardMaterial*>& standard) {
+              int index, scene::SceneNode& hostNode, HostMaterials& materials) {
     const ModelNode& node = model.nodes[std::size_t(index)];
     if (!node.hasMesh()) {
         hostNode.setObjectKind(scene::ObjectKind::Helper);
@@ -91,11 +65,11 @@ void fillNode(const SceneModel& model, FrameTable& table, const HostSceneSetting
         });
         // The frame table holds world transforms already.
         hostNode.setInheritsParent(false);
-        hostNode.setMaterial(hostMaterial(model, node, host, standard));
+        hostNode.setMaterial(materials.forNode(node));
     }
     for (int child : node.children) {
         scene::SceneNode& hostChild = hostNode.addChild(model.nodes[std::size_t(child)].name);
-        fillNode(model, table, settings, child, hostChild, host, standard);
+        fillNode(model, table, settings, child, hostChild, materials);
     }
 }
 
@@ -105,11 +79,11 @@ void fillHostScene(const SceneModel& model, FrameTable& table,
                    const HostSceneSettings& settings, scene::Scene& host) {
     host.setTicksPerFrame(settings.ticksPerFrame);
     host.setAnimRange(model.startFrame * settings.ticksPerFrame, model.endFrame * settings.ticksPerFrame);
-    std::vector<scene::StandardMaterial*> standard(model.materials.size(), nullptr);
+    HostMaterials materials(model, host);
     const ModelNode& root = model.nodes.front();
     for (int child : root.children) {
         scene::SceneNode& hostChild = host.root().addChild(model.nodes[std::size_t(child)].name);
-        fillNode(model, table, settings, child, hostChild, host, standard);
+        fillNode(model, table, settings, child, hostChild, materials);
     }
 }
 

@@ -1,7 +1,9 @@
 #include "exporter/convert/model_loader.h"
 
+#include "exporter/convert/invented_materials.h"
 #include "exporter/convert/joined_mesh.h"
 #include "exporter/convert/model_materials.h"
+#include "exporter/convert/three_ds_segment.h"
 
 #include "common/files/game_path.h"
 
@@ -12,6 +14,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 #include <unordered_map>
 
@@ -104,6 +108,18 @@ bool chooseAnimation(const aiScene& scene, const LoadOptions& options, SceneMode
     return true;
 }
 
+// A 3DS file's animation runs over the segment it stores, not just up to its last key.
+void applyThreeDsSegment(const std::string& path, SceneModel& model) {
+    if (model.chosenAnimation < 0 || toLowerAscii(std::filesystem::path(path).extension().string()) != ".3ds")
+        return;
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (const auto segment = threeDsSegment(bytes)) {
+        model.startFrame = segment->start;
+        model.endFrame = segment->end;
+    }
+}
+
 }  // namespace
 
 bool readsSingleKeyFrame(const std::string& path) {
@@ -137,6 +153,7 @@ LoadResult loadModel(const LoadOptions& options) {
 
     for (unsigned i = 0; i < scene.mNumMaterials; ++i)
         model.materials.push_back(mapMaterial(*scene.mMaterials[i]));
+    markInventedMaterials(scene, options.path, model.materials);
 
     loaded.sourceNodes = nodesDepthFirst(scene);
     model.nodes.resize(loaded.sourceNodes.size() + 1);
@@ -164,6 +181,8 @@ LoadResult loadModel(const LoadOptions& options) {
         model.endFrame = countKeyFrames(options.path) - 1;
     } else if (!chooseAnimation(scene, options, model, result.error)) {
         return result;
+    } else {
+        applyThreeDsSegment(options.path, model);
     }
 
     loaded.up = options.up ? *options.up : declaredUpAxis(scene);

@@ -4,6 +4,7 @@
 #include <assimp/material.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace korvath::convert {
 
@@ -28,6 +29,9 @@ ModelMaterial mapMaterial(const aiMaterial& material) {
     if (material.Get(AI_MATKEY_COLOR_EMISSIVE, emissive) == AI_SUCCESS)
         out.selfIllumination = std::clamp(std::max({emissive.r, emissive.g, emissive.b}), 0.0f, 1.0f);
     if (material.GetTextureCount(aiTextureType_EMISSIVE) > 0) out.selfIllumination = 1.0f;
+
+    aiString alphaMode;
+    if (material.Get(AI_MATKEY_GLTF_ALPHAMODE, alphaMode) == AI_SUCCESS) out.masked = std::string_view(alphaMode.C_Str()) == "MASK";
 
     if (material.GetTextureCount(aiTextureType_DIFFUSE) > 0) {
         aiString path;

@@ -8,31 +8,24 @@ namespace korvath::convert {
 
 namespace fs = std::filesystem;
 
-fs::path animationPathFor(const fs::path& dataPath) {
-    const std::string name = dataPath.filename().string();
-    std::size_t cut = name.rfind('_');
-    if (cut == std::string::npos) cut = name.find('.');
-    if (cut == std::string::npos) cut = name.size();
-    return dataPath.parent_path() / (name.substr(0, cut) + "_a.3d");
-}
-
 OutputGuard::~OutputGuard() { commit(); }
 
 bool OutputGuard::madeByExport(const std::string& name) const {
-    // The two files, and the temporary siblings they are written through.
+    // The outputs, and the temporary siblings they are written through.
     for (const std::string& output : outputs_)
         if (name == output || name.rfind("." + output + ".tmp", 0) == 0) return true;
     return false;
 }
 
-Status OutputGuard::prepare(const fs::path& dataPath) {
-    folder_ = dataPath.parent_path().empty() ? fs::path(".") : dataPath.parent_path();
-    outputs_ = {dataPath.filename().string(), animationPathFor(dataPath).filename().string()};
+Status OutputGuard::prepare(const std::vector<fs::path>& outputs) {
+    if (outputs.empty()) return Status::success();
+    folder_ = outputs.front().parent_path().empty() ? fs::path(".") : outputs.front().parent_path();
+    for (const fs::path& output : outputs) outputs_.push_back(output.filename().string());
     std::error_code ec;
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec))
         before_.insert(it->path().filename());
     if (ec) return Status::failure("cannot read the folder " + folder_.string() + ": " + ec.message());
-    for (const fs::path& original : {dataPath, animationPathFor(dataPath)}) {
+    for (const fs::path& original : outputs) {
         if (!fs::is_regular_file(original, ec)) continue;
         const fs::path copy = temporarySibling(original);
         // The exporter replaces its files by renaming, never rewriting them in place, so a

@@ -10,10 +10,6 @@
 
 namespace korvath::convert {
 
-// The animation file the exporter writes beside `dataPath`: in the file name, everything from
-// the last underscore (else the first period) is replaced by "_a.3d".
-std::filesystem::path animationPathFor(const std::filesystem::path& dataPath);
-
 class OutputGuard {
 public:
     OutputGuard() = default;
@@ -21,8 +17,9 @@ public:
     OutputGuard(const OutputGuard&) = delete;
     OutputGuard& operator=(const OutputGuard&) = delete;
 
-    // Notes the folder's files and copies the data file and its animation file aside.
-    Status prepare(const std::filesystem::path& dataPath);
+    // Notes the folder's files and keeps the existing ones of `outputs` (files the export may
+    // write, all in one folder) aside.
+    Status prepare(const std::vector<std::filesystem::path>& outputs);
     // Removes the export's files that appeared since prepare() and puts the copies back.
     void restore();
     // The export stands: the copies are dropped.
@@ -37,7 +34,7 @@ private:
     };
     std::filesystem::path folder_;
     std::set<std::filesystem::path> before_;
-    std::vector<std::string> outputs_;  // file names of the data and animation files
+    std::vector<std::string> outputs_;  // file names of the files the export may write
     std::vector<Backup> backups_;
 };
 

@@ -23,6 +23,8 @@ struct ModelMaterial {
     std::string diffuseMapPath;
     bool unfiltered = false;           // the file asks for nearest-texel sampling
     bool explicitCoordinates = true;   // false when the file generates coordinates (environment)
+    bool masked = false;               // drawn where the texture is opaque enough (alpha test)
+    bool invented = false;             // made up by the import library: the face has no material
 };
 
 struct ModelFace {

@@ -1,17 +1,15 @@
 #pragma once
-// The exporter's node selection as the host sees it, for --list and for --fit (which must
-// measure only what will be written). The plug-in applies its own rule when it exports.
+// The exporter's node selection as the host sees it, for --list and for measuring what will be
+// written; the names are judged by the plug-in's own rule.
 #include "exporter/convert/scene_model.h"
 
 #include <string>
-#include <string_view>
 
 namespace korvath::convert {
 
-// Names the exporter skips: "!…", "bip…", "link…", "bone…" in any case.
-bool isExportableName(std::string_view name);
-
 // Why the exporter leaves the node out, or an empty text when it exports it.
 std::string exclusionReason(const ModelNode& node);
+
+inline bool isExported(const ModelNode& node) { return exclusionReason(node).empty(); }
 
 }  // namespace korvath::convert

@@ -23,6 +23,7 @@ struct RotationKey {
 struct ThreeDs {
     std::vector<V3> vertices;
     std::vector<RotationKey> rotation;
+    int segmentStart = -1, segmentEnd = -1;  // the key-frame section's animation segment
 };
 
 // Walks the chunk tree (id, length) and keeps the first mesh's vertices and rotation track.
@@ -45,6 +46,10 @@ void readChunks(const std::string& b, std::size_t from, std::size_t to, ThreeDs&
             break;
         case 0x4000:  // object: a name, then its chunks
             readChunks(b, b.find('\0', body) + 1, from + length, out);
+            break;
+        case 0xB008:
+            out.segmentStart = int(u32(body));
+            out.segmentEnd = int(u32(body + 4));
             break;
         case 0x4110:
             if (out.vertices.empty())
@@ -120,8 +125,12 @@ TEST(AnimatedModels, ThreeDsRotationTrackTurnsTheCubeFrameByFrame) {
     ASSERT_EQ(run.status, 0) << run.err;
     const MeshFiles files = readMeshFiles(dir / "cube.3d", dir / "cube_a.3d");
     ASSERT_TRUE(files.ok);
-    // The file gives no key rate: its keys count frames, one exported frame per key.
-    EXPECT_EQ(files.frameCount, file.rotation.back().frame + 1);
+    // The file gives no key rate: its keys count frames. The scene runs over the segment the
+    // file stores, past its last key.
+    ASSERT_EQ(file.segmentStart, 0);
+    ASSERT_GT(file.segmentEnd, file.rotation.back().frame);
+    EXPECT_EQ(files.frameCount, file.segmentEnd + 1);
+    EXPECT_EQ(files.word(files.frameCount - 1, 0), files.word(file.rotation.back().frame, 0));  // held after the last key
     EXPECT_EQ(files.vertexCount, int(corners.size()));
 
     auto centred = [&](int frame) {

@@ -70,7 +70,7 @@ TEST(ConvertRun, AppendAddsFramesAndACancelledAppendPutsBothFilesBack) {
     EXPECT_EQ(cancelled.status, 130);
     EXPECT_EQ(dir.read("skin_d.3d"), dataBefore);
     EXPECT_EQ(dir.read("skin_a.3d"), animBefore);
-    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"skin_a.3d", "skin_d.3d"}));
+    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"skin_a.3d", "skin_a.3d.scale", "skin_d.3d"}));
 
     ASSERT_EQ(convert({scene.string(), data, "--frames", "3,4", "--append"}).status, 0);
     const MeshFiles appended = readMeshFiles(dir / "skin_d.3d", dir / "skin_a.3d");
@@ -97,7 +97,7 @@ TEST(ConvertRun, RefusedAppendExitsOneAndLeavesBothFilesAsTheyWere) {
               std::string::npos) << run.err;
     EXPECT_EQ(dir.read("model.3d"), dataBefore);
     EXPECT_EQ(dir.read("model_a.3d"), animBefore);
-    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"model.3d", "model_a.3d"}));
+    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"model.3d", "model_a.3d", "model_a.3d.scale"}));
 }
 
 TEST(ConvertRun, FitScalesTheLargestCoordinateTo127AndPrintsTheFactor) {

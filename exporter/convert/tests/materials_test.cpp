@@ -64,6 +64,42 @@ TEST(Materials, TwoSidedOpacityEmissiveAndDiffuseMapBecomePolygonTypes) {
     EXPECT_EQ(files.triangles[4].polygonType, 0);
     EXPECT_EQ(files.triangles[4].textureNumber, 3);  // kept from the last "skin" material
     EXPECT_EQ(run.err.find("[Warning!] The mesh has no material!"), std::string::npos) << run.err;
+
+    // --list tells the same, by the plug-in's own rule.
+    const RunOutcome list = convert({(dir / "scene.assbin").string(), "--list"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    for (const char* line : {"    \"Crate\": exported (6 vertices before welding, 2 triangles, 2 material(s))\n"
+                             "        material 0 \"Skin3.Mask\": polygon type 19, texture number 3\n"
+                             "        material 1 \"wall\": polygon type 0, texture number unchanged (the last \"skin\" "
+                             "material's, else 0)\n",
+                             "        material 0 \"wall\": polygon type 192, texture number unchanged",
+                             "        material 0 \"gun.Weapon\": polygon type 8, texture number unchanged"})
+        EXPECT_NE(list.out.find(line), std::string::npos) << line << "\n" << list.out;
+}
+
+TEST(Materials, AlphaMaskGivesTheMaskedTypeUnlessTheNameHasAKeywordAlready) {
+    auto scene = emptyScene();
+    struct Case {
+        const char* name;
+        int type;
+    };
+    const Case cases[] = {{"leaf", 3}, {"Material.001", 3}, {"skin2", 3}, {"wall.flat", 32}, {"gun.weapon", 8}};
+    const aiString mask("MASK");
+    for (const Case& c : cases) {
+        const unsigned m = addMaterial(*scene, c.name);
+        scene->mMaterials[m]->AddProperty(&mask, AI_MATKEY_GLTF_ALPHAMODE);
+        addTriangle(*scene, addNode(scene->mRootNode, c.name, {0, 0, 0}), m);
+    }
+    korvath::testing::TempDir dir;
+    ASSERT_TRUE(saveScene(*scene, (dir / "masked.assbin").string()));
+    const RunOutcome run = convert({(dir / "masked.assbin").string(), (dir / "masked.3d").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const MeshFiles files = readMeshFiles(dir / "masked.3d", dir / "masked_a.3d");
+    ASSERT_TRUE(files.ok);
+    ASSERT_EQ(files.triangleCount, int(std::size(cases)));
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(files.triangles[i].polygonType, cases[i].type) << cases[i].name;
+    EXPECT_EQ(files.triangles[2].textureNumber, 2);  // "skin2.mask" still names texture 2
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ Converted convertScene(const aiScene& scene, int fps) {
     EXPECT_TRUE(result.loaded) << result.error;
     Converted out{std::make_unique<LoadedModel>(std::move(*result.loaded))};
     std::string error;
-    EXPECT_TRUE(out.table->prepare(*out.loaded, path, fps, true, error)) << error;
+    EXPECT_TRUE(out.table->prepare(*out.loaded, path, fps, error)) << error;
     return out;
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+// The scale factor an animation file's frames were written with, kept beside it (the file
+// format has no room for it) so that an appended sequence is written at the same size.
+// The record is one CR LF text line, "scale=F", F written so that it reads back exactly.
+#include "common/result.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvath::convert {
+
+// NAME_a.3d → NAME_a.3d.scale
+std::filesystem::path scaleRecordPath(const std::filesystem::path& animationPath);
+
+std::string formatScaleRecord(float scale);
+// The factor of a record's text, or empty when the text is not a record of a positive factor.
+std::optional<float> parseScaleRecord(std::string_view text);
+
+struct StoredScale {
+    bool present = false;   // the record file exists
+    std::optional<float> scale;  // its factor, when it could be read
+    std::string error;      // why it could not be read
+};
+StoredScale readScaleRecord(const std::filesystem::path& recordPath);
+
+}  // namespace korvath::convert
