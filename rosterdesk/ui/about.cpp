@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "rosterdesk/ui/dlg_file_list.h"
 #include "rosterdesk/ui/fixed_dialog.h"
 
 namespace rosterdesk {
@@ -28,12 +29,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                                 "Credits:\nProgramming: the Korvath Arena toolkit team\n"
                                 "Testing and ideas: the players of the Korvath Arena community",
                                 true));
-    auto* buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
-    buttons->addStretch();
     QPushButton* ok = makeButton(this, "cmdOK", "OK");
-    ok->setDefault(true);
-    buttons->addWidget(ok);
+    layout->addLayout(buttonRow({ok}));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     setMinimumWidth(340);
 }

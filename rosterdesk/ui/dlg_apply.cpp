@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "common/qt/qt_interaction.h"
+#include "rosterdesk/ui/dlg_file_list.h"
 
 namespace rosterdesk {
 
@@ -45,14 +46,9 @@ dlgApply::dlgApply(const Settings& settings, korvath::Interaction& ui, QWidget* 
     backupRow->setMinimumSize(chkBackup_->sizeHint().width() + 34, std::max(chkBackup_->sizeHint().height(), 24));
     grid->addWidget(backupRow, 4, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    grid->addLayout(buttons, 5, 0, 1, 2);
-    buttons->addStretch();
     QPushButton* applyButton = makeButton(this, "cmdApply", "Apply Config");
     QPushButton* cancel = makeButton(this, "CancelButton", "Cancel");
-    applyButton->setDefault(true);
-    buttons->addWidget(applyButton);
-    buttons->addWidget(cancel);
+    grid->addLayout(buttonRow({applyButton, cancel}), 5, 0, 1, 2);
 
     connect(cmbConfigs_, &QComboBox::currentIndexChanged, this, [this](int index) {
         txtDescr_->setPlainText(index >= 0 && index < static_cast<int>(files_.size())

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/qt/qt_interaction.h"
+#include "rosterdesk/ui/dlg_file_list.h"
 
 namespace rosterdesk {
 
@@ -22,13 +23,9 @@ dlgDescr::dlgDescr(const std::string& description, QWidget* parent) : FixedDialo
     layout->addWidget(txtDescr_);
     auto* warning = makeLabel(this, "lblWarning", "Changes are only applied.  Must save configuration to save description.");
     layout->addWidget(warning);
-    auto* buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
-    buttons->addStretch();
     QPushButton* apply = makeButton(this, "cmdApply", "Apply");
     QPushButton* cancel = makeButton(this, "cmdCancel", "Cancel");
-    buttons->addWidget(apply);
-    buttons->addWidget(cancel);
+    layout->addLayout(buttonRow({apply, cancel}));
     connect(apply, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
     connect(cancel, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "rosterdesk/ui/dlg_file_list.h"
 #include "rosterdesk/ui/fixed_dialog.h"
 
 namespace rosterdesk {
@@ -22,14 +23,9 @@ dlgLaunchKA::dlgLaunchKA(LaunchSettings& settings, QWidget* parent) : QDialog(pa
     chkAutoGoAway->setObjectName("chkAutoGoAway");
     chkAutoGoAway->setChecked(settings.dontAsk);
     layout->addWidget(chkAutoGoAway);
-    auto* buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
-    buttons->addStretch();
     QPushButton* yes = makeButton(this, "cmdYes", "YES!");
     QPushButton* cancel = makeButton(this, "CancelButton", "Cancel");
-    yes->setDefault(true);
-    buttons->addWidget(yes);
-    buttons->addWidget(cancel);
+    layout->addLayout(buttonRow({yes, cancel}));
     connect(chkAutoGoAway, &QCheckBox::toggled, this, [&settings](bool checked) { settings.dontAsk = checked; });
     connect(yes, &QPushButton::clicked, this, [this] { done(kYes); });
     connect(cancel, &QPushButton::clicked, this, [this] { done(kCancel); });

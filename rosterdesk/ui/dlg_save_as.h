@@ -26,7 +26,4 @@ private:
     std::string typed_;
 };
 
-// Fills a file list with every file of a folder, sorted by name without regard to case.
-void listFolderFiles(QListWidget* list, const std::string& folder);
-
 }  // namespace rosterdesk

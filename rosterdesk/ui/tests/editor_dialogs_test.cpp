@@ -19,12 +19,7 @@ namespace fs = std::filesystem;
 namespace rosterdesk {
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
+using testing::child;
 
 void click(QWidget& dialog, const char* name) { QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton); }
 

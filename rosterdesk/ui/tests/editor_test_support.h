@@ -37,6 +37,13 @@ public:
     }
 };
 
+template <typename T>
+T* child(QWidget& window, const char* name) {
+    T* widget = window.findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
 // Runs `act` on the next modal dialog once it is shown.
 inline void whenModal(std::function<void(QDialog&)> act) {
     auto* timer = new QTimer;

@@ -24,12 +24,7 @@ using Kind = korvath::ScriptedInteraction::Kind;
 namespace rosterdesk {
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
+using testing::child;
 
 QStringList entries(QComboBox* combo) {
     QStringList texts;
@@ -180,6 +175,17 @@ TEST_F(EditorWindowTest, ControlsLabelsListsAndSliders) {
     EXPECT_TRUE(get<QSlider>("hsAccuracy")->isEnabled());
     EXPECT_EQ(textOf("lblCurrentFile"), "(Un-Named)");
     testing::screenshot(*bots, "frmBots-new");
+
+    // Tab walks the controls top to bottom.
+    QStringList order;
+    QWidget* w = get<QComboBox>("cmbBot");
+    for (int i = 0; i < 200 && order.size() < 18; ++i, w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty() && !order.contains(w->objectName()))
+            order << w->objectName();
+    EXPECT_EQ(order.join(" ").toStdString(), QStringList({"cmbBot", "txtName", "cmbColor", "cmbClass", "cmbSkin", "cmbFace", "cmbVoice",
+                                  "hsSkillAdjust", "hsAccuracy", "hsAlertness", "hsCamping", "hsStrafing",
+                                  "cmbCombatStyle", "cmbFavWep", "chkJumpy", "cmbDifficulty", "chkAdjustSkill",
+                                  "chkRandomOrder"}).join(" ").toStdString());
 }
 
 TEST_F(EditorWindowTest, NothingIsStoredBeforeTheWindowIsVisible) {
