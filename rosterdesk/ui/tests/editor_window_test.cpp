@@ -320,6 +320,19 @@ TEST_F(EditorWindowTest, PromptsBeforeNewOpenAndExit) {
     }
     EXPECT_EQ(textOf("lblCurrentFile"), "(Un-Named)");
 
+    // Apply and Options work on files and settings: no question about the roster.
+    ui.clear();
+    trigger("mnuFileApply");
+    trigger("mnuFileOptions");
+    ASSERT_EQ(ui.shown().size(), 2u);
+    EXPECT_EQ(ui.shown()[0].title, "dlgApply");
+    EXPECT_EQ(ui.shown()[1].title, "dlgOptions");
+
+    // Cancelling Save As marks a saved roster modified.
+    SavedFunc(state.session.document, true);
+    trigger("mnuFileSaveAs");
+    EXPECT_EQ(saved(), "Modified");
+
     // Yes on an un-named roster opens Save As; cancelling it still exits, and options.ini is written.
     ui.clear();
     ui.answer(Answer::Yes);
