@@ -7,29 +7,33 @@
 
 namespace rosterdesk {
 
-void clsPicBar::setPicBox(QLabel* box) {
-    picBox_ = box;
-    if (box) box->setScaledContents(false);
+void PictureBox::setPicture(QImage picture) {
+    picture_ = std::move(picture);
+    offset_ = 0;
+    update();
+}
+
+void PictureBox::scrollBy(int dx) {
+    int width = picture_.width();
+    if (width > 0) offset_ = ((offset_ + dx) % width + width) % width;
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    // The picture moved right by offset_, and the strip that left it drawn in at the left.
+    QPainter painter(this);
+    painter.drawImage(offset_, 0, picture_);
+    if (offset_ > 0) painter.drawImage(offset_ - picture_.width(), 0, picture_);
 }
 
 void clsPicBar::BGScroll() {
-    if (!picBox_) return;
-    QPixmap picture = picBox_->pixmap();
-    if (picture.isNull()) return;
-    ScrollStep step = bgScrollStep(picture.width(), Incrementor, PicDir);
-    if (step.stripWidth == 0) return;
-    QPixmap next(picture.size());
-    next.fill(Qt::transparent);
-    {
-        QPainter painter(&next);
-        painter.drawPixmap(step.pictureX, 0, picture);
-        painter.drawPixmap(step.stripTargetX, 0, picture, step.stripSourceX, 0, step.stripWidth, picture.height());
-    }
-    picBox_->setPixmap(next);
+    if (!picBox_ || picBox_->picture().isNull()) return;
+    ScrollStep step = bgScrollStep(picBox_->picture().width(), Incrementor, PicDir);
+    // The strip wraps round to the other side, so one step is a turn by pictureX.
+    picBox_->scrollBy(step.pictureX);
 }
 
-QPixmap gradientPicture(QSize size) {
-    QPixmap picture(size);
+QImage gradientPicture(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
     QPainter painter(&picture);
     QLinearGradient gradient(0, 0, size.width(), 0);
     gradient.setColorAt(0.0, QColor(0, 0, 128));

@@ -20,9 +20,9 @@ dlgError::dlgError(const ErrorReport& report, const std::filesystem::path& logFi
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(file, 1, 0, 1, 2);
     layout->addWidget(makeLabel(this, "lblCustomCaption", "Custom Error Msg:"), 2, 0, Qt::AlignTop);
-    layout->addWidget(makeLabel(this, "lblCustomMsg", korvath::toQString(report.message), true), 2, 1);
+    layout->addWidget(makeLabel(this, "lblCustomMsg", korvath::toQString(report.message), true), 2, 1, Qt::AlignTop);
     layout->addWidget(makeLabel(this, "lblDescrCaption", "Error Description:"), 3, 0, Qt::AlignTop);
-    layout->addWidget(makeLabel(this, "lblErrDescr", korvath::toQString(report.description), true), 3, 1);
+    layout->addWidget(makeLabel(this, "lblErrDescr", korvath::toQString(report.description), true), 3, 1, Qt::AlignTop);
     layout->setColumnStretch(1, 1);
     QPushButton* ok = makeButton(this, "OKButton", "OK");
     ok->setDefault(true);

@@ -30,11 +30,10 @@ frmSplash::frmSplash(Settings& settings, QWidget* parent) : QWidget(parent, Qt::
     name->setFont(big);
     lblVersion = new QLabel(versionText(), this);
     lblVersion->setObjectName("lblVersion");
-    pbGradient = new QLabel(this);
+    pbGradient = new PictureBox(this);
     pbGradient->setObjectName("pbGradient");
     pbGradient->setFixedSize(340, 14);
-    pbGradient->setPixmap(gradientPicture(pbGradient->size()));
-    pbGradient->setFrameShape(QFrame::NoFrame);
+    pbGradient->setPicture(gradientPicture(pbGradient->size()));
     bar_.setPicBox(pbGradient);
     bar_.Incrementor = 2;
     lblMessage = new QLabel(this);
@@ -62,8 +61,9 @@ frmSplash::frmSplash(Settings& settings, QWidget* parent) : QWidget(parent, Qt::
 }
 
 void frmSplash::setMessage(const std::string& text) {
+    // Shown at the next repaint; a message that lasts less than a frame is not seen anyway.
     lblMessage->setText(korvath::toQString(text));
-    repaintNow();
+    if (sinceRepaint_.elapsed() >= kFrameMilliseconds) repaintNow();
 }
 
 std::string frmSplash::message() const { return korvath::fromQString(lblMessage->text()); }
@@ -75,7 +75,9 @@ void frmSplash::step() {
 
 void frmSplash::repaintNow() {
     if (isVisible()) {
-        repaint();
+        // Only what changes between steps is drawn again; the rest keeps its last drawing.
+        pbGradient->repaint();
+        lblMessage->repaint();
         QApplication::processEvents();
     }
     sinceRepaint_.restart();
@@ -90,9 +92,10 @@ void frmSplash::finish() {
         close();
         return;
     }
-    setMessage(end.message);
+    lblMessage->setText(korvath::toQString(end.message));
     cmdClose->setEnabled(true);
     cmdClose->setFocus();
+    repaintNow();
 }
 
 void frmSplash::waitUntilClosed() {

@@ -47,7 +47,7 @@ private:
     std::function<void()> onClosed_;
     QLabel* lblMessage = nullptr;
     QLabel* lblVersion = nullptr;
-    QLabel* pbGradient = nullptr;
+    PictureBox* pbGradient = nullptr;
     QCheckBox* chkAutoClose = nullptr;
     QPushButton* cmdClose = nullptr;
 };

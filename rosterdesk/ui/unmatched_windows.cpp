@@ -114,6 +114,7 @@ frmPattern::frmPattern(korvath::Interaction& ui, fs::path patternFile, Catalogue
     QPushButton* remove = makeButton(this, "cmdRemovePattern", "Remove Pattern");
     QPushButton* removeHelp = makeButton(this, "cmdHelpRemovePattern", "?");
     QPushButton* done = makeButton(this, "cmdFinished", "Finished");
+    for (QPushButton* help : {setHelp, removeHelp}) help->setFixedWidth(28);
     auto* row = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{set, setHelp, remove, removeHelp}) row->addWidget(w);
     row->addStretch(1);

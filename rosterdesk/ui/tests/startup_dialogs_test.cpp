@@ -238,6 +238,22 @@ TEST_F(StartupDialogs, GameFolderDialogRefusesAFolderWithoutUserIniAndSitsLeftOf
     EXPECT_EQ(ui.shown()[2].text, (dir / "nogame").string() + "/ is not a valid KA path.\r\n\r\nPlease choose again.");
 }
 
+TEST_F(StartupDialogs, SplashBarTurnsRoundOnceAcrossItsWidth) {
+    PictureBox box;
+    box.setPicture(gradientPicture({340, 14}));
+    clsPicBar bar;
+    bar.setPicBox(&box);
+    EXPECT_EQ(bar.PicDir, 1);
+    bar.Incrementor = 2;
+    bar.BGScroll();
+    EXPECT_EQ(box.offset(), 2);
+    for (int i = 1; i < 340 / 2; ++i) bar.BGScroll();
+    EXPECT_EQ(box.offset(), 0);
+    bar.PicDir = 0;
+    bar.BGScroll();
+    EXPECT_EQ(box.offset(), 338);
+}
+
 TEST_F(StartupDialogs, UnmatchedWindowButtonsSaveOpenAndExplain) {
     UnmatchedSkinList unmatched{{"/g/System/Stray.int", "Stray"}, {}};
     frmBadFiles window(ui, dir / "home", unmatched);
