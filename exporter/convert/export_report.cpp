@@ -26,7 +26,7 @@ void reportSequence(const std::filesystem::path& animationPath, std::optional<in
         return;
     }
     out << "Sequence: frames " << total - newFrames << " to " << total - 1 << " of " << name << " (" << newFrames
-        << " frames; the file holds " << total << ")\n";
+        << (newFrames == 1 ? " frame" : " frames") << "; the file holds " << total << ")\n";
 }
 
 void reportWrap(const WrapReport& report, std::ostream& err) {
