@@ -1,6 +1,8 @@
 #include "terrain/qt_image_decoder.h"
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -192,6 +194,61 @@ TEST(ImageDecoder, FilesThatAreNotImagesAreRefused) {
     EXPECT_FALSE(decodeImageFile(dir.write("junk.bmp", "BM this is not a bitmap").string()));
     EXPECT_FALSE(decodeImageFile((dir / "missing.bmp").string()));
     EXPECT_FALSE(decodeImageFile(dir.makeDir("folder.bmp").string()));
+}
+
+TEST(ImageDecoder, BitmapCutShortIsRefusedEveryTime) {
+    korvath::testing::TempDir dir;
+    Heightfield g;
+    for (TerrainPoint& p : g.points) p.z = 90;
+    std::string whole = writeBitmap(g, {0, 0, 40, 30});
+    ASSERT_TRUE(decodeImageFile(dir.write("whole.bmp", whole).string()));
+    // Rows missing at the end of the file (the top rows of the picture), or one byte short.
+    for (std::size_t cut : {std::size_t{1}, std::size_t{40 * 3 * 10}, whole.size() - 60}) {
+        std::string path = dir.write("short.bmp", whole.substr(0, whole.size() - cut)).string();
+        for (int run = 0; run < 3; ++run) EXPECT_FALSE(decodeImageFile(path)) << cut;
+    }
+    // Run-length data shorter than the image size the header states.
+    std::string rle = handMadeBitmap(4, 2, 8, 1, 256, std::string("\x04\x28\x00\x00\x02\x05\x02\x06\x00\x01", 10));
+    EXPECT_FALSE(decodeImageFile(dir.write("rle.bmp", rle.substr(0, rle.size() - 3)).string()));
+}
+
+// A sparse 24-bit bitmap of the given size: black but for pixel (3, 2) from the top.
+std::string largeBitmap(const korvath::testing::TempDir& dir, int width, int height) {
+    std::uint32_t stride = (static_cast<std::uint32_t>(width) * 24 + 31) / 32 * 4;
+    std::string head = handMadeBitmap(width, height, 24, 0, 0, "");
+    std::uint32_t size = 54 + stride * static_cast<std::uint32_t>(height);
+    std::memcpy(head.data() + 2, &size, 4);
+    std::string path = (dir / "large.bmp").string();
+    std::ofstream out(path, std::ios::binary);
+    out << head;
+    out.seekp(54 + static_cast<std::streamoff>(stride) * (height - 1 - 2) + 3 * 3);
+    out << "\x7B\x7B\x7B";
+    out.seekp(size - 1);
+    out.put(0);
+    return path;
+}
+
+TEST(ImageDecoder, LargeHeightmapsGiveTheirTopLeftCorner) {
+    // Decoded whole, each is larger than the decoders' usual allocation limit of 128 MB.
+    korvath::testing::TempDir dir;
+    auto bmp = decodeImageFile(largeBitmap(dir, 6000, 5700));
+    ASSERT_TRUE(bmp) << "a large bitmap is not corrupted";
+    EXPECT_EQ(bmp->width, 256);
+    EXPECT_EQ(bmp->height, 256);
+    EXPECT_EQ(bmp->heights[2 * 256 + 3], 123.0f);
+    EXPECT_EQ(bmp->heights[2 * 256 + 4], 0.0f);
+    std::filesystem::remove(dir / "large.bmp");
+
+    QImage image(6000, 5700, QImage::Format_RGB32);
+    image.fill(qRgb(10, 10, 10));
+    image.setPixel(3, 2, qRgb(200, 200, 200));
+    std::string pngPath = (dir / "large.png").string();
+    ASSERT_TRUE(image.save(QString::fromStdString(pngPath), "PNG", 100));  // stored, not packed: quick
+    auto png = decodeImageFile(pngPath);
+    ASSERT_TRUE(png);
+    EXPECT_EQ(png->width, 256);
+    EXPECT_EQ(png->heights[2 * 256 + 3], 200.0f);
+    EXPECT_EQ(png->heights[255 * 256 + 255], 10.0f);
 }
 
 }  // namespace

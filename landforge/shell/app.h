@@ -1,0 +1,16 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace landforge::shell {
+
+struct WindowOptions {
+    std::optional<std::string> document;    // opened at start
+    std::optional<std::string> screenshot;  // save the main window as PNG there and quit
+};
+
+// Runs the window program. Without a document it opens the demo game's Terrain/sample.lfg when
+// KORVATH_ARENA_DIR holds one, else it starts on a generated terrain.
+int runWindow(int& argc, char** argv, const WindowOptions& options);
+
+}  // namespace landforge::shell

@@ -1,0 +1,68 @@
+#include "shell/dialogs/form_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/dialog_values.h"
+
+namespace landforge::shell {
+
+QString idName(int id) { return QString::number(id); }
+
+FormDialog::FormDialog(const QString& templateName, const QString& title, QWidget* parent)
+    : QDialog(parent), rows_(new QGridLayout), buttons_(new QHBoxLayout) {
+    setObjectName(templateName);
+    setWindowTitle(title);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(rows_);
+    buttons_->addStretch();
+    outer->addLayout(buttons_);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLineEdit* FormDialog::addField(int id, const QString& label, const QString& text) {
+    auto* edit = new QLineEdit(text, this);
+    edit->setObjectName(idName(id));
+    edit->setMinimumWidth(120);
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(edit);
+    rows_->addWidget(caption, nextRow_, 0);
+    rows_->addWidget(edit, nextRow_, 1);
+    ++nextRow_;
+    return edit;
+}
+
+QLabel* FormDialog::addText(const QString& text, int id) {
+    auto* label = new QLabel(text, this);
+    if (id != 0) label->setObjectName(idName(id));
+    addWidget(label);
+    return label;
+}
+
+void FormDialog::addWidget(QWidget* widget) {
+    widget->setParent(this);
+    rows_->addWidget(widget, nextRow_++, 0, 1, 2);
+}
+
+QPushButton* FormDialog::addButton(int id, const QString& caption, bool isDefault) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(idName(id));
+    button->setDefault(isDefault);
+    button->setAutoDefault(isDefault);
+    connect(button, &QPushButton::clicked, this, [this, id] { done(id); });
+    buttons_->addWidget(button);
+    return button;
+}
+
+QString FormDialog::fieldText(int id) const {
+    auto* edit = findChild<QLineEdit*>(idName(id));
+    return edit ? edit->text() : QString();
+}
+
+int FormDialog::fieldInt(int id) const { return parseIntField(fieldText(id).toStdString()); }
+
+}  // namespace landforge::shell

@@ -1,0 +1,161 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "editor/command_table.h"
+#include "shell/status_strip.h"
+#include "shell/view_panel.h"
+#include "shell/views/overhead_window.h"
+
+namespace landforge::shell {
+
+namespace {
+
+EditorKey keyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return EditorKey::Enter;
+    case Qt::Key_Escape: return EditorKey::Escape;
+    case Qt::Key_Left: return EditorKey::Left;
+    case Qt::Key_Right: return EditorKey::Right;
+    case Qt::Key_Up: return EditorKey::Up;
+    case Qt::Key_Down: return EditorKey::Down;
+    default: break;
+    }
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return EditorKey::None;
+    QString text = event.text();
+    return text.size() == 1 ? keyOfChar(text.at(0).toLatin1()) : EditorKey::None;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(EditorContext ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
+    setObjectName("LandforgeClass");
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    status_ = new StatusStrip(client);
+    EditorState& s = ctx_.state;
+    panel_ = new ViewPanel(s.terrain, s.cameras, s.options, client);
+    layout->addWidget(status_);
+    layout->addWidget(panel_, 1);
+    setCentralWidget(client);
+    buildMenus();
+
+    connect(panel_, &ViewPanel::resized, this, [this] {
+        recentre({true, false});
+        panel_->updateAll();
+    });
+    for (int k = 0; k < kViewCount; ++k) {
+        TerrainView* v = panel_->view(k);
+        connect(v, &TerrainView::terrainEdited, this, &MainWindow::refresh);
+        connect(v, &TerrainView::viewAreaMoved, this, &MainWindow::refresh);
+        connect(v, &TerrainView::buttonReleased, this, [this] {
+            if (overhead_) overhead_->update();
+        });
+        connect(v, &TerrainView::contextFailed, this, &MainWindow::onContextFailed);
+    }
+    recentre({true, true});
+    refresh();
+}
+
+QMenu* MainWindow::menuFor(const QString& path) {
+    if (auto found = menus_.find(path); found != menus_.end()) return found->second;
+    int cut = path.lastIndexOf('/');
+    QString name = path.mid(cut + 1);
+    QMenu* menu = cut < 0 ? menuBar()->addMenu(name) : menuFor(path.left(cut))->addMenu(name);
+    menu->setObjectName(path);
+    if (submenuAlwaysDisabled(path.toStdString())) menu->setEnabled(false);
+    menus_[path] = menu;
+    return menu;
+}
+
+void MainWindow::buildMenus() {
+    for (const CommandInfo& c : commandTable()) {
+        QMenu* menu = menuFor(QString::fromUtf8(c.menuPath.data(), static_cast<int>(c.menuPath.size())));
+        if (c.id == cmd::FileExit || c.id == cmd::HelpAbout) menu->addSeparator();
+        QAction* a = menu->addAction(QString::fromUtf8(c.caption.data(), static_cast<int>(c.caption.size())));
+        a->setObjectName(QString::number(c.id));
+        a->setCheckable(static_cast<bool>(c.checked));
+        if (!c.shortcut.empty())
+            a->setShortcut(QKeySequence(QString::fromUtf8(c.shortcut.data(), static_cast<int>(c.shortcut.size()))));
+        int id = c.id;
+        connect(a, &QAction::triggered, this, [this, id] { runCommandId(id); });
+        actions_[c.id] = a;
+    }
+}
+
+QAction* MainWindow::action(int id) const {
+    auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::runCommandId(int id) {
+    CommandOutcome out = runCommand(ctx_, id);
+    if (out.relayout) panel_->applyLayout();
+    if (out.recentre) recentre(*out.recentre);
+    if (out.toggleOverhead) setOverheadShown(ctx_.state.options.showOverhead);
+    refresh();
+    if (out.closeRequested) close();
+}
+
+void MainWindow::refresh() {
+    const EditorState& s = ctx_.state;
+    setWindowTitle(QString("Landforge - ") + QString::fromStdString(s.terrain.fileName));
+    status_->setTexts(statusTexts(s));
+    for (const CommandInfo& c : commandTable()) {
+        QAction* a = actions_[c.id];
+        a->setEnabled(commandEnabled(c, s));
+        if (c.checked) a->setChecked(commandChecked(c, s));
+    }
+    panel_->updateAll();
+    if (overhead_) overhead_->update();
+}
+
+void MainWindow::recentre(RecentreFlags flags) {
+    landforge::recentre(ctx_.state.cameras, ctx_.state.terrain, ctx_.state.options, flags);
+}
+
+void MainWindow::setOverheadShown(bool shown) {
+    if (!shown) {
+        if (overhead_) overhead_->close();
+        return;
+    }
+    if (!overhead_) {
+        EditorState& s = ctx_.state;
+        overhead_ = new OverheadWindow(s.terrain, s.cameras, s.options, this);
+        overhead_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(overhead_, &OverheadWindow::viewAreaMoved, this, &MainWindow::refresh);
+        connect(overhead_, &OverheadWindow::closed, this, [this] {
+            ctx_.state.options.showOverhead = false;
+            refresh();
+        });
+    }
+    overhead_->show();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    KeyOutcome out = applyKey(ctx_, keyOf(*event));
+    if (!out.handled) return QMainWindow::keyPressEvent(event);
+    if (out.terrainChanged) recentre({});
+    refresh();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!failed_ && !confirmClose(ctx_)) return event->ignore();
+    if (overhead_) overhead_->close();
+    event->accept();
+}
+
+void MainWindow::onContextFailed() {
+    if (failed_) return;
+    failed_ = true;
+    ctx_.ui.inform(kErrorTitle, "16 bit pixel format required", korvath::Icon::Critical);
+    close();
+}
+
+}  // namespace landforge::shell

@@ -1,0 +1,25 @@
+#pragma once
+// The status bar along the top of the main window: eight parts whose right edges stand at
+// fixed pixel positions. Part k is the label named "statusPart<k>".
+#include <array>
+#include <string>
+
+#include <QFrame>
+
+#include "editor/status_texts.h"
+
+class QLabel;
+
+namespace landforge::shell {
+
+class StatusStrip : public QFrame {
+public:
+    explicit StatusStrip(QWidget* parent = nullptr);
+    void setTexts(const std::array<std::string, kStatusPartCount>& texts);
+    QString text(int part) const;
+
+private:
+    std::array<QLabel*, kStatusPartCount> parts_{};
+};
+
+}  // namespace landforge::shell

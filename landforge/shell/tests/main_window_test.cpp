@@ -1,0 +1,232 @@
+// The main window under X with its OpenGL views: menus by id, status bar, layouts, keys, the
+// save prompts with scripted answers, the instance lock and the --screenshot smoke run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTest>
+
+#include "common/interaction/scripted_interaction.h"
+#include "common/testing/temp_dir.h"
+#include "editor/command_table.h"
+#include "shell/main_window.h"
+#include "shell/single_instance.h"
+#include "shell/status_strip.h"
+#include "shell/view_panel.h"
+#include "tests/scripted_dialogs.h"
+
+namespace landforge::shell {
+namespace {
+
+using korvath::Answer;
+
+void ensureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "landforge_shell_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // never destroyed: the GL contexts outlive the tests' scopes
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    EditorState state;
+    korvath::ScriptedInteraction ui;
+    testing::ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        ensureApplication();
+        initTerrainState(state.terrain, 5);
+        window = std::make_unique<MainWindow>(EditorContext{state, ui, dialogs, {}});
+        window->resize(800, 600);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override {
+        state.terrain.modified = false;
+        window->close();
+    }
+    void trigger(int id) {
+        QAction* a = window->findChild<QAction*>(QString::number(id));
+        ASSERT_NE(a, nullptr) << id;
+        a->trigger();
+    }
+    QString status(int part) const { return window->statusStrip()->text(part); }
+};
+
+TEST_F(MainWindowTest, MenusFromTheTableWithTheirInitialState) {
+    EXPECT_EQ(window->windowTitle(), "Landforge - (untitled)");
+    for (const CommandInfo& c : commandTable()) {
+        QAction* a = window->findChild<QAction*>(QString::number(c.id));
+        ASSERT_NE(a, nullptr) << c.id;
+        EXPECT_EQ(a->text().toStdString(), c.caption);
+        EXPECT_EQ(a->isChecked(), commandChecked(c, state)) << c.id;
+    }
+    for (int id : {40053, 40056, 40069, 40047, 40058, 40035}) EXPECT_TRUE(window->action(id)->isChecked()) << id;
+    EXPECT_FALSE(window->action(40039)->isChecked());
+    EXPECT_FALSE(window->action(40067)->isEnabled());
+    EXPECT_FALSE(window->action(40068)->isEnabled());
+    QMenu* quake = window->findChild<QMenu*>("File/Export/Quake MAP");
+    ASSERT_NE(quake, nullptr);
+    EXPECT_FALSE(quake->menuAction()->isEnabled());
+    QStringList top;
+    for (QAction* a : window->menuBar()->actions()) top << a->text();
+    EXPECT_EQ(top, (QStringList{"File", "Edit", "View", "Options", "Window", "Help"}));
+}
+
+TEST_F(MainWindowTest, StatusBarAlongTheTopWithItsEightParts) {
+    const int edges[] = {50, 100, 150, 200, 290, 350, 400, 450};
+    int left = 0;
+    for (int k = 0; k < 8; ++k) {
+        auto* part = window->findChild<QLabel*>(QString("statusPart%1").arg(k));
+        ASSERT_NE(part, nullptr);
+        EXPECT_EQ(part->geometry().left(), left);
+        EXPECT_EQ(part->geometry().left() + part->geometry().width(), edges[k]);
+        left = edges[k];
+    }
+    QPoint bar = window->statusStrip()->mapTo(window.get(), QPoint(0, 0));
+    QPoint views = window->viewPanel()->mapTo(window.get(), QPoint(0, 0));
+    EXPECT_LT(bar.y(), views.y()) << "the bar stands above the views";
+    EXPECT_EQ(status(0), "16,16");
+    EXPECT_EQ(status(2), "Snap 2");
+    EXPECT_EQ(status(3), "N/A");
+    EXPECT_EQ(status(7), "RM Off");
+}
+
+TEST_F(MainWindowTest, CommandsByIdChangeStateChecksAndLayout) {
+    trigger(40055);
+    EXPECT_EQ(state.options.renderMode, RenderMode::Shaded);
+    EXPECT_TRUE(window->action(40055)->isChecked());
+    EXPECT_FALSE(window->action(40053)->isChecked());
+    trigger(40036);
+    ViewPanel* panel = window->viewPanel();
+    EXPECT_TRUE(panel->view(kViewAllInOne)->isVisible());
+    EXPECT_FALSE(panel->view(kViewXY)->isVisible());
+    EXPECT_EQ(panel->view(kViewAllInOne)->size(), panel->size());
+    EXPECT_EQ(status(3), "XY plane");
+    EXPECT_TRUE(window->action(40036)->isChecked());
+    trigger(40035);
+    EXPECT_TRUE(panel->view(kViewYZ)->isVisible());
+    EXPECT_EQ(panel->view(kViewYZ)->geometry(), QRect(0, panel->height() / 2, panel->width() / 2, panel->height() / 2));
+    trigger(40039);
+    ASSERT_NE(window->overhead(), nullptr);
+    EXPECT_TRUE(window->overhead()->isVisible());
+    EXPECT_TRUE(window->action(40039)->isChecked());
+    trigger(40039);
+    QApplication::processEvents();
+    EXPECT_FALSE(window->action(40039)->isChecked());
+}
+
+TEST_F(MainWindowTest, AMenuEditCanBeUndoneFromTheMenu) {
+    auto before = state.terrain.grid.points;
+    trigger(40032);
+    EXPECT_TRUE(window->action(40067)->isEnabled());
+    EXPECT_NE(state.terrain.grid.points[300].z, before[300].z);
+    trigger(40067);
+    EXPECT_EQ(state.terrain.grid.points[300].z, before[300].z);
+    EXPECT_FALSE(window->action(40067)->isEnabled());
+    EXPECT_TRUE(window->action(40068)->isEnabled());
+}
+
+TEST_F(MainWindowTest, KeysReachTheRulesFromTheWindowAndFromAView) {
+    QTest::keyClick(window.get(), Qt::Key_G);
+    EXPECT_EQ(status(2), "Snap 4");
+    QTest::keyClick(window.get(), 'r');
+    EXPECT_EQ(status(7), "RM On");
+    TerrainView* xy = window->viewPanel()->view(kViewXY);
+    xy->setFocus();
+    QTest::keyClick(xy, Qt::Key_S, Qt::ShiftModifier);
+    EXPECT_EQ(status(6), "Deselect");
+    // Arrows move an active paste.
+    trigger(40070);
+    trigger(40071);
+    EXPECT_EQ(status(5), "Pasting");
+    QTest::keyClick(window.get(), Qt::Key_Up);
+    EXPECT_EQ(state.terrain.pasteY, 1);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(status(5), "");
+}
+
+TEST_F(MainWindowTest, ClosePromptWithScriptedAnswers) {
+    trigger(40032);
+    state.terrain.modified = true;
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(ui.shown().size(), 1u);
+    EXPECT_EQ(ui.shown()[0].text, "Save current terrain?");
+    EXPECT_EQ(ui.shown()[0].title, "Landforge");
+    EXPECT_TRUE(window->isVisible());
+    ui.answer(Answer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(ui.shown().size(), 2u);
+}
+
+TEST_F(MainWindowTest, OpenAsksWithItsOwnTextAndSetsTheTitle) {
+    korvath::testing::TempDir dir;
+    state.terrain.modified = true;
+    ui.answerText((dir / "a").string());
+    trigger(40013);  // Save As first: the prompt comes with Open
+    EXPECT_EQ(window->windowTitle(), "Landforge - a.lfg");
+    state.terrain.modified = true;
+    ui.clear();
+    ui.answer(Answer::No);
+    ui.answerText((dir / "a.lfg").string());
+    trigger(40011);
+    ASSERT_GE(ui.shown().size(), 2u);
+    EXPECT_EQ(ui.shown()[0].text, "Save current Terrain?");
+    EXPECT_EQ(ui.shown()[1].file.filter, "Landforge Files (*.lfg)");
+    EXPECT_EQ(window->windowTitle(), "Landforge - a.lfg");
+    EXPECT_FALSE(state.terrain.modified);
+}
+
+TEST(SingleInstanceTest, ASecondLockFailsAndACrashedOwnersLockIsTakenOver) {
+    korvath::testing::TempDir dir;
+    QString path = QString::fromStdString((dir / "landforge.lock").string());
+    {
+        SingleInstance first(path);
+        ASSERT_TRUE(first.acquired());
+        SingleInstance second(path);
+        EXPECT_FALSE(second.acquired());
+    }
+    // A lock left by a process that is gone: QLockFile's own layout, pid, name, host.
+    QProcess gone;
+    gone.start("true");
+    ASSERT_TRUE(gone.waitForStarted());
+    qint64 pid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished());
+    QFile stale(path);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(QByteArray::number(pid) + "\nlandforge\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    SingleInstance after(path);
+    EXPECT_TRUE(after.acquired());
+    EXPECT_EQ(QString(kSecondInstanceText), "Sorry, only one instance of Landforge may be run at once.");
+}
+
+TEST(ScreenshotTest, SavesTheMainWindowWithItsViews) {
+    korvath::testing::TempDir dir;
+    QString out = QString::fromStdString((dir / "shot.png").string());
+    QProcess p;
+    p.start(LANDFORGE_EXE, {"--screenshot", out});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    QImage image(out);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 1024);
+    // The views drew something besides their black background.
+    int coloured = 0;
+    for (int y = image.height() / 4; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            if (qGray(image.pixel(x, y)) > 40 && image.pixel(x, y) != image.pixel(2, image.height() - 2)) ++coloured;
+    EXPECT_GT(coloured, 100);
+}
+
+}  // namespace
+}  // namespace landforge::shell
