@@ -1,6 +1,5 @@
 // rosterdesk: the window program. Start-up with its splash window, then the main window.
 #include <QApplication>
-#include <QMainWindow>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,10 +8,8 @@
 #include "common/files/home_folder.h"
 #include "common/qt/qt_interaction.h"
 #include "common/qt/window_util.h"
-#include "rosterdesk/ui/startup_flow.h"
-#ifdef ROSTERDESK_HAS_FRM_BOTS
 #include "rosterdesk/ui/frm_bots.h"
-#endif
+#include "rosterdesk/ui/startup_flow.h"
 
 namespace {
 constexpr const char* kUsage =
@@ -56,16 +53,9 @@ int main(int argc, char** argv) {
     state.quietStartup = screenshot.has_value();
     korvath::QtInteraction ui;
 
-#ifdef ROSTERDESK_HAS_FRM_BOTS
+    // The main window fills its lists during start-up, before it is shown.
     rosterdesk::frmBots window(state, ui);
     if (!rosterdesk::runStartup(state, ui, [&] { window.fillFromCatalogue(); }, nullptr)) return 1;
-#else
-    // The main window is being written; start-up runs in full before this stand-in.
-    QMainWindow window;
-    window.setWindowTitle("Rosterdesk");
-    window.resize(640, 480);
-    if (!rosterdesk::runStartup(state, ui, [] {}, nullptr)) return 1;
-#endif
     ui.setParent(&window);
     if (screenshot) return saveAndQuit(window, *screenshot);
     window.show();
