@@ -9,6 +9,7 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/qt/qt_interaction.h"
+#include "shell/app_icon.h"
 #include "shell/main_window.h"
 #include "shell/qt_editor_dialogs.h"
 #include "shell/single_instance.h"
@@ -70,6 +71,7 @@ int takeScreenshot(MainWindow& window, korvath::ScriptedInteraction& script, con
 int runWindow(int& argc, char** argv, const WindowOptions& options) {
     QApplication app(argc, argv);
     app.setApplicationName("Landforge");
+    app.setWindowIcon(landforgeIcon());
     korvath::QtInteraction boxes;
     korvath::ScriptedInteraction script;  // a screenshot asks nothing
     korvath::Interaction& ui = options.screenshot ? static_cast<korvath::Interaction&>(script) : boxes;

@@ -28,12 +28,17 @@ QLineEdit* FormDialog::addField(int id, const QString& label, const QString& tex
     auto* edit = new QLineEdit(text, this);
     edit->setObjectName(idName(id));
     edit->setMinimumWidth(120);
-    auto* caption = new QLabel(label, this);
-    caption->setBuddy(edit);
-    rows_->addWidget(caption, nextRow_, 0);
-    rows_->addWidget(edit, nextRow_, 1);
-    ++nextRow_;
+    addRow(label, edit);
     return edit;
+}
+
+void FormDialog::addRow(const QString& label, QWidget* control) {
+    control->setParent(this);
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(control);
+    rows_->addWidget(caption, nextRow_, 0);
+    rows_->addWidget(control, nextRow_, 1);
+    ++nextRow_;
 }
 
 QLabel* FormDialog::addText(const QString& text, int id) {

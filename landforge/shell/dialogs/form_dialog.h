@@ -22,6 +22,8 @@ public:
 
     // A label and a line edit on one row.
     QLineEdit* addField(int id, const QString& label, const QString& text);
+    // A label and any control on one row.
+    void addRow(const QString& label, QWidget* control);
     // A line of text across the dialog (id 0: no name).
     QLabel* addText(const QString& text, int id = 0);
     // Any widget across the dialog.

@@ -1,9 +1,9 @@
 #include "shell/dialogs/info_dialogs.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStyle>
+
+#include "shell/app_icon.h"
 
 namespace landforge::shell {
 
@@ -19,9 +19,7 @@ PointInfoDialog::PointInfoDialog(const QString& text, QWidget* parent)
 
 AboutDialog::AboutDialog(QWidget* parent) : FormDialog("ABOUTBOX", "About Landforge", parent) {
     auto* icon = new QLabel;
-    QIcon appIcon = QApplication::windowIcon();
-    if (appIcon.isNull()) appIcon = style()->standardIcon(QStyle::SP_DesktopIcon);
-    icon->setPixmap(appIcon.pixmap(48, 48));
+    icon->setPixmap(landforgeIcon().pixmap(48, 48));
     addWidget(icon);
     addText("Landforge - the Korvath Arena terrain editor");
     addText("Written by the Korvath Arena toolkit team");

@@ -1,8 +1,6 @@
 #include "shell/dialogs/tool_dialogs.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QLabel>
 
 namespace landforge::shell {
 
@@ -44,12 +42,7 @@ ImportModeDialog::ImportModeDialog(const ImportModeValues& v, QWidget* parent)
     modes_->setObjectName(idName(1012));
     modes_->addItems({"Add", "Replace", "Subtract"});  // index = ImportMode
     modes_->setCurrentIndex(static_cast<int>(v.mode));
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel("Import Mode"));
-    layout->addWidget(modes_);
-    addWidget(row);
+    addRow("Import Mode", modes_);
     addField(1013, "Weight", QString::number(v.weight));
     addButton(kOkId, "OK", true);
     addButton(kCancelId, "Cancel");
