@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "rosterdesk/catalogue/startup.h"
 #include "rosterdesk/roster/roster_file.h"
 #include "rosterdesk/ui/frm_bots.h"
 #include "rosterdesk/ui/tests/editor_test_support.h"
@@ -432,6 +433,27 @@ TEST_F(EditorWindowTest, DescriptionPictureHelpAndAbout) {
         about.accept();
     });
     trigger("mnuHelpAbout");
+}
+
+// The real scanner on the demo installation feeding the window: voices by model, and the
+// demo's faces replacing the default roster's on showing.
+TEST_F(EditorWindowTest, DemoInstallation) {
+    const fs::path source = std::getenv("KORVATH_SOURCE_DIR") ? std::getenv("KORVATH_SOURCE_DIR") : "";
+    ASSERT_FALSE(source.empty());
+    for (const char* file : {"int.ini", "pattern.ini"})
+        fs::copy_file(source / "rosterdesk/resources" / file, dir / "home" / file);
+    state.settings.KAPath = (source / "demo").string() + "/";
+    state.catalogue = {};
+    ASSERT_FALSE(loadCatalogue(state.home, state.settings, state.catalogue));
+    startNew();
+    combo("cmbBot")->setCurrentIndex(1);  // Aryss: TFemale2Bot, SGirlSkins
+    EXPECT_EQ(combo("cmbClass")->currentText(), "Female Soldier");
+    EXPECT_EQ(entries(combo("cmbVoice")), QStringList({"Female One", "Female Two", "Siren", "(None Choosen)"}));
+    EXPECT_EQ(roster().BotFaces[1], "SGirlSkins.sgrl4Tess");  // the default face is not installed here
+    combo("cmbClass")->setCurrentIndex(combo("cmbClass")->findText("Boss"));
+    EXPECT_EQ(entries(combo("cmbVoice")), QStringList({"Boss", "(None Choosen)"}));
+    EXPECT_EQ(roster().VoiceType[1], "BotPack.VoiceBoss");
+    testing::screenshot(*bots, "frmBots-demo");
 }
 
 }  // namespace
