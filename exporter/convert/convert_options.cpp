@@ -10,7 +10,9 @@ namespace korvath::convert {
 const char* const kUsage =
     "usage: korvathexp-convert SCENE OUT.3d [--frames TEXT] [--append] [--fps N]\n"
     "                          [--animation NAME] [--scale F | --fit] [--up x|y|z]\n"
+    "       korvathexp-convert SCENE OUT.3d --dialog [--fps N] [--animation NAME] ...\n"
     "       korvathexp-convert SCENE --list\n"
+    "       korvathexp-convert --about\n"
     "Exports a model file (glTF, FBX, Collada, 3DS, OBJ, MD2, ...) through korvathexp.dle\n"
     "into a vertex-mesh data file OUT.3d and its animation file.\n"
     "  --frames TEXT     frames to export, as typed in the exporter's box (e.g. 1-5,10,15);\n"
@@ -23,6 +25,10 @@ const char* const kUsage =
     "  --up x|y|z        the file's up axis (default from the file, else y)\n"
     "  --list            list the nodes (exported or not, and why) and the animations\n"
     "  --plugin PATH     the plug-in library to load (default beside this program)\n"
+    "  --dialog          ask for the frames in the exporter's own options dialog and show its\n"
+    "                    warnings and a progress window with Cancel (needs a display)\n"
+    "  --about           show the exporter's about box\n"
+    "  --screenshot FILE with --dialog or --about: save the dialog as PNG and quit\n"
     "Exit status: 0 exported, 130 cancelled (Ctrl-C), 1 failed or refused, 2 usage error.\n";
 
 namespace {
@@ -53,6 +59,9 @@ ParsedCommandLine parseCommandLine(std::vector<std::string> args) {
     const auto up = list.option("--up");
     o.list = list.flag("--list");
     if (auto plugin = list.option("--plugin")) o.pluginPath = *plugin;
+    o.dialog = list.flag("--dialog");
+    o.about = list.flag("--about");
+    o.screenshot = list.option("--screenshot").value_or("");
     const std::vector<std::string> rest = list.positionals();
     auto fail = [&result](std::string message) {
         result.error = std::move(message);
@@ -73,6 +82,14 @@ ParsedCommandLine parseCommandLine(std::vector<std::string> args) {
         o.up = parseUpAxis(*up);
         if (!o.up) return fail("--up needs x, y or z");
     }
+    if (!o.screenshot.empty() && !o.dialog && !o.about) return fail("--screenshot needs --dialog or --about");
+    if (o.about) {
+        if (o.dialog || o.list || !rest.empty()) return fail("--about takes no scene, output file, --dialog or --list");
+        result.options = o;
+        return result;
+    }
+    if (o.dialog && (o.frames || o.append || o.list))
+        return fail("--dialog asks for the frames and the append box in the dialog; leave out --frames, --append and --list");
     if (o.list) {
         if (rest.size() != 1) return fail("--list needs exactly one scene file");
     } else if (rest.size() != 2) {

@@ -20,6 +20,9 @@ struct ConvertOptions {
     std::optional<UpAxis> up;
     bool list = false;
     std::string pluginPath;  // empty: korvathexp.dle beside the program
+    bool dialog = false;     // the plug-in's own options dialog, boxes and progress in windows
+    bool about = false;      // only the plug-in's about box
+    std::string screenshot;  // with --dialog or --about: save the dialog as PNG and quit
 };
 
 struct ParsedCommandLine {

@@ -2,6 +2,10 @@
 #include "exporter/convert/convert_options.h"
 #include "exporter/convert/convert_run.h"
 
+#ifdef KORVATHEXP_WINDOWS
+#include "qtwindows/convert_windows.h"
+#endif
+
 #include <atomic>
 #include <csignal>
 #include <iostream>
@@ -31,5 +35,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::signal(SIGINT, onInterrupt);
+    if (parsed.options->dialog || parsed.options->about) {
+#ifdef KORVATHEXP_WINDOWS
+        return korvath::convert::runWithWindows(*parsed.options, std::cout, std::cerr, g_cancel);
+#else
+        std::cerr << "korvathexp-convert: this build has no windows (it was made without Qt); "
+                     "--dialog and --about are not available\n";
+        return 2;
+#endif
+    }
     return korvath::convert::runConvert(*parsed.options, std::cout, std::cerr, g_cancel);
 }

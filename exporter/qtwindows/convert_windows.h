@@ -1,0 +1,20 @@
+#pragma once
+// korvathexp-convert in windows: --about shows the plug-in's about box; --dialog runs the
+// export with the plug-in's own options dialog and message boxes and a progress window whose
+// Cancel stops the export as Ctrl-C does.
+#include <atomic>
+#include <ostream>
+
+#include "exporter/convert/convert_options.h"
+
+namespace korvath::convert {
+
+// True where windows can be shown: on Windows always, elsewhere when DISPLAY or
+// WAYLAND_DISPLAY names a display or QT_QPA_PLATFORM chooses a platform (offscreen in tests).
+bool windowsAvailable();
+
+// Returns the exit status; 2 when there is no display (the run never falls back to the
+// command line, so nothing is exported with answers the user did not give).
+int runWithWindows(const ConvertOptions& options, std::ostream& out, std::ostream& err, std::atomic<bool>& cancel);
+
+}  // namespace korvath::convert
