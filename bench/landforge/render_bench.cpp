@@ -15,7 +15,7 @@
 #include <QGridLayout>
 #include <QOpenGLWidget>
 #include <QTest>
-#include <qopengl.h>
+#include <QtGui/qopengl.h>
 
 #include "shell/views/terrain_view.h"
 #include "terrain/generator.h"

@@ -1,6 +1,6 @@
 #include "gl_drawing.h"
 
-#include <qopengl.h>
+#include <QtGui/qopengl.h>
 
 namespace landforge {
 
