@@ -1,18 +1,29 @@
 #include "common/files/atomic_file.h"
 
+#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cerrno>
-#include <cstdio>
+#include <chrono>
 #include <cstring>
-#include <fstream>
 #include <string>
+#include <system_error>
+#include <vector>
 
-#ifdef __linux__
+// Everything that differs between the platforms: opening, filling, flushing and moving files.
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <fcntl.h>
-#include <stdio.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
 #include <linux/fs.h>
+#include <stdio.h>
 #include <sys/ioctl.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -20,6 +31,190 @@
 namespace fs = std::filesystem;
 
 namespace korvath {
+
+namespace {
+
+void removeQuietly(const fs::path& file) {
+    std::error_code ec;
+    fs::remove(file, ec);
+}
+
+constexpr int kNoFile = -1;
+constexpr unsigned kDefaultMode = 0666;  // less the umask, which the system applies
+
+#ifdef _WIN32
+
+int openSource(const fs::path& file, unsigned& mode) {
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) return kNoFile;
+    mode = kDefaultMode;
+    return ::_wopen(file.c_str(), _O_RDONLY | _O_BINARY);
+}
+
+int createNew(const fs::path& file, unsigned) {
+    return ::_wopen(file.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+
+bool writeAll(int out, std::string_view bytes) {
+    while (!bytes.empty()) {
+        unsigned chunk = static_cast<unsigned>(std::min<size_t>(bytes.size(), 1u << 30));
+        int n = ::_write(out, bytes.data(), chunk);
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+bool copyAll(int in, int out) {
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        int n = ::_read(in, buffer.data(), static_cast<unsigned>(buffer.size()));
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (!writeAll(out, std::string_view(buffer.data(), static_cast<size_t>(n)))) return false;
+    }
+}
+
+// Access on Windows comes from the folder's inherited ACLs; there are no bits to carry over.
+void takeIdentity(int, const fs::path&) {}
+
+bool flushFile(int out) { return ::_commit(out) == 0; }
+bool closeFile(int file) { return ::_close(file) == 0; }
+// MoveFileEx with MOVEFILE_WRITE_THROUGH below already waits for the folder entry.
+void flushFolder(const fs::path&) {}
+
+Status moveInto(const fs::path& temp, const fs::path& target, bool replace) {
+    DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (::MoveFileExW(temp.c_str(), target.c_str(), flags)) return Status::success();
+    DWORD error = ::GetLastError();
+    if (!replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
+        return Status::failure(target.string() + " already exists");
+    return Status::failure("cannot replace " + target.string() + ": " +
+                           std::system_category().message(static_cast<int>(error)));
+}
+
+#else
+
+int openSource(const fs::path& file, unsigned& mode) {
+    int in = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return kNoFile;
+    struct stat st {};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(in);
+        return kNoFile;
+    }
+    mode = st.st_mode & 0777;
+    return in;
+}
+
+int createNew(const fs::path& file, unsigned mode) {
+    return ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+}
+
+bool writeAll(int out, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(out, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// The kernel does the work: a clone where the file system supports it, else copy_file_range,
+// else sendfile (file systems or kernels that refuse copy_file_range between these two files).
+bool copyAll(int in, int out) {
+    if (::ioctl(out, FICLONE, in) == 0) return true;
+    struct stat st {};
+    if (::fstat(in, &st) != 0) return false;
+    off_t remaining = st.st_size;
+    bool ranged = true;
+    while (remaining > 0) {
+        size_t chunk = static_cast<size_t>(remaining);
+        ssize_t n = ranged ? ::copy_file_range(in, nullptr, out, nullptr, chunk, 0) : ::sendfile(out, in, nullptr, chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && ranged && remaining == st.st_size &&
+            (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL)) {
+            ranged = false;
+            continue;
+        }
+        if (n <= 0) return false;  // an error, or the file shrank while it was copied
+        remaining -= n;
+    }
+    return true;
+}
+
+// The replaced file's owner (where allowed: root, or a group the user belongs to) and then its
+// permission bits, which a change of owner may have cleared.
+void takeIdentity(int out, const fs::path& old) {
+    struct stat st {};
+    if (::stat(old.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+    if (::fchown(out, st.st_uid, st.st_gid) != 0) {
+        // Not allowed to give the file away: it stays the user's, with the bits below.
+    }
+    ::fchmod(out, st.st_mode & 07777);
+}
+
+bool flushFile(int out) { return ::fsync(out) == 0; }
+bool closeFile(int file) { return ::close(file) == 0; }
+
+// Makes the rename itself survive a power cut. A folder that cannot be opened is left to the
+// system's own writeback: the file's contents are on the disk already.
+void flushFolder(const fs::path& folder) {
+    int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return;
+    ::fsync(dir);
+    ::close(dir);
+}
+
+// Without `replace`, the target must not exist, checked and moved in one step, so a file that
+// appeared since the caller looked is never replaced.
+Status moveInto(const fs::path& temp, const fs::path& target, bool replace) {
+    if (replace) {
+        if (::rename(temp.c_str(), target.c_str()) == 0) return Status::success();
+        return Status::failure("cannot replace " + target.string() + ": " + std::strerror(errno));
+    }
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return Status::success();
+    int error = errno;
+    if (error == EINVAL || error == ENOSYS) {
+        // File systems without RENAME_NOREPLACE: a hard link fails the same way on an existing name.
+        if (::link(temp.c_str(), target.c_str()) == 0) {
+            removeQuietly(temp);
+            return Status::success();
+        }
+        error = errno;
+    }
+    if (error == EEXIST) return Status::failure(target.string() + " already exists");
+    return Status::failure("cannot create " + target.string() + ": " + std::strerror(error));
+}
+
+#endif
+
+// Makes `target` hold what `fill` writes into a new file: fill a temporary sibling, give it the
+// identity of the file it replaces, flush it, move it into place, flush the folder.
+template <typename Fill>
+Status replaceWith(const fs::path& target, unsigned newMode, bool replace, const std::string& failure,
+                   const Fill& fill) {
+    std::optional<fs::path> real = replace ? replacementTarget(target) : std::optional<fs::path>(target);
+    if (!real) return Status::failure("cannot replace " + target.string() + ": the symbolic links go round in a loop");
+    fs::path temp = temporarySibling(*real);
+    int out = createNew(temp, newMode);
+    if (out == kNoFile) return Status::failure(failure);
+    bool ok = fill(out);
+    if (ok && replace) takeIdentity(out, *real);
+    ok = ok && flushFile(out);
+    ok = closeFile(out) && ok;
+    Status moved = ok ? moveInto(temp, *real, replace) : Status::failure(failure);
+    if (!moved) {
+        removeQuietly(temp);
+        return moved;
+    }
+    flushFolder(real->parent_path());
+    return moved;
+}
+
+}  // namespace
 
 fs::path temporarySibling(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
@@ -35,127 +230,34 @@ fs::path temporarySibling(const fs::path& target) {
     }
 }
 
-namespace {
-
-void removeQuietly(const fs::path& file) {
-    std::error_code ec;
-    fs::remove(file, ec);
+std::optional<fs::path> replacementTarget(const fs::path& target) {
+    fs::path current = target;
+    for (int hops = 0; hops < 40; ++hops) {  // the kernel's own limit
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) return current;
+        fs::path link = fs::read_symlink(current, ec);
+        if (ec) return std::nullopt;
+        current = link.is_absolute() ? link : current.parent_path() / link;
+    }
+    return std::nullopt;
 }
-
-Status renameInto(const fs::path& temp, const fs::path& target) {
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        removeQuietly(temp);
-        return Status::failure("cannot replace " + target.string() + ": " + ec.message());
-    }
-    return Status::success();
-}
-
-// Moves temp to target only if target does not exist, in one step, so a file that appeared
-// since the caller looked is never replaced.
-Status renameIntoNew(const fs::path& temp, const fs::path& target) {
-#ifdef __linux__
-    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
-        return Status::success();
-    int error = errno;
-    if (error == EINVAL || error == ENOSYS) {
-        // File systems without RENAME_NOREPLACE: a hard link fails the same way on an existing name.
-        if (::link(temp.c_str(), target.c_str()) == 0) {
-            removeQuietly(temp);
-            return Status::success();
-        }
-        error = errno;
-    }
-    removeQuietly(temp);
-    if (error == EEXIST) return Status::failure(target.string() + " already exists");
-    return Status::failure("cannot create " + target.string() + ": " + std::strerror(error));
-#else
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(target, ec))) {
-        removeQuietly(temp);
-        return Status::failure(target.string() + " already exists");
-    }
-    return renameInto(temp, target);
-#endif
-}
-
-#ifdef __linux__
-// Copies with the kernel doing the work: a clone where the file system supports it,
-// else copy_file_range (which falls back to an in-kernel copy itself).
-bool kernelCopy(const fs::path& source, const fs::path& temp) {
-    int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
-    struct stat st {};
-    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(in);
-        return false;
-    }
-    int out = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    bool ok = ::ioctl(out, FICLONE, in) == 0;
-    if (!ok) {
-        off_t remaining = st.st_size;
-        ok = true;
-        while (remaining > 0) {
-            ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(remaining), 0);
-            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL)) {
-                // Old kernels or odd file systems: let the library's copy (sendfile) do it.
-                ::close(out);
-                ::close(in);
-                removeQuietly(temp);
-                std::error_code ec;
-                return fs::copy_file(source, temp, ec) && !ec;
-            }
-            if (n <= 0) {
-                ok = false;
-                break;
-            }
-            remaining -= n;
-        }
-    }
-    if (::close(out) != 0) ok = false;
-    ::close(in);
-    return ok;
-}
-#else
-bool kernelCopy(const fs::path& source, const fs::path& temp) {
-    std::error_code ec;
-    return fs::copy_file(source, temp, ec) && !ec;
-}
-#endif
-
-}  // namespace
 
 Status writeFileAtomically(const fs::path& target, std::string_view bytes) {
-    fs::path temp = temporarySibling(target);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return Status::failure("cannot write " + target.string());
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            removeQuietly(temp);
-            return Status::failure("cannot write " + target.string());
-        }
-    }
-    return renameInto(temp, target);
+    return replaceWith(target, kDefaultMode, true, "cannot write " + target.string(),
+                       [&](int out) { return writeAll(out, bytes); });
 }
 
 Status copyFileAtomically(const fs::path& source, const fs::path& target, bool overwrite) {
     std::error_code ec;
     if (!overwrite && fs::exists(fs::symlink_status(target, ec)))
         return Status::failure(target.string() + " already exists");
-    fs::path temp = temporarySibling(target);
-    if (!kernelCopy(source, temp)) {
-        removeQuietly(temp);
-        return Status::failure("cannot copy " + source.string() + " to " + target.string());
-    }
-    return overwrite ? renameInto(temp, target) : renameIntoNew(temp, target);
+    std::string failure = "cannot copy " + source.string() + " to " + target.string();
+    unsigned mode = kDefaultMode;
+    int in = openSource(source, mode);
+    if (in == kNoFile) return Status::failure(failure);
+    Status copied = replaceWith(target, mode, overwrite, failure, [&](int out) { return copyAll(in, out); });
+    closeFile(in);
+    return copied;
 }
 
 }  // namespace korvath
