@@ -53,9 +53,10 @@ Destinations asFolderTexts(const Destinations& texts) {
             folderText(texts.music)};
 }
 
-// The names in each destination folder by their lower-case form, read once per extraction: the
-// game compares names without regard to case, so Botpack.k must meet an existing botpack.k
-// rather than land beside it. Listing the folder once keeps a large extraction linear.
+// The names in the cache folder and each destination folder by their lower-case form, each
+// folder read once per extraction: the game compares names without regard to case, so KEY.kxx
+// is found as key.KXX and Botpack.k meets an existing botpack.k rather than landing beside it.
+// Listing each folder once keeps a large extraction linear, also when many keys are missing.
 class FolderNames {
 public:
     // The entry of `folder` named `name` without regard to case (the exact name first), or
@@ -94,7 +95,7 @@ std::optional<ProblemKind> extractOne(const CacheEntry& entry, const std::string
     auto extension = fileExtension(entry.fileName);
     if (!extension) return ProblemKind::UnknownExtension;
     std::error_code ec;
-    fs::path cached = korvath::resolveGamePath(fs::path(cacheFolder), entry.key + ".kxx");
+    fs::path cached = names.find(cacheFolder, entry.key + ".kxx");
     if (!fs::is_regular_file(cached, ec)) return ProblemKind::NotFound;
     auto destination = destinationFor(*extension);
     if (!destination) return ProblemKind::NotFound;

@@ -125,10 +125,10 @@ std::optional<fs::path> mapWinePath(const fs::path& prefix, std::string_view win
 }
 
 #ifdef _WIN32
-std::string readRegistryString(const std::string& subKey, const std::string& valueName) {
+std::string readRegistryString(const std::string& subKey, const std::string& valueName, unsigned long view) {
     HKEY key = nullptr;
     std::string result;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return result;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) return result;
     DWORD type = 0, size = 0;
     if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
         std::string buffer(size, ' ');
@@ -149,7 +149,11 @@ std::string findInstallFolder(const std::function<const char*(const char*)>& env
     };
     if (const char* dir = getenv("KORVATH_ARENA_DIR"); dir && *dir) return dir;
 #ifdef _WIN32
-    return readRegistryString(std::string(kInstallKey), std::string(kInstallValue));
+    std::string folder = readRegistryString(std::string(kInstallKey), std::string(kInstallValue));
+    // A 32-bit installer on 64-bit Windows wrote to the 32-bit view (Wow6432Node); 32-bit
+    // Windows ignores the flag.
+    if (folder.empty()) folder = readRegistryString(std::string(kInstallKey), std::string(kInstallValue), KEY_WOW64_32KEY);
+    return folder;
 #else
     fs::path prefix;
     if (const char* wine = getenv("WINEPREFIX"); wine && *wine)

@@ -26,7 +26,8 @@ std::optional<std::filesystem::path> mapWinePath(const std::filesystem::path& pr
 
 #ifdef _WIN32
 // The plain-string value of HKEY_LOCAL_MACHINE\subKey up to its first NUL; empty when absent.
-std::string readRegistryString(const std::string& subKey, const std::string& valueName);
+// `view` 0 reads the program's own registry view; KEY_WOW64_32KEY the 32-bit one.
+std::string readRegistryString(const std::string& subKey, const std::string& valueName, unsigned long view = 0);
 #endif
 
 // The installation folder, empty when not found. `environment` looks up variables (getenv by

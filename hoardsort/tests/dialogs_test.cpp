@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QFileSystemModel>
@@ -14,6 +16,7 @@
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
 #include "hoardsort/tests/ui_test_app.h"
+#include "hoardsort/ui/form1.h"
 #include "hoardsort/ui/form2.h"
 #include "hoardsort/ui/form3.h"
 #include "hoardsort/ui/frmfolder.h"
@@ -54,6 +57,69 @@ TEST_F(DialogTest, SummaryListsLinesAndOkCloses) {
     EXPECT_EQ(child<QPushButton>(summary, "Command1")->text(), "OK");
     QTimer::singleShot(0, [&] { click(summary, "Command1"); });
     EXPECT_EQ(summary.exec(), QDialog::Accepted);
+}
+
+TEST_F(DialogTest, SummaryFitsAThirtyTwoDigitKeyWithoutScrollingSideways) {
+    Form2 summary;
+    auto* list = child<QListWidget>(summary, "List1");
+    const std::vector<std::string> problems = {
+        "- 0123456789ABCDEF0123456789ABCDEF - CTF-LongestMapNameOfTheServer.v2.knr: couldn't locate file",
+        "- FEDCBA9876543210FEDCBA9876543210 - DM-Deck.knr: file already exists", " ", "There were errors :(", " ",
+        "0 out of 2 files were copied"};
+    summary.setLines(problems);
+    summary.show();
+    QApplication::processEvents();
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+    EXPECT_LE(summary.frameGeometry().width(), testing::kScreenWidth);
+
+    // Made narrow by the user, it opens at the width its lines need again.
+    int fitted = summary.width();
+    summary.resize(200, summary.height());
+    summary.hide();
+    summary.setLines(problems);
+    summary.show();
+    QApplication::processEvents();
+    EXPECT_EQ(summary.width(), fitted);
+    summary.hide();
+}
+
+// Every window opens centred at the size it opens with: the difference of the sizes halved,
+// the remainder dropped.
+TEST_F(DialogTest, WindowsOpenCentredOnTheScreen) {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(),
+              QRect(0, 0, testing::kScreenWidth, testing::kScreenHeight));
+    auto expectCentred = [](QWidget& window) {
+        QRect frame = window.frameGeometry();
+        EXPECT_EQ(frame.topLeft(), QPoint((testing::kScreenWidth - frame.width()) / 2,
+                                          (testing::kScreenHeight - frame.height()) / 2))
+            << window.objectName().toStdString() << " " << frame.width() << " x " << frame.height();
+    };
+    auto checkOnOpen = [&](QDialog& dialog) {
+        QTimer::singleShot(0, &dialog, [&] {
+            expectCentred(dialog);
+            dialog.accept();
+        });
+    };
+
+    dir.write("ula.txt", "Terms\n");
+    Form1 main(ui, dir.path());
+    ASSERT_TRUE(main.load((dir / "Arena").string(), false));
+    main.show();
+    QApplication::processEvents();
+    expectCentred(main);
+
+    Form2 summary;
+    summary.setLines({" ", "All files successfully extracted! :)", " ", "3 out of 3 files were copied"});
+    checkOnOpen(summary);
+    summary.exec();
+
+    Form3 agreement(ui, dir.path());
+    checkOnOpen(agreement);
+    EXPECT_EQ(agreement.run(), 1);
+
+    frmfolder picker(ui, dir.path().string());
+    checkOnOpen(picker);
+    picker.exec();
 }
 
 TEST_F(DialogTest, AgreementShowsDisclaimerAndAgrees) {

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "common/files/game_path.h"
@@ -160,9 +161,10 @@ void Form1::buildMenus() {
 
 bool Form1::load(const std::string& installFolder, bool askAgreement) {
     if (askAgreement && !runAgreementCheck(home_, interaction_, [this] { return runAgreement(); })) return false;
+    // The logo first: it grows the window, which is centred at its final size.
+    picture1_->setPixmap(imageList1_.front());
     adjustSize();
     korvath::centreOnScreen(*this);
-    picture1_->setPixmap(imageList1_.front());
     text7_->setText(korvath::toQString(installFolder));
     std::string cache = installFolder + kSeparator + "Cache";
     if (!installFolder.empty()) {
@@ -191,6 +193,15 @@ void Form1::setExtracting(bool extracting) {
                                                             text5_, text6_, text7_, command3_, command4_})
         control->setEnabled(!extracting);
     if (!extracting) label10_->clear();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Again once the window has its frame, which is only known when it is first shown.
+    if (!placed_ && !event->spontaneous()) {
+        placed_ = true;
+        korvath::centreOnScreen(*this);
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

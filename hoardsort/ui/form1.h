@@ -41,6 +41,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -70,6 +71,7 @@ private:
     bool extracting_ = false;
     bool stopRequested_ = false;
     bool exitRequested_ = false;
+    bool placed_ = false;
     std::vector<QPixmap> imageList1_;
 
     QLabel* label1_;

@@ -2,7 +2,11 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common/qt/qt_interaction.h"
 #include "common/qt/window_util.h"
@@ -27,7 +31,23 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
 
 void Form2::setLines(const std::vector<std::string>& lines) {
     list1_->clear();
-    for (const std::string& line : lines) list1_->addItem(korvath::toQString(line));
+    int widest = 0;
+    QFontMetrics metrics(list1_->font());
+    for (const std::string& line : lines) {
+        QString text = korvath::toQString(line);
+        list1_->addItem(text);
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    // Wide enough for the longest line (a problem names a 32-digit key) without scrolling
+    // sideways, within the screen. Sized afresh each time: a size the user gave it last time
+    // is not kept.
+    constexpr int kItemMargins = 16;
+    int listWidth = widest + kItemMargins + 2 * list1_->frameWidth() +
+                    list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list1_);
+    QMargins margins = layout()->contentsMargins();
+    int width = std::max(listWidth, list1_->minimumWidth()) + margins.left() + margins.right();
+    if (QScreen* screen = this->screen()) width = std::min(width, screen->availableGeometry().width());
+    resize(width, sizeHint().height());
 }
 
 void Form2::showEvent(QShowEvent* event) {
