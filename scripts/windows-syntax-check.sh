@@ -19,7 +19,7 @@ while read -r file; do
     echo "windows-syntax-check: $file does not compile for Windows" >&2
     failed=1
   fi
-done < <(git ls-files '*.cpp' | grep -v -E '(^|/)(tests|ui|fuzz)/|^bench/|qt_|^common/qt/|^common/testing/' |
+done < <(git ls-files '*.cpp' | grep -v -E '(^|/)(tests|ui|shell|qtwindows|fuzz)/|^bench/|qt_|^common/qt/|^common/testing/' |
          xargs grep -L -E '#include <Q' )
 echo "windows-syntax-check: $count files checked"
 exit $failed
