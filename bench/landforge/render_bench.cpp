@@ -3,7 +3,8 @@
 // same triangles from arrays built once, in views of the same size and state. Each frame is
 // read back, so the time includes all the rendering. Also prints the frame rate of a drag step
 // over the full grid with RM on: the reshape of every point, then all four views redrawn.
-// Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" bench_landforge_render
+// Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" bench_landforge_render [PICTURE.png]
+// (with a file name, the Standard layout is saved there in Wireframe and Shaded, FILE-shaded.png).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -151,6 +152,14 @@ int main(int argc, char** argv) {
                     "after an edit %.1f ms, ratio %.2f\n",
                     mode == RenderMode::Wireframe ? "Wireframe" : "Shaded", mine, limit, mine / limit, edited,
                     edited / limit);
+    }
+
+    if (argc > 1) {
+        QString file = QString::fromLocal8Bit(argv[1]);
+        options.renderMode = RenderMode::Wireframe;
+        ours->grab().save(file);
+        options.renderMode = RenderMode::Shaded;
+        ours->grab().save(QString(file).replace(".png", "-shaded.png"));
     }
 
     options.renderMode = RenderMode::Wireframe;
