@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QTimer>
 
 #include <clocale>
 #include <cstdlib>
@@ -65,8 +66,10 @@ int showAbout(const ConvertOptions& options, hostsdk::HWND mainWindow, std::ostr
     return kExitExported;
 }
 
-int exportWithDialog(const ConvertOptions& options, qtwindows::QtWindowSystem& windows, std::ostream& out,
-                     std::ostream& err, std::atomic<bool>& cancel) {
+}  // namespace
+
+int runDialogExport(const ConvertOptions& options, qtwindows::QtWindowSystem& windows, std::ostream& out,
+                    std::ostream& err, std::atomic<bool>& cancel) {
     // Cancel in the options dialog cancels the run as Ctrl-C does: nothing is written.
     windows.setDialogEndedListener([&cancel](const hostsdk::DialogTemplate& dialog, hostsdk::INT_PTR result) {
         if (dialog.resourceId == kOptionsDialog && result == 0) cancel.store(true);
@@ -75,14 +78,19 @@ int exportWithDialog(const ConvertOptions& options, qtwindows::QtWindowSystem& w
     windows.setMessageListener([&err](const char* text, const char* caption, unsigned) {
         err << '[' << caption << "] " << text << '\n';
     });
+    // Ctrl-C only raises the flag; an open options dialog is then closed as if by its close box.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&cancel] {
+        auto* dialog = dynamic_cast<qtwindows::TemplateDialog*>(QApplication::activeModalWidget());
+        if (cancel.load() && dialog) dialog->close();
+    });
+    watch.start(200);
     qtwindows::ProgressWindow progress(cancel);
     RunHooks hooks;
     hooks.windows = &windows;
     hooks.onProgress = [&progress](const scene::ProgressEvent& event) { progress.report(event); };
     return runConvert(options, out, err, cancel, hooks);
 }
-
-}  // namespace
 
 bool windowsAvailable() {
 #ifdef _WIN32
@@ -111,7 +119,7 @@ int runWithWindows(const ConvertOptions& options, std::ostream& out, std::ostrea
     Screenshot screenshot{options.screenshot};
     screenshot.watch(windows);
     const int status = options.about ? showAbout(options, &mainWindow, err)
-                                     : exportWithDialog(options, windows, out, err, cancel);
+                                     : runDialogExport(options, windows, out, err, cancel);
     const int shot = screenshot.status(err);
     return shot >= 0 ? shot : status;
 }

@@ -7,6 +7,10 @@
 
 #include "exporter/convert/convert_options.h"
 
+namespace korvath::qtwindows {
+class QtWindowSystem;
+}
+
 namespace korvath::convert {
 
 // True where windows can be shown: on Windows always, elsewhere when DISPLAY or
@@ -16,5 +20,11 @@ bool windowsAvailable();
 // Returns the exit status; 2 when there is no display (the run never falls back to the
 // command line, so nothing is exported with answers the user did not give).
 int runWithWindows(const ConvertOptions& options, std::ostream& out, std::ostream& err, std::atomic<bool>& cancel);
+
+// The export of --dialog in a running QApplication: the options dialog, the warnings and a
+// progress window shown through `windows`; Cancel in the dialog or the progress window, or
+// Ctrl-C, cancels the run (exit 130, the output folder as it was).
+int runDialogExport(const ConvertOptions& options, qtwindows::QtWindowSystem& windows, std::ostream& out,
+                    std::ostream& err, std::atomic<bool>& cancel);
 
 }  // namespace korvath::convert

@@ -2,13 +2,24 @@
 // --screenshot on the offscreen platform, no display at all, and the options that clash.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <filesystem>
+#include <functional>
+#include <sstream>
 
 #include "common/testing/temp_dir.h"
 #include "dialogs.h"
+#include "exporter/convert/convert_run.h"
+#include "qtwindows/convert_windows.h"
+#include "qtwindows/qt_window_system.h"
 #include "qtwindows/template_dialog.h"
 #include "qtwindows/tests/test_app.h"
 
@@ -99,6 +110,79 @@ TEST_F(ConvertWindows, RefusedStartsExitTwoWithAReason) {
     }
     EXPECT_FALSE(fs::exists(dir / "out.3d"));
     EXPECT_FALSE(fs::exists(dir / "x.png"));
+}
+
+// The --dialog export in this process, a user at the windows: `inDialog` acts in the options
+// dialog; with `cancelProgress` Cancel is pressed as soon as the progress window shows.
+int dialogExport(const QString& scene, const QString& out, std::function<void(QWidget&)> inDialog,
+                 bool cancelProgress) {
+    testing::ensureApplication();
+    const auto parsed = convert::parseCommandLine(
+        {scene.toStdString(), out.toStdString(), "--dialog", "--plugin", KORVATHEXP_PLUGIN_PATH});
+    EXPECT_TRUE(parsed.options) << parsed.error;
+    if (!parsed.options) return -1;
+    QtWindowSystem windows;
+    std::atomic<bool> cancel{false};
+    bool acted = false;
+    QTimer user;  // looks at the screen at every turn of the event loop
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) box->defaultButton()->click();
+        if (auto* dialog = dynamic_cast<TemplateDialog*>(modal); dialog && !acted) {
+            acted = true;
+            inDialog(*dialog);
+        }
+        if (!cancelProgress) return;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* button = w->findChild<QPushButton*>("cancel"); button && w->isVisible() && button->isEnabled())
+                QTest::mouseClick(button, Qt::LeftButton);
+    });
+    user.start(0);
+    std::ostringstream sink;
+    return convert::runDialogExport(*parsed.options, windows, sink, sink, cancel);
+}
+
+TEST_F(ConvertWindows, DialogRunExportsWhatTheUserTypedOrNothingWhenCancelled) {
+    struct Row {
+        const char* name;
+        std::function<void(QWidget&)> inDialog;
+        bool cancelProgress;
+        int status;
+        int frames;  // in the animation file; -1: no file
+    };
+    auto typeAndOk = [](const char* text) {
+        return [text](QWidget& d) {
+            QTest::keyClicks(d.findChild<QLineEdit*>("1021"), text);
+            QTest::mouseClick(d.findChild<QPushButton*>("1"), Qt::LeftButton);
+        };
+    };
+    std::string many;
+    for (int i = 0; i < 200; ++i) many += "0,";
+    const std::vector<Row> rows = {
+        {"frames typed, OK", typeAndOk("0,0"), false, 0, 2},
+        {"Cancel in the dialog", [](QWidget& d) { QTest::mouseClick(d.findChild<QPushButton*>("2"), Qt::LeftButton); },
+         false, 130, -1},
+        {"close box", [](QWidget& d) { d.close(); }, false, 130, -1},
+        {"Cancel in the progress window", typeAndOk(many.c_str()), true, 130, -1},
+    };
+    const QString scene = triangle();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(dialogExport(scene, path("out.3d"), r.inDialog, r.cancelProgress), r.status);
+        const std::string animation = dir.read("out_a.3d");
+        if (r.frames < 0) {
+            EXPECT_FALSE(fs::exists(dir / "out.3d"));
+            EXPECT_FALSE(fs::exists(dir / "out_a.3d"));
+            continue;
+        }
+        ASSERT_GE(animation.size(), 4u);
+        const int count = static_cast<unsigned char>(animation[0]) | static_cast<unsigned char>(animation[1]) << 8;
+        const int frameSize = static_cast<unsigned char>(animation[2]) | static_cast<unsigned char>(animation[3]) << 8;
+        EXPECT_EQ(count, r.frames);
+        EXPECT_EQ(animation.size(), 4u + static_cast<size_t>(r.frames * frameSize));
+        fs::remove(dir / "out.3d");
+        fs::remove(dir / "out_a.3d");
+    }
 }
 
 }  // namespace
