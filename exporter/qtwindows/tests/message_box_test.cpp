@@ -107,17 +107,5 @@ TEST(QtMessageBox, KeysGiveTheTypesAnswers) {
     }
 }
 
-TEST(QtMessageBox, ListenerSeesEachBox) {
-    testing::ensureApplication();
-    QtWindowSystem windows;
-    std::vector<std::string> heard;
-    windows.setMessageListener([&](const char* text, const char* caption, unsigned type) {
-        heard.push_back(std::string(caption) + "|" + text + "|" + std::to_string(type));
-    });
-    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
-    windows.MessageBox(nullptr, "A vertex was exported that violated the -128 to 128 bounds", "Warning!", 0x30);
-    EXPECT_EQ(heard, std::vector<std::string>{"Warning!|A vertex was exported that violated the -128 to 128 bounds|48"});
-}
-
 }  // namespace
 }  // namespace korvath::qtwindows

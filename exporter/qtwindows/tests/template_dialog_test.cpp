@@ -234,9 +234,5 @@ TEST_F(TemplateDialogTest, AboutBoxFromThePluginIsCentredAndOkCloses) {
     EXPECT_EQ(ended, (std::vector<INT_PTR>{1, 0}));
 }
 
-TEST_F(TemplateDialogTest, NothingIsShownWithoutAProcedure) {
-    EXPECT_EQ(windows.DialogBoxParam(korvathexp::AboutTemplate(), nullptr, nullptr, 0), -1);
-}
-
 }  // namespace
 }  // namespace korvath::qtwindows
