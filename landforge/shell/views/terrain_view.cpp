@@ -58,19 +58,21 @@ void TerrainView::initializeGL() {
     setUpViewContext(viewIndex_);
 }
 
-void TerrainView::resizeGL(int w, int h) {
-    ViewCamera& cam = cameras_[viewIndex_];
-    cam.width = w;
-    cam.height = h;
-    cam.devicePixelRatio = devicePixelRatioF();
-}
-
-void TerrainView::paintGL() {
-    if (failed_) return;
+// The camera keeps the logical size (the projection's units) and the ratio to device pixels
+// (the viewport's and picking's).
+void TerrainView::storeSize() {
     ViewCamera& cam = cameras_[viewIndex_];
     cam.width = width();
     cam.height = height();
     cam.devicePixelRatio = devicePixelRatioF();
+}
+
+void TerrainView::resizeGL(int, int) { storeSize(); }
+
+void TerrainView::paintGL() {
+    if (failed_) return;
+    storeSize();
+    ViewCamera& cam = cameras_[viewIndex_];
     drawTerrainPass(meshCache().mesh(terrain_, options_.smoothShade, cam.pivot), cam, terrain_.view, options_);
     drawAxisMarker(cam);
 }

@@ -43,6 +43,7 @@ protected:
 
 private:
     void reportFailure();
+    void storeSize();
     void handleMouse(QMouseEvent* event, landforge::MouseEventKind kind);
 
     int viewIndex_;

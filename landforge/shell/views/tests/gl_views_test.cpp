@@ -194,19 +194,20 @@ TEST(GlViews, AOnePointAreaDrawsOnlyTheAxisMarker) {
     f.recentreAll();
     QImage img = f.frame();
     img.save("/tmp/lfview-axes.png");
-    const QPoint centre(kWidth / 2, kHeight / 2);
+    const int r = qRound(f.camera().devicePixelRatio);  // the frame is in device pixels
+    const QPoint centre(img.width() / 2, img.height() / 2);
     // x runs right in red, y up in green, brighter away from the origin; 40 units are 20 pixels.
-    QColor x = brightest(img, centre + QPoint(15, 0)), y = brightest(img, centre + QPoint(0, -15));
+    QColor x = brightest(img, centre + QPoint(15 * r, 0)), y = brightest(img, centre + QPoint(0, -15 * r));
     EXPECT_GT(x.red(), 150);
     EXPECT_EQ(x.green(), 0);
     EXPECT_GT(y.green(), 150);
     EXPECT_EQ(y.red(), 0);
-    EXPECT_GT(x.red(), brightest(img, centre + QPoint(4, 0)).red());
+    EXPECT_GT(x.red(), brightest(img, centre + QPoint(4 * r, 0)).red());
     int lit = 0;
     for (int yy = 0; yy < img.height(); ++yy)
         for (int xx = 0; xx < img.width(); ++xx) lit += img.pixelColor(xx, yy) != Qt::black;
-    EXPECT_GT(lit, 30);
-    EXPECT_LT(lit, 60);
+    EXPECT_GT(lit, 30 * r);
+    EXPECT_LT(lit, 60 * r);
 }
 
 // The views' own projection agrees with the GL utility library's for the same matrices.
