@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -15,6 +18,7 @@
 #include "common/testing/temp_dir.h"
 #include "editor/command_table.h"
 #include "shell/main_window.h"
+#include "shell/qt_editor_dialogs.h"
 #include "shell/single_instance.h"
 #include "shell/status_strip.h"
 #include "shell/view_panel.h"
@@ -184,6 +188,38 @@ TEST_F(MainWindowTest, OpenAsksWithItsOwnTextAndSetsTheTitle) {
     EXPECT_EQ(ui.shown()[1].file.filter, "Landforge Files (*.lfg)");
     EXPECT_EQ(window->windowTitle(), "Landforge - a.lfg");
     EXPECT_FALSE(state.terrain.modified);
+}
+
+// The real dialogs behind the menu: Change View Area typed in and confirmed by its OK button.
+TEST(MainWindowDialogs, ChangeViewAreaThroughItsDialogClampsTheSize) {
+    ensureApplication();
+    EditorState state;
+    initTerrainState(state.terrain, 5);
+    state.terrain.view = {10, 0, 16, 16};
+    korvath::ScriptedInteraction ui;
+    QtEditorDialogs dialogs;
+    MainWindow window(EditorContext{state, ui, dialogs, {}});
+    dialogs.setParent(&window);
+    window.resize(800, 600);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    bool seen = false;
+    QTimer::singleShot(0, &window, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        seen = box->objectName() == "CHANGEVIEWAREABOX";
+        auto* width = box->findChild<QLineEdit*>("1007");
+        ASSERT_NE(width, nullptr);
+        EXPECT_EQ(width->text(), "16");
+        width->setText("300");
+        QTest::mouseClick(box->findChild<QPushButton*>("1000"), Qt::LeftButton);
+    });
+    window.findChild<QAction*>("40034")->trigger();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(state.terrain.view.viewWidth, 256);
+    EXPECT_EQ(state.terrain.view.viewX, 0);
+    EXPECT_EQ(window.statusStrip()->text(0), "256,16");
+    EXPECT_EQ(window.statusStrip()->text(1), "0,0");
 }
 
 TEST(SingleInstanceTest, ASecondLockFailsAndACrashedOwnersLockIsTakenOver) {
