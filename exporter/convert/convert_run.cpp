@@ -17,6 +17,7 @@
 #include "scene/scripted_windows.h"
 
 #include <filesystem>
+#include <set>
 
 namespace korvath::convert {
 
@@ -149,6 +150,8 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     answer.checks[kAppendCheck] = options.append;
     windows.answerDialog(answer);
 
+    FrameMeasurer measurer(model.model);
+    const std::set<int> chosen(frames.begin(), frames.end());
     int result = 0;
     {
         scene::Scene host(hooks.windows ? *hooks.windows : windows);
@@ -157,6 +160,12 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         settings.scale = scale;
         settings.onEvaluate = [&cancel, &host] {
             if (cancel.load()) host.cancelFlag() = true;
+        };
+        // What the plug-in packs is measured as it evaluates it (a frame seen twice changes
+        // nothing); its first passes also evaluate the range's first frame, which may not be chosen.
+        settings.onPositions = [&](int node, int frame, const aiVector3D* positions) {
+            if (!framesKnown || chosen.count(frame))
+                measurer.add(node, frame, toHostMatrix(table.transform(node, frame), scale), positions);
         };
         fillHostScene(model.model, table, settings, host);
         ProgressPrinter printer(err);
@@ -194,8 +203,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     exporter.reset();  // before the library that made it
     reportSequence(animationPath, framesKnown ? std::optional<int>(int(frames.size())) : std::nullopt, out);
     if (wrapped) {
-        WrapReport report{measureFrames(model.model, table, frames, scale), measureFrames(model.model, table, frames, 1.0f),
-                          scale, !choice.note.empty()};
+        const WrapReport report{measurer.result(), scale, !choice.note.empty()};
         reportWrap(report, err);
     }
     return kExitExported;

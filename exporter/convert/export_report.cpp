@@ -30,7 +30,8 @@ void reportSequence(const std::filesystem::path& animationPath, std::optional<in
 }
 
 void reportWrap(const WrapReport& report, std::ostream& err) {
-    const float fits = fitFactor(report.atOne.largest);
+    // The factor that brings the largest coordinate to 127, from the one measured at this scale.
+    const float fits = fitFactor(report.atScale.largest / report.scale);
     err << "korvathexp-convert: " << report.atScale.outside << " of " << report.atScale.vertices
         << " vertices lie outside -128 to 128 in some frame at scale " << scaleText(report.scale)
         << " and wrapped around (largest coordinate " << report.atScale.largest << ")";

@@ -19,7 +19,6 @@ void reportSequence(const std::filesystem::path& animationPath, std::optional<in
 
 struct WrapReport {
     FrameMeasure atScale;   // the frames as exported
-    FrameMeasure atOne;     // the same frames at scale 1
     float scale = 1.0f;
     bool scaleKept = false;  // the factor came from the animation file's scale record
 };

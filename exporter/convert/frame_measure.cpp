@@ -15,34 +15,43 @@ std::uint32_t exportedVertexCount(const SceneModel& model) {
     return count;
 }
 
-FrameMeasure measureFrames(const SceneModel& model, FrameTable& table, const std::vector<int>& frames,
-                           float scale) {
-    FrameMeasure measure;
-    measure.vertices = exportedVertexCount(model);
-    std::vector<std::vector<bool>> outside(model.nodes.size());
-    for (int frame : frames) {
-        for (std::size_t i = 0; i < model.nodes.size(); ++i) {
-            const ModelNode& node = model.nodes[i];
-            if (!isExported(node)) continue;
-            const hostsdk::Matrix3 tm = toHostMatrix(table.transform(int(i), frame), scale);
-            const aiVector3D* positions = table.positions(int(i), frame);
-            outside[i].resize(node.vertexCount);
-            for (std::uint32_t v = 0; v < node.vertexCount; ++v) {
-                const hostsdk::Point3 p = tm * hostsdk::Point3(positions[v].x, positions[v].y, positions[v].z);
-                for (const float c : {p.x, p.y, p.z}) {
-                    if (!std::isfinite(c)) {
-                        if (measure.nonFinite.empty())
-                            measure.nonFinite = "node \"" + node.name + "\", frame " + std::to_string(frame);
-                        continue;
-                    }
-                    measure.largest = std::max(measure.largest, std::fabs(c));
-                    if (c > 128.0f || c < -128.0f) outside[i][v] = true;
-                }
+FrameMeasurer::FrameMeasurer(const SceneModel& model) : model_(model), outside_(model.nodes.size()) {
+    measure_.vertices = exportedVertexCount(model);
+}
+
+void FrameMeasurer::add(int index, int frame, const hostsdk::Matrix3& tm, const aiVector3D* positions) {
+    const ModelNode& node = model_.nodes[std::size_t(index)];
+    std::vector<bool>& outside = outside_[std::size_t(index)];
+    outside.resize(node.vertexCount);
+    for (std::uint32_t v = 0; v < node.vertexCount; ++v) {
+        const hostsdk::Point3 p = tm * hostsdk::Point3(positions[v].x, positions[v].y, positions[v].z);
+        for (const float c : {p.x, p.y, p.z}) {
+            if (!std::isfinite(c)) {
+                if (measure_.nonFinite.empty())
+                    measure_.nonFinite = "node \"" + node.name + "\", frame " + std::to_string(frame);
+                continue;
             }
+            measure_.largest = std::max(measure_.largest, std::fabs(c));
+            if (c > 128.0f || c < -128.0f) outside[v] = true;
         }
     }
-    for (const auto& flags : outside) measure.outside += std::uint32_t(std::count(flags.begin(), flags.end(), true));
+}
+
+FrameMeasure FrameMeasurer::result() const {
+    FrameMeasure measure = measure_;
+    for (const auto& flags : outside_) measure.outside += std::uint32_t(std::count(flags.begin(), flags.end(), true));
     return measure;
+}
+
+FrameMeasure measureFrames(const SceneModel& model, FrameTable& table, const std::vector<int>& frames,
+                           float scale) {
+    FrameMeasurer measurer(model);
+    for (int frame : frames)
+        for (std::size_t i = 0; i < model.nodes.size(); ++i)
+            if (isExported(model.nodes[i]))
+                measurer.add(int(i), frame, toHostMatrix(table.transform(int(i), frame), scale),
+                             table.positions(int(i), frame));
+    return measurer.result();
 }
 
 }  // namespace korvath::convert

@@ -1,9 +1,10 @@
 #pragma once
-// What the exporter will meet in the positions it packs: the nodes it exports, at the frames of
-// its frame list, each vertex moved by its transform times the scale exactly as the plug-in
-// moves it.
+// What the exporter meets in the positions it packs: the nodes it exports, at the frames of its
+// frame list, each vertex moved by its transform times the scale exactly as the plug-in moves it.
 #include "exporter/convert/frame_table.h"
 #include "exporter/convert/scene_model.h"
+
+#include "host/types.h"
 
 #include <cstdint>
 #include <string>
@@ -18,6 +19,20 @@ struct FrameMeasure {
     std::string nonFinite;           // where a coordinate is not a number, if anywhere
 };
 
+// Adds up the measure frame by frame; the host feeds it what the plug-in packs as it goes.
+class FrameMeasurer {
+public:
+    explicit FrameMeasurer(const SceneModel& model);
+    void add(int node, int frame, const hostsdk::Matrix3& tm, const aiVector3D* positions);
+    FrameMeasure result() const;
+
+private:
+    const SceneModel& model_;
+    FrameMeasure measure_;
+    std::vector<std::vector<bool>> outside_;  // per node, per vertex
+};
+
+// The frames of `frames` evaluated once more and measured at `scale`.
 FrameMeasure measureFrames(const SceneModel& model, FrameTable& table, const std::vector<int>& frames,
                            float scale);
 
