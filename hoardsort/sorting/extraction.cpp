@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <unordered_map>
 
 #include "common/files/atomic_file.h"
 #include "common/files/game_path.h"
+#include "hoardsort/sorting/copy_queue.h"
 #include "hoardsort/sorting/extension_rule.h"
 
 namespace fs = std::filesystem;
@@ -69,6 +71,18 @@ public:
         auto it = names.find(korvath::toLowerAscii(name));
         return it == names.end() ? exact : fs::path(folder + it->second);
     }
+    // The entry of `folder` named `name` without regard to case as the folder was first read, for
+    // a folder nothing writes to (the cache); nullopt when it was not there.
+    std::optional<fs::path> findListed(const std::string& folder, const std::string& name) {
+        const auto& names = namesIn(folder);
+        auto it = names.find(korvath::toLowerAscii(name));
+        if (it == names.end()) return std::nullopt;
+        // Two names that differ only in case: the exact one wins.
+        std::error_code ec;
+        if (it->second != name && fs::exists(fs::symlink_status(fs::path(folder + name), ec)))
+            return fs::path(folder + name);
+        return fs::path(folder + it->second);
+    }
     void add(const std::string& folder, const std::string& name) {
         namesIn(folder).emplace(korvath::toLowerAscii(name), name);
     }
@@ -88,21 +102,24 @@ private:
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> folders_;
 };
 
-// Checks and copies one entry; nullopt when it was copied.
-std::optional<ProblemKind> extractOne(const CacheEntry& entry, const std::string& cacheFolder,
-                                      const Destinations& folders, FolderNames& names, bool overwrite) {
+// Checks one entry and starts its copy; nullopt when the copy was started.
+std::optional<ProblemKind> extractOne(size_t index, const CacheEntry& entry, const std::string& cacheFolder,
+                                      const Destinations& folders, FolderNames& names, CopyQueue& copies,
+                                      bool overwrite) {
     if (isUnsafeName(entry.fileName) || isUnsafeName(entry.key)) return ProblemKind::Unsafe;
     auto extension = fileExtension(entry.fileName);
     if (!extension) return ProblemKind::UnknownExtension;
     std::error_code ec;
-    fs::path cached = names.find(cacheFolder, entry.key + ".kxx");
-    if (!fs::is_regular_file(cached, ec)) return ProblemKind::NotFound;
+    auto cached = names.findListed(cacheFolder, entry.key + ".kxx");
+    if (!cached || !fs::is_regular_file(*cached, ec)) return ProblemKind::NotFound;
     auto destination = destinationFor(*extension);
     if (!destination) return ProblemKind::NotFound;
     const std::string& folder = folderFor(folders, *destination);
     fs::path target = names.find(folder, entry.fileName);
+    // A second entry of the same name meets the first one's file, as if copied one by one.
+    if (copies.writing(target)) copies.finish();
     if (!overwrite && fs::is_regular_file(target, ec)) return ProblemKind::AlreadyExists;
-    if (!korvath::copyFileAtomically(cached, target, overwrite)) return ProblemKind::CopyFailed;
+    copies.start(index, *cached, target, overwrite);
     names.add(folder, target.filename().string());
     return std::nullopt;
 }
@@ -153,17 +170,24 @@ ExtractResult extractEntries(const std::vector<CacheEntry>& entries, const Extra
         }
     }
     FolderNames names;
-    for (const CacheEntry& entry : entries) {
+    CopyQueue copies;
+    std::map<size_t, ProblemKind> problems;  // by entry number: copies end out of order
+    size_t done = 0;
+    for (; done < entries.size(); ++done) {
+        const CacheEntry& entry = entries[done];
         if (hooks.beforeEntry) hooks.beforeEntry(entry.fileName);
         if (hooks.stopRequested && hooks.stopRequested()) {
             result.stopped = true;
             break;
         }
-        if (auto kind = extractOne(entry, cacheFolder, folders, names, request.overwrite))
-            result.problems.push_back({entry.key + " - " + entry.fileName, *kind});
-        else
-            ++result.copied;
+        if (auto kind = extractOne(done, entry, cacheFolder, folders, names, copies, request.overwrite))
+            problems.emplace(done, *kind);
     }
+    copies.finish();
+    for (size_t failed : copies.failed()) problems.emplace(failed, ProblemKind::CopyFailed);
+    for (const auto& [index, kind] : problems)
+        result.problems.push_back({entries[index].key + " - " + entries[index].fileName, kind});
+    result.copied = done - problems.size();
     return result;
 }
 
