@@ -173,6 +173,7 @@ int runOne(const std::string& format, bool keep) {
         options.scenePath = scenePath;
         options.outPath = (folder / "skinned.3d").string();
         options.pluginPath = KORVATHEXP_PLUGIN_PATH;
+        options.scale = 0.5f;  // the 160-unit scene inside the format's span, as a sound export is
         std::ostringstream out, err;
         std::atomic<bool> cancel{false};
         const auto convertStart = std::chrono::steady_clock::now();
@@ -182,6 +183,8 @@ int runOne(const std::string& format, bool keep) {
             std::cerr << "conversion failed (" << status << "):\n" << err.str();
             return 1;
         }
+        if (err.str().find("wrapped around") != std::string::npos)
+            std::cerr << "the scene wraps: the figures include measuring it again\n";
     }
     const auto animationSize = std::filesystem::file_size(folder / "skinned_a.3d");
     std::printf("%s scene: %s, %d vertices, %d bones, %d frames; animation file %llu bytes\n", format.c_str(), scenePath.c_str(),

@@ -10,14 +10,12 @@
 #include "exporter/convert/scale_record.h"
 #include "exporter/convert/scene_listing.h"
 
-#include "common/files/atomic_file.h"
 #include "export_rules.h"
 
 #include "scene/plugin_library.h"
 #include "scene/scripted_windows.h"
 
 #include <filesystem>
-#include <set>
 
 namespace korvath::convert {
 
@@ -150,8 +148,6 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     answer.checks[kAppendCheck] = options.append;
     windows.answerDialog(answer);
 
-    FrameMeasurer measurer(model.model);
-    const std::set<int> chosen(frames.begin(), frames.end());
     int result = 0;
     {
         scene::Scene host(hooks.windows ? *hooks.windows : windows);
@@ -160,12 +156,6 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         settings.scale = scale;
         settings.onEvaluate = [&cancel, &host] {
             if (cancel.load()) host.cancelFlag() = true;
-        };
-        // What the plug-in packs is measured as it evaluates it (a frame seen twice changes
-        // nothing); its first passes also evaluate the range's first frame, which may not be chosen.
-        settings.onPositions = [&](int node, int frame, const aiVector3D* positions) {
-            if (!framesKnown || chosen.count(frame))
-                measurer.add(node, frame, toHostMatrix(table.transform(node, frame), scale), positions);
         };
         fillHostScene(model.model, table, settings, host);
         ProgressPrinter printer(err);
@@ -193,7 +183,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             return kExitFailed;
         }
         // The factor stays with the animation file, for the sequences appended to it later.
-        if (Status kept = writeFileAtomically(recordPath, formatScaleRecord(scale)); !kept) {
+        if (Status kept = writeScaleRecord(recordPath, scale); !kept) {
             guard.restore();
             err << "korvathexp-convert: " << kept.message << "; the output folder is as it was\n";
             return kExitFailed;
@@ -203,7 +193,8 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     exporter.reset();  // before the library that made it
     reportSequence(animationPath, framesKnown ? std::optional<int>(int(frames.size())) : std::nullopt, out);
     if (wrapped) {
-        const WrapReport report{measurer.result(), scale, !choice.note.empty()};
+        // Measured again only now: an export that fits pays nothing for it.
+        const WrapReport report{measureFrames(model.model, table, frames, scale), scale, !choice.note.empty()};
         reportWrap(report, err);
     }
     return kExitExported;

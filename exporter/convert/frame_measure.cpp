@@ -25,6 +25,11 @@ void FrameMeasurer::add(int index, int frame, const hostsdk::Matrix3& tm, const 
     outside.resize(node.vertexCount);
     for (std::uint32_t v = 0; v < node.vertexCount; ++v) {
         const hostsdk::Point3 p = tm * hostsdk::Point3(positions[v].x, positions[v].y, positions[v].z);
+        const float ax = std::fabs(p.x), ay = std::fabs(p.y), az = std::fabs(p.z);
+        if (ax <= 128.0f && ay <= 128.0f && az <= 128.0f) {  // the usual case; false for not a number
+            measure_.largest = std::max({measure_.largest, ax, ay, az});
+            continue;
+        }
         for (const float c : {p.x, p.y, p.z}) {
             if (!std::isfinite(c)) {
                 if (measure_.nonFinite.empty())

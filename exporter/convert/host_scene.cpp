@@ -44,12 +44,10 @@ void fillNode(const SceneModel& model, FrameTable& table, const HostSceneSetting
         const float scale = settings.scale;
         const std::uint32_t count = node.vertexCount;
         auto onEvaluate = settings.onEvaluate;
-        auto onPositions = settings.onPositions;
         auto frameAt = [ticksPerFrame](hostsdk::TimeValue t) {
             return t >= 0 ? t / ticksPerFrame : -((-t + ticksPerFrame - 1) / ticksPerFrame);
         };
-        hostNode.setMeshEvaluator([&table, index, fixed, count, frameAt, onEvaluate,
-                                   onPositions](hostsdk::TimeValue t,
+        hostNode.setMeshEvaluator([&table, index, fixed, count, frameAt, onEvaluate](hostsdk::TimeValue t,
                                                                                   hostsdk::Mesh& mesh) {
             if (onEvaluate) onEvaluate();
             if (mesh.faces.size() != fixed->faces.size() || mesh.tvFace.size() != fixed->tvFace.size()) {
@@ -58,7 +56,6 @@ void fillNode(const SceneModel& model, FrameTable& table, const HostSceneSetting
                 mesh.tvFace = fixed->tvFace;
             }
             const aiVector3D* p = table.positions(index, frameAt(t));
-            if (onPositions) onPositions(index, frameAt(t), p);
             mesh.verts.resize(count);
             static_assert(sizeof(Point3) == sizeof(aiVector3D) && std::is_trivially_copyable_v<Point3>);
             if (count > 0) std::memcpy(static_cast<void*>(mesh.verts.data()), p, count * sizeof(Point3));

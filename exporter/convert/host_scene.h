@@ -15,8 +15,6 @@ struct HostSceneSettings {
     float scale = 1.0f;
     // Called whenever the plug-in evaluates a node; the host uses it to pass Ctrl-C on.
     std::function<void()> onEvaluate;
-    // Sees the positions of each mesh the plug-in evaluates (model node, host frame).
-    std::function<void(int node, int frame, const aiVector3D* positions)> onPositions;
 };
 
 // The tables must outlive `host`: its nodes read them when the plug-in evaluates them.

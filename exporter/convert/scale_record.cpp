@@ -1,5 +1,7 @@
 #include "exporter/convert/scale_record.h"
 
+#include "common/files/atomic_file.h"
+
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -53,6 +55,26 @@ StoredScale readScaleRecord(const std::filesystem::path& recordPath) {
     stored.scale = text.size() <= kLongestRecord ? parseScaleRecord(text) : std::nullopt;
     if (!stored.scale) stored.error = recordPath.string() + " is not a scale record (a line \"scale=F\")";
     return stored;
+}
+
+Status writeScaleRecord(const std::filesystem::path& recordPath, float scale) {
+    const std::filesystem::path temporary = temporarySibling(recordPath);
+    std::error_code ec;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << formatScaleRecord(scale);
+        out.close();
+        if (!out) {
+            std::filesystem::remove(temporary, ec);
+            return Status::failure("cannot write " + recordPath.string());
+        }
+    }
+    std::filesystem::rename(temporary, recordPath, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return Status::failure("cannot write " + recordPath.string() + ": " + ec.message());
+    }
+    return Status::success();
 }
 
 }  // namespace korvath::convert

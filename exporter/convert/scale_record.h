@@ -25,4 +25,8 @@ struct StoredScale {
 };
 StoredScale readScaleRecord(const std::filesystem::path& recordPath);
 
+// Writes the record beside its place and renames it there. Like the mesh files it goes with, it
+// is not flushed to the disk first: it is worth no more than they are.
+Status writeScaleRecord(const std::filesystem::path& recordPath, float scale);
+
 }  // namespace korvath::convert
