@@ -100,8 +100,8 @@ std::string combatStyleCode(int index) {
     return combatStyleToFile(entries[index]);
 }
 
-const std::array<SliderSpec, 5>& sliderSpecs() {
-    static const std::array<SliderSpec, 5> kSpecs = {{
+const std::array<SliderDefinition, 5>& sliderDefinitions() {
+    static const std::array<SliderDefinition, 5> kDefinitions = {{
         {Slider::SkillAdjust, "hsSkillAdjust", "Skill Adjust:", "-3 to 3  Inc: 1", "lblSANum", kSkillMin,
          kSkillMax, 1, 1, &Roster::BotSkills, true},
         {Slider::Accuracy, "hsAccuracy", "Accuracy:", "-1.00 to 1.00  Inc: 0.05", "lblNumAccuracy", kHundredthsMin,
@@ -113,10 +113,10 @@ const std::array<SliderSpec, 5>& sliderSpecs() {
         {Slider::Strafing, "hsStrafing", "Strafing:", "-1.0 to 1.0  Inc: 0.1", "lblNumStrafing", kStrafingMin,
          kStrafingMax, 1, 1, &Roster::StrafingAbility, true},
     }};
-    return kSpecs;
+    return kDefinitions;
 }
 
-const SliderSpec& sliderSpec(Slider slider) { return sliderSpecs()[static_cast<std::size_t>(slider)]; }
+const SliderDefinition& sliderDefinition(Slider slider) { return sliderDefinitions()[static_cast<std::size_t>(slider)]; }
 
 std::string sliderValueText(Slider slider, int value) {
     switch (slider) {

@@ -43,7 +43,7 @@ std::string combatStyleCode(int index);
 
 // The five sliders, with everything the window shows about them.
 enum class Slider { SkillAdjust, Accuracy, Alertness, Camping, Strafing };
-struct SliderSpec {
+struct SliderDefinition {
     Slider slider;
     std::string_view control;     // "hsSkillAdjust"
     std::string_view label;       // "Skill Adjust:"
@@ -53,8 +53,8 @@ struct SliderSpec {
     SlotArray<std::int16_t> Roster::*field;
     bool dragMarksModified;       // dragging turns "loaded" into "modified" too
 };
-const std::array<SliderSpec, 5>& sliderSpecs();
-const SliderSpec& sliderSpec(Slider slider);
+const std::array<SliderDefinition, 5>& sliderDefinitions();
+const SliderDefinition& sliderDefinition(Slider slider);
 // The value label's text ("-3", "0.35", "0.0", "1.0").
 std::string sliderValueText(Slider slider, int value);
 

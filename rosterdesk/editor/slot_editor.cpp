@@ -70,8 +70,8 @@ void SlotEditor::OtherData(int slot) {
     const Roster& roster = session_.roster;
     controls_.name = roster.BotNames[slot];
     if (auto color = colorIndexFor(roster.BotTeams[slot])) controls_.color = *color;
-    for (const SliderSpec& spec : sliderSpecs())
-        controls_.sliders[static_cast<std::size_t>(spec.slider)] = (roster.*spec.field)[slot];
+    for (const SliderDefinition& definition : sliderDefinitions())
+        controls_.sliders[static_cast<std::size_t>(definition.slider)] = (roster.*definition.field)[slot];
     controls_.jumpy = roster.BotJumpy[slot] == 1;
     if (auto style = combatStyleIndexFor(roster.CombatStyle[slot])) controls_.combatStyle = *style;
     if (auto weapon = weaponIndexFor(roster.FavoriteWeapon[slot])) controls_.favoriteWeapon = *weapon;
@@ -217,16 +217,16 @@ void SlotEditor::setRandomOrder(bool checked) {
 }
 
 void SlotEditor::changeSlider(Slider slider, int value) {
-    const SliderSpec& spec = sliderSpec(slider);
-    if (value < spec.min || value > spec.max) return;
+    const SliderDefinition& definition = sliderDefinition(slider);
+    if (value < definition.min || value > definition.max) return;
     controls_.sliders[static_cast<std::size_t>(slider)] = value;
-    store((session_.roster.*spec.field)[controls_.bot], static_cast<std::int16_t>(value));
+    store((session_.roster.*definition.field)[controls_.bot], static_cast<std::int16_t>(value));
 }
 
 void SlotEditor::dragSlider(Slider slider, int value) {
     changeSlider(slider, value);
     // Four of the five sliders mark the roster modified on any drag, "Loaded" included.
-    if (sliderSpec(slider).dragMarksModified && !session_.document.bRefreshing) SavedFunc(session_.document, false);
+    if (sliderDefinition(slider).dragMarksModified && !session_.document.bRefreshing) SavedFunc(session_.document, false);
 }
 
 void SlotEditor::setDescription(const std::string& description) {

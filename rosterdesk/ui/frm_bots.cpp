@@ -93,9 +93,9 @@ void frmBots::connectControls() {
 
     connect(c_->txtName, &QLineEdit::textChanged, this,
             [this](const QString& name) { edit([&] { editor_.setName(text(name)); }); });
-    for (const SliderSpec& spec : sliderSpecs()) {
-        QSlider* slider = c_->sliders[static_cast<std::size_t>(spec.slider)];
-        const Slider which = spec.slider;
+    for (const SliderDefinition& definition : sliderDefinitions()) {
+        QSlider* slider = c_->sliders[static_cast<std::size_t>(definition.slider)];
+        const Slider which = definition.slider;
         // A moving thumb is the scroll handler; clicks, keys and the wheel are the change handler.
         connect(slider, &QSlider::valueChanged, this, [this, slider, which](int value) {
             edit([&] {
@@ -119,13 +119,13 @@ void frmBots::syncControls() {
     showList(c_->cmbSkin, shown.skins.texts, shown.skins.selected);
     showList(c_->cmbFace, shown.faces.texts, shown.faces.selected);
     showList(c_->cmbVoice, shown.voices.texts, shown.voices.selected);
-    for (const SliderSpec& spec : sliderSpecs()) {
-        const auto i = static_cast<std::size_t>(spec.slider);
+    for (const SliderDefinition& definition : sliderDefinitions()) {
+        const auto i = static_cast<std::size_t>(definition.slider);
         if (!c_->sliders[i]->isSliderDown()) {
             QSignalBlocker blocker(c_->sliders[i]);
             c_->sliders[i]->setValue(shown.sliders[i]);
         }
-        c_->valueLabels[i]->setText(korvath::toQString(sliderValueText(spec.slider, shown.sliders[i])));
+        c_->valueLabels[i]->setText(korvath::toQString(sliderValueText(definition.slider, shown.sliders[i])));
     }
     check(c_->chkJumpy, shown.jumpy);
     select(c_->cmbCombatStyle, shown.combatStyle);

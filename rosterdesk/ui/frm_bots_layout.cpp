@@ -111,22 +111,22 @@ void frmBots::buildControls() {
     c_->cmbVoice = comboBox("cmbVoice");
     addRow("Voice:", c_->cmbVoice);
 
-    for (const SliderSpec& spec : sliderSpecs()) {
-        auto* slider = named(new QSlider(Qt::Horizontal), std::string(spec.control).c_str());
-        slider->setRange(spec.min, spec.max);
-        slider->setSingleStep(spec.smallChange);
-        slider->setPageStep(spec.largeChange);
+    for (const SliderDefinition& definition : sliderDefinitions()) {
+        auto* slider = named(new QSlider(Qt::Horizontal), std::string(definition.control).c_str());
+        slider->setRange(definition.min, definition.max);
+        slider->setSingleStep(definition.smallChange);
+        slider->setPageStep(definition.largeChange);
         slider->setMinimumWidth(180);
-        auto* range = label(korvath::toQString(std::string(spec.rangeText)));
-        auto* value = label("", std::string(spec.valueLabel).c_str());
+        auto* range = label(korvath::toQString(std::string(definition.rangeText)));
+        auto* value = label("", std::string(definition.valueLabel).c_str());
         value->setMinimumWidth(40);
-        addRow(std::string(spec.label).c_str(), slider, 1);
+        addRow(std::string(definition.label).c_str(), slider, 1);
         grid->addWidget(range, row - 1, 2);
         grid->addWidget(value, row - 1, 3);
         c_->editing.push_back(range);
         c_->editing.push_back(value);
-        c_->sliders[static_cast<std::size_t>(spec.slider)] = slider;
-        c_->valueLabels[static_cast<std::size_t>(spec.slider)] = value;
+        c_->sliders[static_cast<std::size_t>(definition.slider)] = slider;
+        c_->valueLabels[static_cast<std::size_t>(definition.slider)] = value;
     }
 
     c_->cmbCombatStyle = comboBox("cmbCombatStyle", combatStyleListEntries());

@@ -76,16 +76,16 @@ TEST(EditorTables, SlidersAndTheirValueLabels) {
         {Slider::Strafing, "hsStrafing", "-1.0 to 1.0  Inc: 0.1", "lblNumStrafing", -10, 10, 1, -5, "-0.5"},
     };
     for (const Case& c : cases) {
-        const SliderSpec& spec = sliderSpec(c.slider);
-        EXPECT_EQ(spec.control, c.control);
-        EXPECT_EQ(spec.rangeText, c.range);
-        EXPECT_EQ(spec.valueLabel, c.valueLabel);
-        EXPECT_EQ(spec.min, c.min);
-        EXPECT_EQ(spec.max, c.max);
-        EXPECT_EQ(spec.smallChange, c.step);
-        EXPECT_EQ(spec.largeChange, c.step);
+        const SliderDefinition& definition = sliderDefinition(c.slider);
+        EXPECT_EQ(definition.control, c.control);
+        EXPECT_EQ(definition.rangeText, c.range);
+        EXPECT_EQ(definition.valueLabel, c.valueLabel);
+        EXPECT_EQ(definition.min, c.min);
+        EXPECT_EQ(definition.max, c.max);
+        EXPECT_EQ(definition.smallChange, c.step);
+        EXPECT_EQ(definition.largeChange, c.step);
         EXPECT_EQ(sliderValueText(c.slider, c.value), c.text) << c.control;
-        EXPECT_EQ(spec.dragMarksModified, c.slider != Slider::Alertness);
+        EXPECT_EQ(definition.dragMarksModified, c.slider != Slider::Alertness);
     }
     EXPECT_EQ(sliderValueText(Slider::Alertness, 100), "1.00");
     EXPECT_EQ(sliderValueText(Slider::SkillAdjust, 6), "3");

@@ -139,8 +139,8 @@ TEST_F(SlotEditorTest, DraggingFourSlidersMarksLoadedModifiedButNotAlertness) {
     startVisible();
     for (Slider slider : {Slider::SkillAdjust, Slider::Accuracy, Slider::Camping, Slider::Strafing}) {
         LoadedFunc(session.document);
-        editor.dragSlider(slider, sliderSpec(slider).max);
-        EXPECT_EQ(session.document.state, SavedState::Modified) << sliderSpec(slider).control;
+        editor.dragSlider(slider, sliderDefinition(slider).max);
+        EXPECT_EQ(session.document.state, SavedState::Modified) << sliderDefinition(slider).control;
     }
     LoadedFunc(session.document);
     editor.dragSlider(Slider::Alertness, 35);
