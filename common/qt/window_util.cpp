@@ -1,8 +1,10 @@
 #include "common/qt/window_util.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QStorageInfo>
 
 namespace korvath {
 
@@ -17,6 +19,16 @@ void centreOnScreen(QWidget& window) {
 bool saveScreenshot(QWidget& widget, const QString& file) {
     widget.adjustSize();
     return widget.grab().save(file, "PNG");
+}
+
+QStringList mountedDriveRoots() {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath())) roots << volume.rootPath();
+    roots.removeAll(QDir::rootPath());
+    roots.sort(Qt::CaseInsensitive);
+    roots.prepend(QDir::rootPath());
+    return roots;
 }
 
 }  // namespace korvath

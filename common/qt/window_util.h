@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers every window program uses.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 namespace korvath {
@@ -11,5 +12,8 @@ void centreOnScreen(QWidget& window);
 
 // Draws the widget as it stands and saves it as a PNG; false when the file cannot be written.
 bool saveScreenshot(QWidget& widget, const QString& file);
+
+// The mounted volumes for a drive list: the root first, the others sorted by name.
+QStringList mountedDriveRoots();
 
 }  // namespace korvath

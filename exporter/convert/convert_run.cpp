@@ -62,6 +62,23 @@ std::vector<int> chosenFrames(const ConvertOptions& options, const SceneModel& m
 
 }  // namespace
 
+std::optional<LoadedPlugin> loadPlugin(const ConvertOptions& options, std::ostream& err) {
+    const std::string path = options.pluginPath.empty() ? scene::pluginBesideExecutable() : options.pluginPath;
+    std::string error;
+    LoadedPlugin plugin;
+    plugin.library = scene::PluginLibrary::load(path, error);
+    if (!plugin.library) {
+        err << "korvathexp-convert: " << error << '\n';
+        return std::nullopt;
+    }
+    plugin.exporter = plugin.library->createExporter();
+    if (!plugin.exporter) {
+        err << "korvathexp-convert: " << path << " offers no scene exporter\n";
+        return std::nullopt;
+    }
+    return plugin;
+}
+
 int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err,
                std::atomic<bool>& cancel, const RunHooks& hooks) {
     LoadOptions load{options.scenePath, options.framesPerSecond, options.animation, options.up};
@@ -123,17 +140,9 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     const float scale = *choice.scale;
     out << "Scale factor: " << scaleText(scale) << (choice.note.empty() ? "" : " (" + choice.note + ")") << '\n';
 
-    const std::string pluginPath = options.pluginPath.empty() ? scene::pluginBesideExecutable() : options.pluginPath;
-    auto library = scene::PluginLibrary::load(pluginPath, error);
-    if (!library) {
-        err << "korvathexp-convert: " << error << '\n';
-        return kExitFailed;
-    }
-    auto exporter = library->createExporter();
-    if (!exporter) {
-        err << "korvathexp-convert: " << pluginPath << " offers no scene exporter\n";
-        return kExitFailed;
-    }
+    std::optional<LoadedPlugin> plugin = loadPlugin(options, err);
+    if (!plugin) return kExitFailed;
+    auto& exporter = plugin->exporter;
 
     scene::ScriptedWindows windows;
     bool refused = false, wrapped = false;

@@ -3,10 +3,13 @@
 // the in-memory host scene and let korvathexp.dle export it.
 #include "exporter/convert/convert_options.h"
 
+#include "scene/plugin_library.h"
 #include "scene/scene.h"
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <ostream>
 
 namespace korvath::convert {
@@ -22,6 +25,15 @@ struct RunHooks {
     // from the options; a refusal is then seen from the plug-in's result.
     hostsdk::WindowSystem* windows = nullptr;
 };
+
+// The plug-in and one exporter it made; the exporter goes first, before the library that made it.
+struct LoadedPlugin {
+    std::unique_ptr<scene::PluginLibrary> library;
+    std::unique_ptr<hostsdk::SceneExport> exporter;
+};
+// Loads the plug-in named by the options (else the one beside the program); says why on `err`
+// when it cannot.
+std::optional<LoadedPlugin> loadPlugin(const ConvertOptions& options, std::ostream& err);
 
 // Returns the exit status. `cancel` is the host's cancel flag source (Ctrl-C sets it); once
 // it is set, the export is cancelled and the output folder put back as it was.

@@ -50,19 +50,9 @@ struct Screenshot {
 };
 
 int showAbout(const ConvertOptions& options, hostsdk::HWND mainWindow, std::ostream& err) {
-    std::string error;
-    const std::string path = options.pluginPath.empty() ? scene::pluginBesideExecutable() : options.pluginPath;
-    auto library = scene::PluginLibrary::load(path, error);
-    if (!library) {
-        err << "korvathexp-convert: " << error << '\n';
-        return kExitFailed;
-    }
-    auto exporter = library->createExporter();
-    if (!exporter) {
-        err << "korvathexp-convert: " << path << " offers no scene exporter\n";
-        return kExitFailed;
-    }
-    exporter->ShowAbout(mainWindow);
+    std::optional<LoadedPlugin> plugin = loadPlugin(options, err);
+    if (!plugin) return kExitFailed;
+    plugin->exporter->ShowAbout(mainWindow);
     return kExitExported;
 }
 

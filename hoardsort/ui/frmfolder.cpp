@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -19,17 +18,6 @@
 namespace hoardsort {
 
 namespace {
-
-// The mounted volumes, the root first: the drives of the drive list.
-QStringList driveRoots() {
-    QStringList roots;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath())) roots << volume.rootPath();
-    roots.removeAll(QDir::rootPath());
-    roots.sort(Qt::CaseInsensitive);
-    roots.prepend(QDir::rootPath());
-    return roots;
-}
 
 // The drive of the list that holds `folder` (the longest root it starts with).
 QString driveOf(const QStringList& roots, const QString& folder) {
@@ -49,7 +37,7 @@ frmfolder::frmfolder(korvath::Interaction& interaction, const std::string& start
 
     drive1_ = new QComboBox(this);
     drive1_->setObjectName("Drive1");
-    drive1_->addItems(driveRoots());
+    drive1_->addItems(korvath::mountedDriveRoots());
 
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -101,7 +89,7 @@ frmfolder::frmfolder(korvath::Interaction& interaction, const std::string& start
     QString startFolder = korvath::toQString(start);
     if (!startFolder.isEmpty() && QFileInfo(startFolder).isDir()) {
         startFolder = QDir::cleanPath(QFileInfo(startFolder).absoluteFilePath());
-        QString drive = driveOf(driveRoots(), startFolder);
+        QString drive = driveOf(korvath::mountedDriveRoots(), startFolder);
         drive1_->setCurrentText(drive);
         setDrive(drive);
         selectFolder(startFolder);

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "common/files/home_folder.h"
 #include "common/qt/qt_interaction.h"
+#include "common/qt/window_util.h"
 #include "rosterdesk/catalogue/settings.h"
 
 namespace fs = std::filesystem;
@@ -20,16 +20,6 @@ namespace fs = std::filesystem;
 namespace rosterdesk {
 
 namespace {
-// The mounted volumes, the root first.
-QStringList driveRoots() {
-    QStringList roots;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath())) roots << volume.rootPath();
-    roots.removeAll(QDir::rootPath());
-    roots.sort(Qt::CaseInsensitive);
-    roots.prepend(QDir::rootPath());
-    return roots;
-}
 
 std::vector<fs::path> subfolders(const fs::path& folder) {
     std::vector<fs::path> out;
@@ -68,7 +58,7 @@ dlgChangePath::dlgChangePath(korvath::Interaction& ui, const QString& caption, c
     setFont(QFont("Arial", 9));
     driveOne = new QComboBox(this);
     driveOne->setObjectName("driveOne");
-    driveOne->addItems(driveRoots());
+    driveOne->addItems(korvath::mountedDriveRoots());
     dirOne = new QListWidget(this);
     dirOne->setObjectName("dirOne");
     dirOne->setMinimumSize(300, 220);
