@@ -55,11 +55,20 @@ function(korvath_fuzz_target name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}/bin")
   elseif(KORVATH_FUZZ)
     set(corpus "${PROJECT_BINARY_DIR}/fuzz-corpus/${name}")
+    # Seeds kept in the repository beside the target's source, in corpus/<target>/, are read
+    # too; what the fuzzer finds goes to the build folder's corpus only.
+    list(GET F_SOURCES 0 first_source)
+    get_filename_component(first_source "${first_source}" ABSOLUTE)
+    get_filename_component(source_dir "${first_source}" DIRECTORY)
+    set(seeds "")
+    if(EXISTS "${source_dir}/corpus/${name}")
+      set(seeds "${source_dir}/corpus/${name}")
+    endif()
     add_test(NAME fuzz.${name}
              COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
                      UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
                      ${KORVATH_FUZZ_BIN_DIR}/${name} -max_total_time=${F_SECONDS} -rss_limit_mb=2048
-                     -print_final_stats=0 ${corpus})
+                     -print_final_stats=0 ${corpus} ${seeds})
     set_tests_properties(fuzz.${name} PROPERTIES RUN_SERIAL FALSE TIMEOUT 300)
     file(MAKE_DIRECTORY "${corpus}")
   endif()

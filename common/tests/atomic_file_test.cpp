@@ -1,9 +1,12 @@
 #include "common/files/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <functional>
 
 #include "common/testing/temp_dir.h"
@@ -30,7 +33,26 @@ private:
     mode_t old_;
 };
 
-// Both ways of replacing a file, so every identity rule is checked for each.
+// Unnamed temporary files (where the file system has them) or named ones, for one test.
+class TemporaryNaming {
+public:
+    explicit TemporaryNaming(bool unnamed) : old_(korvath::useUnnamedTemporaries(unnamed)) {}
+    ~TemporaryNaming() { korvath::useUnnamedTemporaries(old_); }
+
+private:
+    bool old_;
+};
+
+// The streaming writer, fed in two pieces.
+korvath::Status streamInto(const fs::path& target, const std::string& bytes) {
+    korvath::AtomicFileWriter writer;
+    if (korvath::Status opened = writer.open(target); !opened) return opened;
+    writer.write(std::string_view(bytes).substr(0, bytes.size() / 2));
+    writer.write(std::string_view(bytes).substr(bytes.size() / 2));
+    return writer.commit();
+}
+
+// Every way of replacing a file, so every identity rule is checked for each.
 struct Replacer {
     const char* name;
     std::function<korvath::Status(const TempDir&, const fs::path& target, const std::string& bytes)> replace;
@@ -49,6 +71,8 @@ const Replacer kReplacers[] = {
          return korvath::copyFileAtomically(source, target, true);
      },
      0750},
+    {"stream", [](const TempDir&, const fs::path& target, const std::string& bytes) { return streamInto(target, bytes); },
+     0640},
 };
 constexpr unsigned kNewFile = 0;  // expect the replacer's mode for a new file
 }  // namespace
@@ -153,19 +177,22 @@ TEST(AtomicFile, ReplacingKeepsTheFilesIdentity) {
         {"new file gets the default mode",
          [](const TempDir&) {}, "System/user.ini", "System/user.ini", false, kNewFile, 1},
     };
-    for (const auto& [how, replace, newFileMode] : kReplacers) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(how) + ": " + c.name);
-            TempDir dir;
-            dir.makeDir("System");
-            c.setup(dir);
-            ASSERT_TRUE(replace(dir, dir / c.written, "new\r\n").ok);
-            EXPECT_EQ(dir.read(c.real), "new\r\n");
-            EXPECT_EQ(fs::is_symlink(fs::symlink_status(dir / c.written)), c.link);
-            EXPECT_EQ(modeOf(dir / c.real), c.mode == kNewFile ? newFileMode : c.mode);
-            EXPECT_EQ(entryCount(dir / "System"), c.systemEntries);
-            if (fs::exists(dir / "real")) {
-                EXPECT_EQ(entryCount(dir / "real"), 1u);
+    for (bool unnamed : {true, false}) {
+        for (const auto& [how, replace, newFileMode] : kReplacers) {
+            TemporaryNaming naming(unnamed);
+            for (const Case& c : cases) {
+                SCOPED_TRACE(std::string(how) + (unnamed ? " unnamed: " : " named: ") + c.name);
+                TempDir dir;
+                dir.makeDir("System");
+                c.setup(dir);
+                ASSERT_TRUE(replace(dir, dir / c.written, "new\r\n").ok);
+                EXPECT_EQ(dir.read(c.real), "new\r\n");
+                EXPECT_EQ(fs::is_symlink(fs::symlink_status(dir / c.written)), c.link);
+                EXPECT_EQ(modeOf(dir / c.real), c.mode == kNewFile ? newFileMode : c.mode);
+                EXPECT_EQ(entryCount(dir / "System"), c.systemEntries);
+                if (fs::exists(dir / "real")) {
+                    EXPECT_EQ(entryCount(dir / "real"), 1u);
+                }
             }
         }
     }
@@ -224,4 +251,121 @@ TEST(AtomicFile, CopyWithoutOverwriteNeverWritesThroughALink) {
     EXPECT_FALSE(status.ok);
     EXPECT_EQ(status.message, (dir / "dangling.knr").string() + " already exists");
     EXPECT_TRUE(fs::is_empty(dir / "real"));
+}
+
+namespace {
+// Names in `dir` other than `keep`: temporary files a writer left.
+std::vector<std::string> leftovers(const fs::path& dir, const std::string& keep) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        if (entry.path().filename() != keep) names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// Starts a process that writes `target` slowly through the streaming writer and kills it once
+// the first megabyte is written.
+void killWriterMidWrite(const fs::path& target) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(ready[0]);
+        korvath::AtomicFileWriter writer;
+        if (!writer.open(target)) ::_exit(1);
+        const std::string chunk(1 << 20, 'x');
+        writer.write(chunk);
+        if (std::fflush(writer.stream()) != 0 || ::write(ready[1], "w", 1) != 1) ::_exit(1);
+        for (int i = 0; i < 1000; ++i) {  // ten seconds at most, should the kill not come
+            writer.write("slow");
+            ::usleep(10000);
+        }
+        ::_exit(2);
+    }
+    ::close(ready[1]);
+    char signal = 0;
+    EXPECT_EQ(::read(ready[0], &signal, 1), 1);
+    ::close(ready[0]);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status));
+}
+}  // namespace
+
+TEST(AtomicFile, WritersKilledMidWriteLeaveNothingAfterTheNextRun) {
+    for (bool unnamed : {true, false}) {
+        for (const Replacer& r : kReplacers) {
+            SCOPED_TRACE(std::string(r.name) + (unnamed ? " unnamed" : " named"));
+            TemporaryNaming naming(unnamed);
+            TempDir dir;
+            dir.makeDir("System");
+            dir.write("System/user.ini", "old");
+            for (int kill = 0; kill < 20; ++kill) killWriterMidWrite(dir / "System/user.ini");
+            EXPECT_EQ(dir.read("System/user.ini"), "old");
+            // Named temporary files are left by the kills (each writer removes its predecessor's).
+            if (!unnamed) {
+                EXPECT_EQ(leftovers(dir / "System", "user.ini").size(), 1u);
+            }
+            // A temporary file of a live writer stays.
+            fs::path live = korvath::temporarySibling(dir / "System/user.ini");
+            dir.write(live.lexically_relative(dir.path()).string(), "being written");
+            ASSERT_TRUE(r.replace(dir, dir / "System/user.ini", "new").ok);
+            EXPECT_EQ(dir.read("System/user.ini"), "new");
+            EXPECT_EQ(leftovers(dir / "System", "user.ini"), std::vector<std::string>{live.filename().string()});
+        }
+    }
+}
+
+TEST(AtomicFile, StreamingWriterCommitsOrLeavesTheOldFile) {
+    for (bool unnamed : {true, false}) {
+        SCOPED_TRACE(unnamed ? "unnamed" : "named");
+        TemporaryNaming naming(unnamed);
+        TempDir dir;
+        dir.write("skin_a.3d", "HEADframes");
+        {
+            korvath::AtomicFileWriter abandoned;
+            ASSERT_TRUE(abandoned.open(dir / "skin_a.3d").ok);
+            abandoned.write("half");
+        }
+        EXPECT_EQ(dir.read("skin_a.3d"), "HEADframes");
+
+        // A copy of the old file, changed in place and lengthened.
+        korvath::AtomicFileWriter writer;
+        ASSERT_TRUE(writer.open(dir / "skin_a.3d", korvath::AtomicFileWriter::Start::CopyOfTarget).ok);
+        writer.write("NEW!");
+        ASSERT_EQ(std::fseek(writer.stream(), 0, SEEK_END), 0);
+        writer.write("more");
+        EXPECT_EQ(dir.read("skin_a.3d"), "HEADframes");  // nothing shows before commit
+        ASSERT_TRUE(writer.commit().ok);
+        EXPECT_EQ(dir.read("skin_a.3d"), "NEW!framesmore");
+        EXPECT_FALSE(writer.commit().ok);  // committed once
+        EXPECT_EQ(entryCount(dir.path()), 1u);
+
+        korvath::AtomicFileWriter missing;
+        auto status = missing.open(dir / "gone_a.3d", korvath::AtomicFileWriter::Start::CopyOfTarget);
+        EXPECT_FALSE(status.ok);
+        EXPECT_NE(status.message.find(std::strerror(ENOENT)), std::string::npos) << status.message;
+        EXPECT_EQ(entryCount(dir.path()), 1u);
+    }
+}
+
+TEST(AtomicFile, FailuresGiveTheSystemsReason) {
+    TempDir dir;
+    dir.makeDir("folder.t3d");
+    const struct {
+        const char* name;
+        std::function<korvath::Status()> run;
+        int error;
+    } cases[] = {
+        {"missing folder", [&] { return korvath::writeFileAtomically(dir / "none/user.ini", "x"); }, ENOENT},
+        {"missing source", [&] { return korvath::copyFileAtomically(dir / "none.kxx", dir / "out.knr", true); }, ENOENT},
+        {"folder in the way", [&] { return streamInto(dir / "folder.t3d", "x"); }, EISDIR},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        korvath::Status status = c.run();
+        EXPECT_FALSE(status.ok);
+        EXPECT_NE(status.message.find(std::strerror(c.error)), std::string::npos) << status.message;
+    }
 }

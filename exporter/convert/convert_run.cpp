@@ -1,5 +1,7 @@
 #include "exporter/convert/convert_run.h"
 
+#include "exporter/convert/append_target.h"
+#include "exporter/convert/export_marker.h"
 #include "exporter/convert/export_report.h"
 #include "exporter/convert/frame_measure.h"
 #include "exporter/convert/frame_table.h"
@@ -127,6 +129,21 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             << " does not exist; export the first sequence without --append\n";
         return kExitFailed;
     }
+    if (Status whole = options.append ? checkAppendTarget(animationPath) : Status::success(); !whole) {
+        err << "korvathexp-convert: cannot append: " << whole.message << "; nothing was written\n";
+        return kExitFailed;
+    }
+    // An append needs the three files to belong together; a fresh export replaces them all. (The
+    // options dialog may still choose to append.)
+    ExportMarker marker(exportMarkerPath(animationPath), {options.outPath, animationPath, recordPath});
+    if (marker.leftByInterruptedExport() && (options.append || hooks.windows)) {
+        err << "korvathexp-convert: cannot append: an earlier export into " << options.outPath
+            << " was stopped half way (" << exportMarkerPath(animationPath).filename().string()
+            << " is still there), so " << std::filesystem::path(options.outPath).filename().string() << ", "
+            << animationPath.filename().string() << " and " << recordPath.filename().string()
+            << " may not belong together; export every sequence again without --append; nothing was written\n";
+        return kExitFailed;
+    }
     // With the options dialog the user chooses the frames and the append box only during the export.
     const bool framesKnown = hooks.windows == nullptr;
     const std::vector<int> frames = chosenFrames(options, model.model);
@@ -158,6 +175,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     windows.answerDialog(answer);
 
     int result = 0;
+    std::optional<FrameMeasure> wrapMeasure;
     {
         scene::Scene host(hooks.windows ? *hooks.windows : windows);
         HostSceneSettings settings;
@@ -179,6 +197,14 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             err << "korvathexp-convert: " << prepared.message << '\n';
             return kExitFailed;
         }
+        if (Status begun = marker.begin(); !begun) {
+            err << "korvathexp-convert: " << begun.message << "; nothing was written\n";
+            return kExitFailed;
+        }
+        auto step = [&](ExportStep reached) {
+            if (hooks.atStep) hooks.atStep(reached);
+        };
+        step(ExportStep::MarkerWritten);
         result = exporter->DoExport(options.outPath.c_str(), nullptr, &host, hostsdk::FALSE, 0);
         if (host.cancelFlag().load() || cancel.load()) {
             guard.restore();
@@ -191,21 +217,30 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             err << "korvathexp-convert: the export failed; the output folder is as it was\n";
             return kExitFailed;
         }
+        if (wrapped) {
+            // Measured only now: an export that fits pays nothing for it.
+            wrapMeasure = measureFrames(model.model, table, frames, scale);
+            if (!wrapMeasure->nonFinite.empty()) {
+                guard.restore();
+                err << "korvathexp-convert: a position is not a number (" << wrapMeasure->nonFinite
+                    << "); the output folder is as it was\n";
+                return kExitFailed;
+            }
+        }
+        step(ExportStep::MeshFilesReplaced);
         // The factor stays with the animation file, for the sequences appended to it later.
         if (Status kept = writeScaleRecord(recordPath, scale); !kept) {
             guard.restore();
             err << "korvathexp-convert: " << kept.message << "; the output folder is as it was\n";
             return kExitFailed;
         }
+        step(ExportStep::ScaleRecordWritten);
         guard.commit();
+        marker.complete();
     }
     exporter.reset();  // before the library that made it
     reportSequence(animationPath, framesKnown ? std::optional<int>(int(frames.size())) : std::nullopt, out);
-    if (wrapped) {
-        // Measured again only now: an export that fits pays nothing for it.
-        const WrapReport report{measureFrames(model.model, table, frames, scale), scale, !choice.note.empty()};
-        reportWrap(report, err);
-    }
+    if (wrapMeasure) reportWrap({*wrapMeasure, scale, !choice.note.empty()}, err);
     return kExitExported;
 }
 

@@ -18,12 +18,17 @@ constexpr int kExitExported = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitCancelled = 130;
 
+// The steps between which an export's files are replaced.
+enum class ExportStep { MarkerWritten, MeshFilesReplaced, ScaleRecordWritten };
+
 struct RunHooks {
     // Sees each of the plug-in's progress reports (tests cancel from here).
     std::function<void(const scene::ProgressEvent&)> onProgress;
     // Shows the plug-in's options dialog and message boxes instead of answering the dialog
     // from the options; a refusal is then seen from the plug-in's result.
     hostsdk::WindowSystem* windows = nullptr;
+    // Called as an export passes each step of replacing its files (tests kill the run there).
+    std::function<void(ExportStep)> atStep;
 };
 
 // The plug-in and one exporter it made; the exporter goes first, before the library that made it.

@@ -58,23 +58,7 @@ StoredScale readScaleRecord(const std::filesystem::path& recordPath) {
 }
 
 Status writeScaleRecord(const std::filesystem::path& recordPath, float scale) {
-    const std::filesystem::path temporary = temporarySibling(recordPath);
-    std::error_code ec;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << formatScaleRecord(scale);
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, ec);
-            return Status::failure("cannot write " + recordPath.string());
-        }
-    }
-    std::filesystem::rename(temporary, recordPath, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return Status::failure("cannot write " + recordPath.string() + ": " + ec.message());
-    }
-    return Status::success();
+    return writeFileAtomically(recordPath, formatScaleRecord(scale));
 }
 
 }  // namespace korvath::convert

@@ -25,8 +25,7 @@ struct StoredScale {
 };
 StoredScale readScaleRecord(const std::filesystem::path& recordPath);
 
-// Writes the record beside its place and renames it there. Like the mesh files it goes with, it
-// is not flushed to the disk first: it is worth no more than they are.
+// Replaces the record as every file is replaced (common/files/atomic_file.h).
 Status writeScaleRecord(const std::filesystem::path& recordPath, float scale);
 
 }  // namespace korvath::convert

@@ -3,13 +3,14 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/files/atomic_file.h"
+
 #include "dialogs.h"
 #include "export_rules.h"
 #include "frame_packing.h"
 #include "korvathexp.h"
 #include "mesh_files.h"
 #include "module.h"
-#include "replacement_file.h"
 
 namespace korvathexp {
 
@@ -198,34 +199,33 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
         return Refuse("More than 65535 frames were chosen!\nNothing was written!");
 
     // Both files are written beside their targets and renamed into place when complete.
-    ReplacementFile data;
-    if (!data.open(name, false)) return 0;
+    korvath::AtomicFileWriter data;
+    if (!data.open(name)) return 0;
     ip->ProgressStart(GetString(7), TRUE, DoNothing, nullptr);
-    WriteDataHeader(data.file(), triangleCount, vertexCount);
-    TrianglePass(data.file());
-    ReplacementFile animation;
-    if (!animation.open(animationPath, append)) {
+    WriteDataHeader(data.stream(), triangleCount, vertexCount);
+    TrianglePass(data.stream());
+    korvath::AtomicFileWriter animation;
+    using Start = korvath::AtomicFileWriter::Start;
+    if (!animation.open(animationPath, append ? Start::CopyOfTarget : Start::Empty)) {
         data.commit();  // the data file stands even when its animation file cannot be opened
         ip->ProgressEnd();
         return 0;
     }
     if (!append) {
-        WriteAnimationHeader(animation.file(), static_cast<int>(frames.size()), 4 * vertexCount);
+        WriteAnimationHeader(animation.stream(), static_cast<int>(frames.size()), 4 * vertexCount);
     } else {
         const AppendResult fit =
-            OpenAnimationForAppend(animation.file(), vertexCount, static_cast<int>(frames.size()));
+            OpenAnimationForAppend(animation.stream(), vertexCount, static_cast<int>(frames.size()));
         if (fit != AppendResult::Ready) {
-            ShowBox(ip,
-                    fit == AppendResult::Mismatch
-                        ? "The animation file targeted for append mis-matches this export!\nAborting!"
-                        : "The animation file targeted for append would hold more than 65535 frames!\nAborting!",
-                    kFatal);
+            ShowBox(ip, AppendRefusal(fit), kFatal);
             ip->ProgressEnd();
-            data.commit();  // the refused append leaves the new data file and the old animation file
-            return 0;       // the copy is dropped; the animation file stays as it was
+            // A refused append leaves the new data file and the old animation file; a damaged
+            // animation file leaves both files as they were. The copy is dropped.
+            if (fit != AppendResult::WrongSize) data.commit();
+            return 0;
         }
     }
-    FramePass(animation.file());
+    FramePass(animation.stream());
     ip->ProgressEnd();
     // A cancelled export skipped nodes, so its headers overstate what follows them: both copies
     // are dropped and the files stay as they were.

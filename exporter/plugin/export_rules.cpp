@@ -22,4 +22,8 @@ std::string MakeAnimationPath(const std::string& dataPath) {
     return dataPath.substr(0, cut) + "_a.3d";
 }
 
+AnimationHeader ParseAnimationHeader(const unsigned char (&bytes)[4]) {
+    return {bytes[0] | bytes[1] << 8, bytes[2] | bytes[3] << 8};
+}
+
 }  // namespace korvathexp

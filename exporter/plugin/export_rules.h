@@ -18,6 +18,15 @@ bool IsExportableName(const char* name);
 // result always lies in the data file's folder.
 std::string MakeAnimationPath(const std::string& dataPath);
 
+// An animation file's 4-byte header: the frames it holds and the bytes of each frame.
+struct AnimationHeader {
+    int frames = 0;
+    int frameSize = 0;
+    // The size of a file that holds exactly those frames.
+    long long fileSize() const { return 4LL + static_cast<long long>(frames) * frameSize; }
+};
+AnimationHeader ParseAnimationHeader(const unsigned char (&bytes)[4]);
+
 // The options dialog reads its frame range box up to this many characters.
 constexpr int kFrameRangeTextLimit = 511;
 

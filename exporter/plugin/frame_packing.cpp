@@ -23,7 +23,8 @@ bool PackFrameScalar(const Matrix3& tm, const Point3* verts, size_t count, std::
     for (size_t v = 0; v < count; ++v) {
         const Point3 p = tm * verts[v];
         const float x = -p.x;
-        if (x > 128.0f || x < -128.0f || p.y > 128.0f || p.y < -128.0f || p.z > 128.0f || p.z < -128.0f)
+        // Written so that a coordinate that is not a number counts as outside too.
+        if (!(x <= 128.0f && x >= -128.0f && p.y <= 128.0f && p.y >= -128.0f && p.z <= 128.0f && p.z >= -128.0f))
             outside = true;
         out[v] = PackVertex(x, p.y, p.z);
     }
@@ -60,8 +61,8 @@ bool PackFrame(const Matrix3& tm, const Point3* verts, size_t count, std::uint32
         const Floats py = x * m[0][1] + y * m[1][1] + z * m[2][1] + m[3][1];
         const Floats pz = x * m[0][2] + y * m[1][2] + z * m[2][2] + m[3][2];
         const Ints real = Ints{0, 1, 2, 3} < lanes;
-        outside |= real & ((px > 128.0f) | (px < -128.0f) | (py > 128.0f) | (py < -128.0f) | (pz > 128.0f) |
-                           (pz < -128.0f));
+        outside |= real & ~((px <= 128.0f) & (px >= -128.0f) & (py <= 128.0f) & (py >= -128.0f) & (pz <= 128.0f) &
+                            (pz >= -128.0f));
         // Scaling by a power of two is exact in float as in double; past 2^31 PackVertex decides.
         const Floats sx = px * 8.0f, sy = py * 8.0f, sz = pz * 4.0f;
         const Ints fits = (sx < 2147483648.0f) & (sx > -2147483648.0f) & (sy < 2147483648.0f) &

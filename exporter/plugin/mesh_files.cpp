@@ -74,17 +74,31 @@ void WritePackedVertices(std::FILE* file, const std::vector<std::uint32_t>& word
 }
 
 AppendResult OpenAnimationForAppend(std::FILE* file, int vertexCount, int newFrames) {
-    unsigned char header[4];
-    if (std::fseek(file, 0, SEEK_SET) != 0 || std::fread(header, 1, sizeof header, file) != sizeof header)
+    unsigned char bytes[4];
+    if (std::fseek(file, 0, SEEK_SET) != 0 || std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes)
         return AppendResult::Mismatch;
-    const long storedFrames = header[0] | (header[1] << 8);
-    const long frameSize = header[2] | (header[3] << 8);
+    const AnimationHeader header = ParseAnimationHeader(bytes);
+    if (std::fseek(file, 0, SEEK_END) != 0 || std::ftell(file) != header.fileSize()) return AppendResult::WrongSize;
+    const long storedFrames = header.frames;
+    const long frameSize = header.frameSize;
     if (frameSize != 4L * vertexCount) return AppendResult::Mismatch;
     if (storedFrames + newFrames > 65535) return AppendResult::TooManyFrames;
     std::fseek(file, 0, SEEK_SET);
     WriteAnimationHeader(file, static_cast<int>(storedFrames + newFrames), static_cast<int>(frameSize));
     std::fseek(file, 4 + storedFrames * frameSize, SEEK_SET);
     return AppendResult::Ready;
+}
+
+const char* AppendRefusal(AppendResult result) {
+    switch (result) {
+    case AppendResult::Mismatch: return "The animation file targeted for append mis-matches this export!\nAborting!";
+    case AppendResult::TooManyFrames:
+        return "The animation file targeted for append would hold more than 65535 frames!\nAborting!";
+    case AppendResult::WrongSize:
+        return "The animation file targeted for append is not as long as its header says!\nAborting!";
+    case AppendResult::Ready: break;
+    }
+    return "";
 }
 
 }  // namespace korvathexp

@@ -45,11 +45,14 @@ void AppendTriangle(std::vector<unsigned char>& out, const TriangleRecord& recor
 void WriteAnimationHeader(std::FILE* file, int frameCount, int frameSize);
 void WritePackedVertices(std::FILE* file, const std::vector<std::uint32_t>& words);
 
-enum class AppendResult { Ready, Mismatch, TooManyFrames };
+// WrongSize: the file is longer or shorter than its header says (cut short, or not ours).
+enum class AppendResult { Ready, Mismatch, TooManyFrames, WrongSize };
 
-// Checks the header of an animation file opened "r+b" against the new export, and when it
-// fits writes the raised frame count and positions the file after the stored frames. On a
-// refusal the file is left as it was.
+// Checks an animation file opened "r+b" (its size against its header, its frame size against
+// the new export), and when it fits writes the raised frame count and positions the file after
+// the stored frames. On a refusal the file is left as it was.
 AppendResult OpenAnimationForAppend(std::FILE* file, int vertexCount, int newFrames);
+// The message box text of a refusal.
+const char* AppendRefusal(AppendResult result);
 
 }  // namespace korvathexp

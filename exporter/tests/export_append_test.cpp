@@ -41,7 +41,7 @@ protected:
 TEST_F(ExportAppend, NewFramesGoAfterTheStoredOnes) {
     meshOf(100);
     std::string old = std::string("\x0A\x00\x90\x01", 4) + std::string(10 * 400, '\x5A');
-    dir.write("ship_a.3d", old + "tail");
+    dir.write("ship_a.3d", old);
     ASSERT_EQ(appendFrames("1-5"), 1);
     const std::string anim = animation();
     ASSERT_EQ(anim.size(), 4004u + 5 * 400u);
@@ -76,6 +76,25 @@ TEST_F(ExportAppend, FileShorterThanItsHeaderIsRefusedLikeAMismatch) {
     EXPECT_EQ(host.messageTexts(), std::vector<std::string>{kMismatch});
 }
 
+// A file cut short (or with bytes after its frames) would get frames that do not play where its
+// header says they are: nothing is written, not even the data file.
+TEST_F(ExportAppend, FileOfAnotherSizeThanItsHeaderSaysIsRefusedAndNothingIsWritten) {
+    meshOf(100);
+    const std::string whole = std::string("\x0A\x00\x90\x01", 4) + std::string(10 * 400, '\x5A');
+    for (const std::string& damaged : {whole.substr(0, whole.size() - 1), whole.substr(0, 1004), whole + "tail"}) {
+        SCOPED_TRACE(damaged.size());
+        dir.write("ship_a.3d", damaged);
+        dir.write("ship_d.3d", "old data");
+        EXPECT_EQ(appendFrames("1"), 0);
+        EXPECT_EQ(animation(), damaged);
+        EXPECT_EQ(dir.read("ship_d.3d"), "old data");
+        ASSERT_FALSE(host.windows.messages().empty());
+        EXPECT_EQ(host.windows.messages().back().text,
+                  "The animation file targeted for append is not as long as its header says!\nAborting!");
+        EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"ship_a.3d", "ship_d.3d"}));
+    }
+}
+
 TEST_F(ExportAppend, MissingFileFails) {
     meshOf(3);
     EXPECT_EQ(appendFrames("1"), 0);
@@ -85,7 +104,7 @@ TEST_F(ExportAppend, MissingFileFails) {
 
 TEST_F(ExportAppend, FrameCountThatWouldOverflowIsRefusedBeforeTouchingTheFile) {
     meshOf(3);
-    const std::string old = std::string("\xFE\xFF\x0C\x00", 4);
+    const std::string old = std::string("\xFE\xFF\x0C\x00", 4) + std::string(65534 * 12, '\x33');
     dir.write("ship_a.3d", old);
     EXPECT_EQ(appendFrames("1,2"), 0);
     EXPECT_EQ(animation(), old);

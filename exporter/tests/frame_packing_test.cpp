@@ -45,6 +45,8 @@ TEST(FramePacking, ScalarDefinitionIsPackVertexOfTheMovedMirroredVertex) {
     EXPECT_FALSE(p.outside);
     EXPECT_TRUE(pack(PackFrameScalar, tm, {{0, 0, 129.5f}}).outside);
     EXPECT_FALSE(pack(PackFrameScalar, tm, {{0, 0, 129.0f}}).outside);  // z = 128 exactly is inside
+    // A position that is not a number fits no bounds; the host is told so.
+    EXPECT_TRUE(pack(PackFrameScalar, tm, {{std::numeric_limits<float>::quiet_NaN(), 0, 0}}).outside);
 }
 
 TEST(FramePacking, FourLanesMatchTheScalarDefinition) {

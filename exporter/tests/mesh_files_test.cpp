@@ -77,17 +77,28 @@ TEST_F(AppendFile, RaisesTheCountAndPositionsAfterTheStoredFrames) {
 }
 
 TEST_F(AppendFile, RefusalsLeaveTheFileAsItWas) {
-    AppendResult result;
     const std::string header = std::string("\x0A\x00\x90\x01", 4);  // 10 frames of 400 bytes
-    EXPECT_EQ(appendTo(header, 101, 1, result), header);
-    EXPECT_EQ(result, AppendResult::Mismatch);
-    EXPECT_EQ(appendTo("\x0A\x00", 100, 1, result), "\x0A\x00");
-    EXPECT_EQ(result, AppendResult::Mismatch);
-    EXPECT_EQ(appendTo("", 100, 1, result), "");
-    EXPECT_EQ(result, AppendResult::Mismatch);
-    const std::string full = std::string("\xFF\xFF\x90\x01", 4);
-    EXPECT_EQ(appendTo(full, 100, 1, result), full);
-    EXPECT_EQ(result, AppendResult::TooManyFrames);
+    const std::string whole = header + std::string(4000, '\x11');
+    const std::string full = std::string("\xFF\xFF\x04\x00", 4) + std::string(65535 * 4, '\x22');
+    const struct {
+        std::string bytes;
+        int vertices;
+        AppendResult expected;
+    } cases[] = {
+        {whole, 101, AppendResult::Mismatch},
+        {"\x0A\x00", 100, AppendResult::Mismatch},  // no header
+        {"", 100, AppendResult::Mismatch},
+        {header, 100, AppendResult::WrongSize},  // its frames are missing
+        {whole.substr(0, 4003), 100, AppendResult::WrongSize},
+        {whole + "tail", 100, AppendResult::WrongSize},
+        {full, 1, AppendResult::TooManyFrames},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.size());
+        AppendResult result;
+        EXPECT_EQ(appendTo(c.bytes, c.vertices, 1, result), c.bytes);
+        EXPECT_EQ(result, c.expected);
+    }
 }
 
 }  // namespace

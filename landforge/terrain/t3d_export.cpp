@@ -8,7 +8,7 @@
 #include <mutex>
 #include <thread>
 
-#include "terrain/chunk_file.h"
+#include "common/files/atomic_file.h"
 #include "terrain/fixed_format.h"
 
 namespace landforge {
@@ -288,8 +288,8 @@ std::string t3dText(const ExportArea& area, int scale) {
 }
 
 korvath::Status writeT3dFile(const ExportArea& area, int scale, const std::string& path) {
-    ChunkFile file(path);
-    if (!file.opened()) return korvath::Status::failure(file.error());
+    korvath::AtomicFileWriter file;
+    if (korvath::Status opened = file.open(path); !opened) return opened;
     producePieces(makePlan(area, scale), [&](std::string_view piece) { file.write(piece); });
     return file.commit();
 }

@@ -186,5 +186,20 @@ TEST(T3dExport, FileHoldsTheSameTextAndAFailedWriteLeavesNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
 
+// An export over a file a map folder links to replaces the linked file and keeps its bits.
+TEST(T3dExport, ReplacingAnExportKeepsTheLinkAndItsMode) {
+    namespace fs = std::filesystem;
+    korvath::testing::TempDir dir;
+    TerrainState s;
+    ExportArea area = exportArea(s.grid, kFullRect);
+    fs::path real = dir.write("maps/arena.t3d", "old");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("maps/arena.t3d", dir / "arena.t3d");
+    ASSERT_TRUE(writeT3dFile(area, 1, (dir / "arena.t3d").string()).ok);
+    EXPECT_TRUE(fs::is_symlink(dir / "arena.t3d"));
+    EXPECT_EQ(dir.read("maps/arena.t3d"), t3dText(area, 1));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
 }  // namespace
 }  // namespace landforge
