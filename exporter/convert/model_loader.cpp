@@ -91,7 +91,7 @@ int countKeyFrames(const std::string& path, const aiScene& first, std::vector<st
     const std::optional<int> declared = declaredKeyFramesOf(path);
     const int limit = std::min(declared.value_or(kKeyFrameLimit), kKeyFrameLimit);
     std::string ignored;
-    if (limit < 2) return 1;
+    if (limit < 2 || first.mNumMeshes == 0) return 1;  // nothing to animate
     auto second = importKeyFrame(path, 1, ignored);
     if (!second) return 1;
     if (sameVertices(first, *second->GetScene())) {

@@ -1,10 +1,13 @@
-// The converter's own readers: a 3DS file's animation segment and the scale record.
+// The converter's own readers: a 3DS file's animation segment, the key frames a model file
+// declares and the scale record.
+#include "exporter/convert/key_frame_header.h"
 #include "exporter/convert/scale_record.h"
 #include "exporter/convert/three_ds_segment.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace korvath::convert {
@@ -53,6 +56,32 @@ TEST(ThreeDsSegment, FoundInTheKeyFrameSectionAndRefusedWhenItMakesNoSense) {
             EXPECT_EQ((std::pair{got->start, got->end}), *c.expected) << c.what;
         }
     }
+}
+
+TEST(KeyFrameHeader, CountReadFromEachFormatsHeaderAndRefusedWhenItMakesNoSense) {
+    auto header = [](const char* magic, std::size_t offset, std::int32_t count, std::size_t size) {
+        std::string bytes(size, '\x7f');
+        bytes.replace(0, 4, magic);
+        if (offset + 4 <= size)
+            for (int i = 0; i < 4; ++i) bytes[offset + std::size_t(i)] = char((std::uint32_t(count) >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    struct Row {
+        std::string bytes;
+        std::optional<int> count;
+    };
+    const Row rows[] = {
+        {header("IDP2", 40, 198, 68), 198},   {header("IDP3", 76, 8, 108), 8},
+        {header("IDPC", 76, 250, 108), 250},  {header("IDPO", 68, 3, 84), 3},
+        {header("MDL3", 68, 70000, 84), 70000}, {header("MDL5", 68, 1, 84), 1},
+        {header("IDP2", 40, 0, 68), std::nullopt},   // no frames
+        {header("IDP2", 40, -5, 68), std::nullopt},  // negative
+        {header("IDP3", 76, 8, 79), std::nullopt},   // cut short inside the count
+        {header("MDL7", 68, 8, 84), std::nullopt},   // frames kept per group, not in the header
+        {header("IDST", 68, 8, 84), std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Row& r : rows) EXPECT_EQ(declaredKeyFrames(r.bytes), r.count) << r.bytes.substr(0, 4);
 }
 
 TEST(ScaleRecord, OneLineThatReadsBackExactly) {
