@@ -4,6 +4,7 @@
 #include "exporter/convert/joined_mesh.h"
 #include "exporter/convert/key_frame_header.h"
 #include "exporter/convert/model_materials.h"
+#include "exporter/convert/off_header.h"
 #include "exporter/convert/three_ds_segment.h"
 
 #include "common/files/game_path.h"
@@ -34,11 +35,34 @@ namespace {
 // frames of one file stop matching each other. Validation only checks.
 constexpr unsigned kImportSteps = aiProcess_Triangulate | aiProcess_ValidateDataStructure;
 
+std::string firstBytes(const std::string& path, std::size_t count) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(count, '\0');
+    in.read(bytes.data(), std::streamsize(bytes.size()));
+    bytes.resize(std::size_t(in.gcount()));
+    return bytes;
+}
+
+// Why an OFF file is refused before the import library allocates for counts it cannot hold.
+std::string oversizedOff(const std::string& path) {
+    if (toLowerAscii(std::filesystem::path(path).extension().string()) != ".off") return {};
+    const auto counts = offCounts(firstBytes(path, 512));
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!counts || ec || !offCountsExceed(*counts, size)) return {};
+    return "it declares " + std::to_string(counts->vertices) + " vertices and " + std::to_string(counts->faces) +
+           " faces, more than its " + std::to_string(size) + " bytes can hold";
+}
+
 std::unique_ptr<Assimp::Importer> importFile(const std::string& path, std::optional<int> keyFrame,
                                              std::string& error) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         error = "cannot open " + path + ": no such file";
+        return nullptr;
+    }
+    if (const std::string oversized = oversizedOff(path); !oversized.empty()) {
+        error = "cannot read " + path + ": " + oversized;
         return nullptr;
     }
     auto importer = std::make_unique<Assimp::Importer>();
@@ -75,13 +99,7 @@ bool sameVertices(const aiScene& a, const aiScene& b) {
     return true;
 }
 
-std::optional<int> declaredKeyFramesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string header(128, '\0');
-    in.read(header.data(), std::streamsize(header.size()));
-    header.resize(std::size_t(in.gcount()));
-    return declaredKeyFrames(header);
-}
+std::optional<int> declaredKeyFramesOf(const std::string& path) { return declaredKeyFrames(firstBytes(path, 128)); }
 
 // The key frames of a single-key-frame file. Some loaders refuse a frame past the end; others
 // read the same frame whatever they are asked, so a second frame the same as the first means

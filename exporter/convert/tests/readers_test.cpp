@@ -1,6 +1,7 @@
 // The converter's own readers: a 3DS file's animation segment, the key frames a model file
-// declares and the scale record.
+// declares, an OFF file's counts and the scale record.
 #include "exporter/convert/key_frame_header.h"
+#include "exporter/convert/off_header.h"
 #include "exporter/convert/scale_record.h"
 #include "exporter/convert/three_ds_segment.h"
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace korvath::convert {
 namespace {
@@ -82,6 +84,34 @@ TEST(KeyFrameHeader, CountReadFromEachFormatsHeaderAndRefusedWhenItMakesNoSense)
         {"", std::nullopt},
     };
     for (const Row& r : rows) EXPECT_EQ(declaredKeyFrames(r.bytes), r.count) << r.bytes.substr(0, 4);
+}
+
+TEST(OffHeader, CountsReadAfterTheKeywordAndCheckedAgainstTheFileSize) {
+    struct Row {
+        const char* head;
+        std::optional<std::pair<std::uint64_t, std::uint64_t>> counts;
+    };
+    const Row rows[] = {
+        {"OFF\n8 6 0\n-0.5", std::pair<std::uint64_t, std::uint64_t>{8, 6}},
+        {"# made by hand\nCOFF\n# counts\n3 1 0\n", std::pair<std::uint64_t, std::uint64_t>{3, 1}},
+        {"OFF 4 2 0\n", std::pair<std::uint64_t, std::uint64_t>{4, 2}},
+        {"OFF\n353535235358 6 0\n", std::pair<std::uint64_t, std::uint64_t>{353535235358, 6}},
+        {"OFF\n8", std::nullopt},  // cut short
+        {"OFF\n8x 6", std::nullopt},
+        {"ply\n8 6", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Row& r : rows) {
+        const auto counts = offCounts(r.head);
+        ASSERT_EQ(counts.has_value(), r.counts.has_value()) << r.head;
+        if (counts) {
+            EXPECT_EQ(std::make_pair(counts->vertices, counts->faces), *r.counts) << r.head;
+        }
+    }
+    EXPECT_FALSE(offCountsExceed({8, 6}, 8 * 6 + 6 * 4));
+    EXPECT_TRUE(offCountsExceed({8, 6}, 8 * 6 + 6 * 4 - 1));
+    EXPECT_TRUE(offCountsExceed({353535235358, 6}, 309));
+    EXPECT_TRUE(offCountsExceed({std::uint64_t(-1) / 16, std::uint64_t(-1) / 16}, 1000));
 }
 
 TEST(ScaleRecord, OneLineThatReadsBackExactly) {
