@@ -186,6 +186,8 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         host.setProgressListener([&](const scene::ProgressEvent& e) {
             // The plug-in reports progress once before each frame it writes.
             if (e.kind == scene::ProgressEvent::Kind::Update) ++framesWritten;
+            if (e.kind == scene::ProgressEvent::Kind::End && (host.cancelFlag().load() || cancel.load()))
+                printer.abort();  // a cancelled export is not done
             printer(e);
             if (hooks.onProgress) hooks.onProgress(e);
             if (cancel.load()) host.cancelFlag() = true;

@@ -55,7 +55,9 @@ TEST(ConvertRun, CancelledFreshExportRemovesWhatItCreated) {
     EXPECT_EQ(run.status, 130) << run.err;
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"keep.txt"});
     EXPECT_EQ(dir.read("keep.txt"), "mine");
-    EXPECT_NE(run.err.find("cancelled"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nkorvathexp-convert: cancelled"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("done"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
 }
 
 TEST(ConvertRun, AppendAddsFramesAndACancelledAppendPutsBothFilesBack) {
