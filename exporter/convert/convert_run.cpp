@@ -3,6 +3,7 @@
 #include "exporter/convert/append_target.h"
 #include "exporter/convert/export_marker.h"
 #include "exporter/convert/export_report.h"
+#include "exporter/convert/frame_choice.h"
 #include "exporter/convert/frame_measure.h"
 #include "exporter/convert/frame_table.h"
 #include "exporter/convert/host_scene.h"
@@ -27,7 +28,8 @@ constexpr int kFrameRangeBox = 1021;
 constexpr int kAppendCheck = 1022;
 constexpr const char* kBoundsWarning = "A vertex was exported that violated the -128 to 128 bounds";
 
-// Progress of the plug-in on one line of standard error.
+// Progress of the plug-in on one line of standard error. Anything else printed meanwhile
+// starts on a line of its own.
 class ProgressPrinter {
 public:
     explicit ProgressPrinter(std::ostream& err) : err_(err) {}
@@ -36,31 +38,38 @@ public:
         case scene::ProgressEvent::Kind::Start:
             title_ = e.title;
             err_ << title_ << std::flush;
+            open_ = true;
             break;
         case scene::ProgressEvent::Kind::Update:
             if (!e.title.empty()) title_ = e.title;
             if (e.percent == shown_ && e.title.empty()) break;
             shown_ = e.percent;
             err_ << '\r' << title_ << ' ' << e.percent << '%' << std::flush;
+            open_ = true;
             break;
         case scene::ProgressEvent::Kind::End:
-            err_ << '\r' << title_ << " done\n" << std::flush;
+            if (!aborted_) err_ << '\r' << title_ << " done\n" << std::flush;
+            open_ = false;
             break;
         }
+    }
+    void endLine() {
+        if (open_) err_ << '\n';
+        open_ = false;
+    }
+    // The export stopped: its end is not reported as done.
+    void abort() {
+        endLine();
+        aborted_ = true;
     }
 
 private:
     std::ostream& err_;
     std::string title_;
     int shown_ = -1;
+    bool open_ = false;
+    bool aborted_ = false;
 };
-
-// The frames the plug-in will export: its own rule applied to the text it will read.
-std::vector<int> chosenFrames(const ConvertOptions& options, const SceneModel& model) {
-    if (!options.frames) return korvathexp::FrameListFromText(nullptr, model.startFrame, model.endFrame);
-    const std::string text = options.frames->substr(0, korvathexp::kFrameRangeTextLimit);
-    return korvathexp::FrameListFromText(text.c_str(), model.startFrame, model.endFrame);
-}
 
 }  // namespace
 
@@ -89,11 +98,19 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         err << "korvathexp-convert: " << loaded.error << '\n';
         return kExitFailed;
     }
+    for (const std::string& warning : loaded.warnings) err << "korvathexp-convert: warning: " << warning << '\n';
     LoadedModel& model = *loaded.loaded;
     if (options.list) {
         listScene(model, options.framesPerSecond, out);
         return kExitExported;
     }
+    // The frames the plug-in will export: its own rule applied to the text it will read.
+    const FrameChoice choice = chooseFrames(options.frames, model.model.startFrame, model.model.endFrame);
+    if (!choice.error.empty()) {
+        err << "korvathexp-convert: " << choice.error << "; nothing was written\n";
+        return kExitUsage;
+    }
+    const std::vector<int>& frames = choice.frames;
 
     FrameTable table;
     std::string error;
@@ -144,29 +161,28 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             << " may not belong together; export every sequence again without --append; nothing was written\n";
         return kExitFailed;
     }
-    // With the options dialog the user chooses the frames and the append box only during the export.
-    const bool framesKnown = hooks.windows == nullptr;
-    const std::vector<int> frames = chosenFrames(options, model.model);
     const StoredScale stored = options.append ? readScaleRecord(recordPath) : StoredScale{};
-    const ScaleChoice choice = chooseScale(options, stored, recordPath.filename().string(),
-                                           [&] { return measureFrames(model.model, table, frames, 1.0f); });
-    if (!choice.scale) {
-        err << "korvathexp-convert: " << choice.error << "; nothing was written\n";
+    const ScaleChoice scaling = chooseScale(options, stored, recordPath.filename().string(),
+                                            [&] { return measureFrames(model.model, table, frames, 1.0f); });
+    if (!scaling.scale) {
+        err << "korvathexp-convert: " << scaling.error << "; nothing was written\n";
         return kExitFailed;
     }
-    const float scale = *choice.scale;
-    out << "Scale factor: " << scaleText(scale) << (choice.note.empty() ? "" : " (" + choice.note + ")") << '\n';
+    const float scale = *scaling.scale;
 
     std::optional<LoadedPlugin> plugin = loadPlugin(options, err);
     if (!plugin) return kExitFailed;
     auto& exporter = plugin->exporter;
 
+    ProgressPrinter printer(err);
     scene::ScriptedWindows windows;
     bool refused = false, wrapped = false;
     windows.setMessageListener([&](const scene::ShownMessage& m) {
-        err << '[' << m.caption << "] " << m.text << '\n';
         // Only the end-of-export warnings leave the export standing.
         if (m.caption != "Warning!") refused = true;
+        if (refused) printer.abort();
+        else printer.endLine();
+        err << '[' << m.caption << "] " << m.text << '\n';
         if (m.text == kBoundsWarning) wrapped = true;
     });
     scene::DialogAnswer answer;
@@ -174,7 +190,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     answer.checks[kAppendCheck] = options.append;
     windows.answerDialog(answer);
 
-    int result = 0;
+    int result = 0, framesWritten = 0;
     std::optional<FrameMeasure> wrapMeasure;
     {
         scene::Scene host(hooks.windows ? *hooks.windows : windows);
@@ -185,8 +201,11 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             if (cancel.load()) host.cancelFlag() = true;
         };
         fillHostScene(model.model, table, settings, host);
-        ProgressPrinter printer(err);
         host.setProgressListener([&](const scene::ProgressEvent& e) {
+            // The plug-in reports progress once before each frame it writes.
+            if (e.kind == scene::ProgressEvent::Kind::Update) ++framesWritten;
+            if (e.kind == scene::ProgressEvent::Kind::End && (host.cancelFlag().load() || cancel.load()))
+                printer.abort();  // a cancelled export is not done
             printer(e);
             if (hooks.onProgress) hooks.onProgress(e);
             if (cancel.load()) host.cancelFlag() = true;
@@ -208,6 +227,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         result = exporter->DoExport(options.outPath.c_str(), nullptr, &host, hostsdk::FALSE, 0);
         if (host.cancelFlag().load() || cancel.load()) {
             guard.restore();
+            printer.endLine();
             err << "korvathexp-convert: cancelled; the output folder is as it was\n";
             return kExitCancelled;
         }
@@ -227,6 +247,17 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
                 return kExitFailed;
             }
         }
+        if (framesWritten == 0) {
+            // Only the options dialog can choose nothing here; the command line refused it above.
+            guard.restore();
+            const std::string text = "The frame range chose no frame of the scene's frames " +
+                                     std::to_string(model.model.startFrame) + " to " +
+                                     std::to_string(model.model.endFrame) + "!\nNothing was written!";
+            if (hooks.windows) hooks.windows->MessageBox(nullptr, text.c_str(), "korvathexp-convert",
+                                                         hostsdk::MB_OK | hostsdk::MB_ICONWARNING);
+            err << "korvathexp-convert: no frame was chosen; the output folder is as it was\n";
+            return kExitUsage;
+        }
         step(ExportStep::MeshFilesReplaced);
         // The factor stays with the animation file, for the sequences appended to it later.
         if (Status kept = writeScaleRecord(recordPath, scale); !kept) {
@@ -239,8 +270,9 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         marker.complete();
     }
     exporter.reset();  // before the library that made it
-    reportSequence(animationPath, framesKnown ? std::optional<int>(int(frames.size())) : std::nullopt, out);
-    if (wrapMeasure) reportWrap({*wrapMeasure, scale, !choice.note.empty()}, err);
+    out << "Scale factor: " << scaleText(scale) << (scaling.note.empty() ? "" : " (" + scaling.note + ")") << '\n';
+    reportSequence(animationPath, framesWritten, out);
+    if (wrapMeasure) reportWrap({*wrapMeasure, scale, !scaling.note.empty()}, err);
     return kExitExported;
 }
 

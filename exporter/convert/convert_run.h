@@ -16,6 +16,7 @@ namespace korvath::convert {
 
 constexpr int kExitExported = 0;
 constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
 constexpr int kExitCancelled = 130;
 
 // The steps between which an export's files are replaced.

@@ -1,5 +1,6 @@
 #include "exporter/convert/export_report.h"
 
+#include "exporter/convert/frame_choice.h"
 #include "exporter/convert/scale_choice.h"
 
 #include <fstream>
@@ -13,20 +14,11 @@ std::optional<int> storedFrameCount(const std::filesystem::path& animationPath) 
     return header[0] | header[1] << 8;
 }
 
-void reportSequence(const std::filesystem::path& animationPath, std::optional<int> chosen, std::ostream& out) {
-    const std::string name = animationPath.filename().string();
+void reportSequence(const std::filesystem::path& animationPath, int newFrames, std::ostream& out) {
     const int total = storedFrameCount(animationPath).value_or(0);
-    if (!chosen) {
-        out << "Sequence: " << name << " holds " << total << " frames\n";
-        return;
-    }
-    const int newFrames = *chosen;
-    if (newFrames <= 0) {
-        out << "Sequence: no frames were chosen; " << name << " holds " << total << " frames\n";
-        return;
-    }
-    out << "Sequence: frames " << total - newFrames << " to " << total - 1 << " of " << name << " (" << newFrames
-        << (newFrames == 1 ? " frame" : " frames") << "; the file holds " << total << ")\n";
+    out << "Sequence: frames " << total - newFrames << " to " << total - 1 << " of "
+        << animationPath.filename().string() << " (" << framesText(newFrames) << "; the file holds " << total
+        << ")\n";
 }
 
 void reportWrap(const WrapReport& report, std::ostream& err) {

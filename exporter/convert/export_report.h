@@ -14,8 +14,8 @@ namespace korvath::convert {
 std::optional<int> storedFrameCount(const std::filesystem::path& animationPath);
 
 // "Sequence: frames F to L of NAME (N frames; the file holds T)", counted from 0 as sequence
-// definitions count them; without `newFrames` (chosen in the dialog) only what the file holds.
-void reportSequence(const std::filesystem::path& animationPath, std::optional<int> newFrames, std::ostream& out);
+// definitions count them; `newFrames` is at least 1 (an export of no frame is refused).
+void reportSequence(const std::filesystem::path& animationPath, int newFrames, std::ostream& out);
 
 struct WrapReport {
     FrameMeasure atScale;   // the frames as exported

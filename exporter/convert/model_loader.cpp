@@ -2,7 +2,9 @@
 
 #include "exporter/convert/invented_materials.h"
 #include "exporter/convert/joined_mesh.h"
+#include "exporter/convert/key_frame_header.h"
 #include "exporter/convert/model_materials.h"
+#include "exporter/convert/off_header.h"
 #include "exporter/convert/three_ds_segment.h"
 
 #include "common/files/game_path.h"
@@ -12,6 +14,7 @@
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -32,11 +35,34 @@ namespace {
 // frames of one file stop matching each other. Validation only checks.
 constexpr unsigned kImportSteps = aiProcess_Triangulate | aiProcess_ValidateDataStructure;
 
+std::string firstBytes(const std::string& path, std::size_t count) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(count, '\0');
+    in.read(bytes.data(), std::streamsize(bytes.size()));
+    bytes.resize(std::size_t(in.gcount()));
+    return bytes;
+}
+
+// Why an OFF file is refused before the import library allocates for counts it cannot hold.
+std::string oversizedOff(const std::string& path) {
+    if (toLowerAscii(std::filesystem::path(path).extension().string()) != ".off") return {};
+    const auto counts = offCounts(firstBytes(path, 512));
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!counts || ec || !offCountsExceed(*counts, size)) return {};
+    return "it declares " + std::to_string(counts->vertices) + " vertices and " + std::to_string(counts->faces) +
+           " faces, more than its " + std::to_string(size) + " bytes can hold";
+}
+
 std::unique_ptr<Assimp::Importer> importFile(const std::string& path, std::optional<int> keyFrame,
                                              std::string& error) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         error = "cannot open " + path + ": no such file";
+        return nullptr;
+    }
+    if (const std::string oversized = oversizedOff(path); !oversized.empty()) {
+        error = "cannot read " + path + ": " + oversized;
         return nullptr;
     }
     auto importer = std::make_unique<Assimp::Importer>();
@@ -58,28 +84,53 @@ void collect(const aiNode* node, std::vector<const aiNode*>& out) {
         if (node->mChildren[i] != nullptr) collect(node->mChildren[i], out);
 }
 
-// The number of key frames a single-key-frame file holds: the loaders refuse a frame past
-// the end, so the count is found by asking.
-int countKeyFrames(const std::string& path) {
-    auto exists = [&path](int frame) {
-        std::string ignored;
-        return importKeyFrame(path, frame, ignored) != nullptr;
-    };
-    int low = 1, high = 2;  // frame low-1 exists
-    while (high <= 65536 && exists(high - 1)) {
-        low = high;
-        high *= 2;
+// Past this many key frames a file is not believed (the animation file counts 65535 frames).
+constexpr int kKeyFrameLimit = 65535;
+
+bool sameVertices(const aiScene& a, const aiScene& b) {
+    if (a.mNumMeshes != b.mNumMeshes) return false;
+    for (unsigned m = 0; m < a.mNumMeshes; ++m) {
+        const aiMesh& x = *a.mMeshes[m];
+        const aiMesh& y = *b.mMeshes[m];
+        if (x.mNumVertices != y.mNumVertices) return false;
+        for (unsigned v = 0; v < x.mNumVertices; ++v)
+            if (x.mVertices[v] != y.mVertices[v]) return false;
     }
-    while (high - low > 1) {  // count lies in [low, high)
-        const int mid = low + (high - low) / 2;
-        if (exists(mid - 1)) low = mid;
-        else high = mid;
+    return true;
+}
+
+std::optional<int> declaredKeyFramesOf(const std::string& path) { return declaredKeyFrames(firstBytes(path, 128)); }
+
+// The key frames of a single-key-frame file. Some loaders refuse a frame past the end; others
+// read the same frame whatever they are asked, so a second frame the same as the first means
+// there is only the first. A count the file declares is taken once its last frame reads;
+// without one, frames are read until one fails or comes back the same as the one before.
+int countKeyFrames(const std::string& path, const aiScene& first, std::vector<std::string>& warnings) {
+    const std::optional<int> declared = declaredKeyFramesOf(path);
+    const int limit = std::min(declared.value_or(kKeyFrameLimit), kKeyFrameLimit);
+    std::string ignored;
+    if (limit < 2 || first.mNumMeshes == 0) return 1;  // nothing to animate
+    auto second = importKeyFrame(path, 1, ignored);
+    if (!second) return 1;
+    if (sameVertices(first, *second->GetScene())) {
+        warnings.push_back(path + (declared ? " declares " + std::to_string(*declared) + " key frames, but the"
+                                            : ": the") +
+                           " import library gives only the first; 1 frame is exported");
+        return 1;
     }
-    return low;
+    if (declared && importKeyFrame(path, limit - 1, ignored)) return limit;
+    std::unique_ptr<Assimp::Importer> previous = std::move(second);
+    int count = 2;
+    for (; count < limit; ++count) {
+        auto next = importKeyFrame(path, count, ignored);
+        if (!next || sameVertices(*previous->GetScene(), *next->GetScene())) break;
+        previous = std::move(next);
+    }
+    return count;
 }
 
 bool chooseAnimation(const aiScene& scene, const LoadOptions& options, SceneModel& model,
-                     std::string& error) {
+                     std::vector<std::string>& warnings, std::string& error) {
     for (unsigned i = 0; i < scene.mNumAnimations; ++i) {
         const aiAnimation* a = scene.mAnimations[i];
         model.animations.push_back({a->mName.C_Str(), a->mDuration, a->mTicksPerSecond});
@@ -98,8 +149,13 @@ bool chooseAnimation(const aiScene& scene, const LoadOptions& options, SceneMode
         const AnimationInfo& a = model.animations[std::size_t(model.chosenAnimation)];
         const double perSecond = a.ticksPerSecond > 0.0 ? a.ticksPerSecond : options.framesPerSecond;
         const double frames = a.durationTicks / perSecond * options.framesPerSecond;
-        if (!std::isfinite(frames) || frames < 0.0 || frames > 65535.0) {
-            error = "the animation \"" + a.name + "\" has an unusable length";
+        if (!std::isfinite(frames) || frames < 0.0) {
+            warnings.push_back("the animation \"" + a.name + "\" has no usable length; 1 frame is exported");
+            model.endFrame = 0;
+            return true;
+        }
+        if (frames > 65535.0) {
+            error = "the animation \"" + a.name + "\" is longer than the 65535 frames an animation file holds";
             return false;
         }
         // The last frame reaches the animation's end; a hair's rounding is not a frame more.
@@ -172,14 +228,15 @@ LoadResult loadModel(const LoadOptions& options) {
         if (!joinNodeMeshes(scene, *source, node, result.error)) return result;
     }
 
-    if (singleKeyFrame) {
+    // A loader of this kind that gives animations (Half-Life MDL sequences) is read like any other.
+    if (singleKeyFrame && scene.mNumAnimations == 0) {
         if (options.animation) {
             result.error = "the scene has no animation named \"" + *options.animation + "\"";
             return result;
         }
         model.keyFramePerImport = true;
-        model.endFrame = countKeyFrames(options.path) - 1;
-    } else if (!chooseAnimation(scene, options, model, result.error)) {
+        model.endFrame = countKeyFrames(options.path, scene, result.warnings) - 1;
+    } else if (!chooseAnimation(scene, options, model, result.warnings, result.error)) {
         return result;
     } else {
         applyThreeDsSegment(options.path, model);

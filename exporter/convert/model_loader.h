@@ -42,6 +42,7 @@ struct LoadedModel {
 struct LoadResult {
     std::optional<LoadedModel> loaded;
     std::string error;  // set when loaded is empty
+    std::vector<std::string> warnings;  // what was made of a doubtful file
 };
 
 LoadResult loadModel(const LoadOptions& options);

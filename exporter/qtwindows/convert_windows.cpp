@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <string>
 
 #include "common/qt/window_util.h"
 #include "exporter/convert/convert_run.h"
@@ -82,18 +83,25 @@ int runDialogExport(const ConvertOptions& options, qtwindows::QtWindowSystem& wi
     return runConvert(options, out, err, cancel, hooks);
 }
 
-bool windowsAvailable() {
+std::string missingDisplay(bool screenshot) {
 #ifdef _WIN32
-    return true;
+    (void)screenshot;
+    return {};
 #else
-    return named("DISPLAY") || named("WAYLAND_DISPLAY") || named("QT_QPA_PLATFORM");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string name = platform ? std::string(platform).substr(0, std::string(platform).find(':')) : "";
+    // These platforms draw nowhere a user can see: only a screenshot can come of them.
+    if (name == "offscreen" || name == "minimal")
+        return screenshot ? std::string() : "QT_QPA_PLATFORM=" + name + " shows no windows (give --screenshot FILE to save one)";
+    if (named("DISPLAY") || named("WAYLAND_DISPLAY") || !name.empty()) return {};
+    return "neither DISPLAY nor WAYLAND_DISPLAY is set";
 #endif
 }
 
 int runWithWindows(const ConvertOptions& options, std::ostream& out, std::ostream& err, std::atomic<bool>& cancel) {
-    if (!windowsAvailable()) {
-        err << "korvathexp-convert: " << (options.about ? "--about" : "--dialog")
-            << " needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set";
+    if (const std::string missing = missingDisplay(!options.screenshot.empty()); !missing.empty()) {
+        err << "korvathexp-convert: " << (options.about ? "--about" : "--dialog") << " needs a display, and "
+            << missing;
         if (options.dialog) err << "; give the frames with --frames and --append instead";
         err << '\n';
         return 2;

@@ -4,6 +4,7 @@
 // Cancel stops the export as Ctrl-C does.
 #include <atomic>
 #include <ostream>
+#include <string>
 
 #include "exporter/convert/convert_options.h"
 
@@ -13,9 +14,10 @@ class QtWindowSystem;
 
 namespace korvath::convert {
 
-// True where windows can be shown: on Windows always, elsewhere when DISPLAY or
-// WAYLAND_DISPLAY names a display or QT_QPA_PLATFORM chooses a platform (offscreen in tests).
-bool windowsAvailable();
+// Why a user could not see the windows, or empty where they can be shown: on Windows always,
+// elsewhere when DISPLAY or WAYLAND_DISPLAY names a display or QT_QPA_PLATFORM chooses a platform
+// that draws on a screen. The offscreen and minimal platforms serve only `screenshot` runs.
+std::string missingDisplay(bool screenshot);
 
 // Returns the exit status; 2 when there is no display (the run never falls back to the
 // command line, so nothing is exported with answers the user did not give).

@@ -55,7 +55,9 @@ TEST(ConvertRun, CancelledFreshExportRemovesWhatItCreated) {
     EXPECT_EQ(run.status, 130) << run.err;
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"keep.txt"});
     EXPECT_EQ(dir.read("keep.txt"), "mine");
-    EXPECT_NE(run.err.find("cancelled"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nkorvathexp-convert: cancelled"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("done"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
 }
 
 TEST(ConvertRun, AppendAddsFramesAndACancelledAppendPutsBothFilesBack) {
@@ -162,6 +164,13 @@ TEST(ConvertRun, BadInputGivesAClearMessageAndWritesNothing) {
     run = convert({box.string(), (dir / "taken" / "out.3d").string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"taken"});
+
+    // Counts no file of its size can hold are refused before the import library allocates for them.
+    dir.write("huge.off", "OFF\n353535235358 6 0\n-0.5 -0.5 0.5\n");
+    run = convert({(dir / "huge.off").string(), (dir / "out.3d").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("huge.off: it declares 353535235358 vertices and 6 faces, more than its 35 bytes can hold"),
+              std::string::npos) << run.err;
 
     dir.write("not-a-model.obj", "v 1 2\nf 9 9 9 9\n\x01\x02");
     run = convert({(dir / "not-a-model.obj").string(), (dir / "out.3d").string()});

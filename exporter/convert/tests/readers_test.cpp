@@ -1,11 +1,16 @@
-// The converter's own readers: a 3DS file's animation segment and the scale record.
+// The converter's own readers: a 3DS file's animation segment, the key frames a model file
+// declares, an OFF file's counts and the scale record.
+#include "exporter/convert/key_frame_header.h"
+#include "exporter/convert/off_header.h"
 #include "exporter/convert/scale_record.h"
 #include "exporter/convert/three_ds_segment.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace korvath::convert {
 namespace {
@@ -53,6 +58,60 @@ TEST(ThreeDsSegment, FoundInTheKeyFrameSectionAndRefusedWhenItMakesNoSense) {
             EXPECT_EQ((std::pair{got->start, got->end}), *c.expected) << c.what;
         }
     }
+}
+
+TEST(KeyFrameHeader, CountReadFromEachFormatsHeaderAndRefusedWhenItMakesNoSense) {
+    auto header = [](const char* magic, std::size_t offset, std::int32_t count, std::size_t size) {
+        std::string bytes(size, '\x7f');
+        bytes.replace(0, 4, magic);
+        if (offset + 4 <= size)
+            for (int i = 0; i < 4; ++i) bytes[offset + std::size_t(i)] = char((std::uint32_t(count) >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    struct Row {
+        std::string bytes;
+        std::optional<int> count;
+    };
+    const Row rows[] = {
+        {header("IDP2", 40, 198, 68), 198},   {header("IDP3", 76, 8, 108), 8},
+        {header("IDPC", 76, 250, 108), 250},  {header("IDPO", 68, 3, 84), 3},
+        {header("MDL3", 68, 70000, 84), 70000}, {header("MDL5", 68, 1, 84), 1},
+        {header("IDP2", 40, 0, 68), std::nullopt},   // no frames
+        {header("IDP2", 40, -5, 68), std::nullopt},  // negative
+        {header("IDP3", 76, 8, 79), std::nullopt},   // cut short inside the count
+        {header("MDL7", 68, 8, 84), std::nullopt},   // frames kept per group, not in the header
+        {header("IDST", 68, 8, 84), std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Row& r : rows) EXPECT_EQ(declaredKeyFrames(r.bytes), r.count) << r.bytes.substr(0, 4);
+}
+
+TEST(OffHeader, CountsReadAfterTheKeywordAndCheckedAgainstTheFileSize) {
+    struct Row {
+        const char* head;
+        std::optional<std::pair<std::uint64_t, std::uint64_t>> counts;
+    };
+    const Row rows[] = {
+        {"OFF\n8 6 0\n-0.5", std::pair<std::uint64_t, std::uint64_t>{8, 6}},
+        {"# made by hand\nCOFF\n# counts\n3 1 0\n", std::pair<std::uint64_t, std::uint64_t>{3, 1}},
+        {"OFF 4 2 0\n", std::pair<std::uint64_t, std::uint64_t>{4, 2}},
+        {"OFF\n353535235358 6 0\n", std::pair<std::uint64_t, std::uint64_t>{353535235358, 6}},
+        {"OFF\n8", std::nullopt},  // cut short
+        {"OFF\n8x 6", std::nullopt},
+        {"ply\n8 6", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Row& r : rows) {
+        const auto counts = offCounts(r.head);
+        ASSERT_EQ(counts.has_value(), r.counts.has_value()) << r.head;
+        if (counts) {
+            EXPECT_EQ(std::make_pair(counts->vertices, counts->faces), *r.counts) << r.head;
+        }
+    }
+    EXPECT_FALSE(offCountsExceed({8, 6}, 8 * 6 + 6 * 4));
+    EXPECT_TRUE(offCountsExceed({8, 6}, 8 * 6 + 6 * 4 - 1));
+    EXPECT_TRUE(offCountsExceed({353535235358, 6}, 309));
+    EXPECT_TRUE(offCountsExceed({std::uint64_t(-1) / 16, std::uint64_t(-1) / 16}, 1000));
 }
 
 TEST(ScaleRecord, OneLineThatReadsBackExactly) {

@@ -33,14 +33,12 @@ struct Finished {
     QString err;
 };
 
-Finished convert(const QStringList& args, bool display = true) {
+// `platform` null: no display at all.
+Finished convert(const QStringList& args, const char* platform = "offscreen") {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (display) {
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-    } else {
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
-    }
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+    if (platform) env.insert("QT_QPA_PLATFORM", platform);
     process.setProcessEnvironment(env);
     process.start(KORVATHEXP_CONVERT, args);
     if (!process.waitForFinished(60000)) {
@@ -89,22 +87,26 @@ TEST_F(ConvertWindows, DialogScreenshotShowsTheOptionsAndWritesNothing) {
 TEST_F(ConvertWindows, RefusedStartsExitTwoWithAReason) {
     struct Row {
         QStringList args;
-        bool display;
+        const char* platform;
         const char* reason;
     };
     const QString scene = triangle();
     const QString out = path("out.3d");
+    // Platforms that draw nowhere count as no display: a dialog there would wait unseen.
     const std::vector<Row> rows = {
-        {{scene, out, "--dialog"}, false, "--dialog needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set"},
-        {{"--about"}, false, "--about needs a display"},
-        {{scene, out, "--dialog", "--frames", "1-3"}, true, "leave out --frames, --append and --list"},
-        {{scene, out, "--dialog", "--append"}, true, "leave out --frames"},
-        {{"--about", scene}, true, "--about takes no scene"},
-        {{scene, out, "--screenshot", path("x.png")}, true, "--screenshot needs --dialog or --about"},
+        {{scene, out, "--dialog"}, nullptr, "--dialog needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set"},
+        {{"--about"}, nullptr, "--about needs a display"},
+        {{scene, out, "--dialog"}, "offscreen", "--dialog needs a display, and QT_QPA_PLATFORM=offscreen shows no windows"},
+        {{"--about"}, "minimal", "--about needs a display, and QT_QPA_PLATFORM=minimal shows no windows"},
+        {{"--about"}, "offscreen:fontengine=freetype", "QT_QPA_PLATFORM=offscreen shows no windows"},
+        {{scene, out, "--dialog", "--frames", "1-3"}, "offscreen", "leave out --frames, --append and --list"},
+        {{scene, out, "--dialog", "--append"}, "offscreen", "leave out --frames"},
+        {{"--about", scene}, "offscreen", "--about takes no scene"},
+        {{scene, out, "--screenshot", path("x.png")}, "offscreen", "--screenshot needs --dialog or --about"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.args.join(' ').toStdString());
-        const Finished run = convert(r.args, r.display);
+        const Finished run = convert(r.args, r.platform);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.err.contains(r.reason)) << run.err.toStdString();
     }
@@ -115,7 +117,7 @@ TEST_F(ConvertWindows, RefusedStartsExitTwoWithAReason) {
 // The --dialog export in this process, a user at the windows: `inDialog` acts in the options
 // dialog; with `cancelProgress` Cancel is pressed as soon as the progress window shows.
 int dialogExport(const QString& scene, const QString& out, std::function<void(QWidget&)> inDialog,
-                 bool cancelProgress) {
+                 bool cancelProgress, std::string& printed) {
     testing::ensureApplication();
     const auto parsed = convert::parseCommandLine(
         {scene.toStdString(), out.toStdString(), "--dialog", "--plugin", KORVATHEXP_PLUGIN_PATH});
@@ -139,7 +141,9 @@ int dialogExport(const QString& scene, const QString& out, std::function<void(QW
     });
     user.start(0);
     std::ostringstream sink;
-    return convert::runDialogExport(*parsed.options, windows, sink, sink, cancel);
+    const int status = convert::runDialogExport(*parsed.options, windows, sink, sink, cancel);
+    printed = sink.str();
+    return status;
 }
 
 TEST_F(ConvertWindows, DialogRunExportsWhatTheUserTypedOrNothingWhenCancelled) {
@@ -149,6 +153,7 @@ TEST_F(ConvertWindows, DialogRunExportsWhatTheUserTypedOrNothingWhenCancelled) {
         bool cancelProgress;
         int status;
         int frames;  // in the animation file; -1: no file
+        const char* box = "";  // a message box the run showed
     };
     auto typeAndOk = [](const char* text) {
         return [text](QWidget& d) {
@@ -164,11 +169,15 @@ TEST_F(ConvertWindows, DialogRunExportsWhatTheUserTypedOrNothingWhenCancelled) {
          false, 130, -1},
         {"close box", [](QWidget& d) { d.close(); }, false, 130, -1},
         {"Cancel in the progress window", typeAndOk(many.c_str()), true, 130, -1},
+        {"no frame in the range", typeAndOk("500"), false, 2, -1,
+         "[korvathexp-convert] The frame range chose no frame of the scene's frames 0 to 0!\nNothing was written!"},
     };
     const QString scene = triangle();
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(dialogExport(scene, path("out.3d"), r.inDialog, r.cancelProgress), r.status);
+        std::string printed;
+        EXPECT_EQ(dialogExport(scene, path("out.3d"), r.inDialog, r.cancelProgress, printed), r.status);
+        EXPECT_NE(printed.find(r.box), std::string::npos) << printed;
         const std::string animation = dir.read("out_a.3d");
         if (r.frames < 0) {
             EXPECT_FALSE(fs::exists(dir / "out.3d"));
