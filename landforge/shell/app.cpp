@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QScreen>
 #include <QWindow>
 #include <ctime>
 #include <filesystem>
@@ -92,10 +91,7 @@ int runWindow(int& argc, char** argv, const WindowOptions& options) {
     boxes.setParent(&window);
     dialogs.setParent(&window);
     if (options.screenshot) return takeScreenshot(window, script, *options.screenshot);
-    // Without a window manager nothing maximises the window: it covers the screen's free area
-    // itself then.
-    if (QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
-    window.showMaximized();
+    window.showOnScreen();
     int status = app.exec();
     return window.contextFailed() ? 1 : status;
 }

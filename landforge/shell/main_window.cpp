@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QShortcut>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -61,11 +61,6 @@ MainWindow::MainWindow(EditorContext ctx, QWidget* parent) : QMainWindow(parent)
     setCentralWidget(client);
     buildMenus();
     setAcceptDrops(true);
-    // F10 opens the menu bar, as on the desktops the program was made for.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this] {
-        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
-    });
 
     connect(panel_, &ViewPanel::resized, this, [this] {
         recentre({true, false});
@@ -82,6 +77,13 @@ MainWindow::MainWindow(EditorContext ctx, QWidget* parent) : QMainWindow(parent)
     }
     recentre({true, true});
     refresh();
+}
+
+void MainWindow::showOnScreen() {
+    // Without a window manager nothing maximises the window: it covers the screen's free area
+    // itself then.
+    if (QScreen* screen = this->screen()) setGeometry(screen->availableGeometry());
+    showMaximized();
 }
 
 QMenu* MainWindow::menuFor(const QString& path) {
@@ -171,6 +173,11 @@ void MainWindow::setOverheadShown(bool shown) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // F10 opens the menu bar, as on the desktops the program was made for.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        menuBar()->setActiveAction(menuBar()->actions().first());
+        return;
+    }
     KeyOutcome out = applyKey(ctx_, keyOf(*event));
     if (!out.handled) return QMainWindow::keyPressEvent(event);
     if (out.terrainChanged) recentre({});

@@ -22,6 +22,8 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(EditorContext ctx, QWidget* parent = nullptr);
 
+    // Shown maximised, or over the screen's available area where nothing maximises it.
+    void showOnScreen();
     // Runs the menu command with this id, as choosing it in the menu does.
     void runCommandId(int id);
     // Does what dropping this file on the window does: a terrain opens, an image is imported.

@@ -202,6 +202,13 @@ TEST_F(Dialogs, PointInfoAndAbout) {
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->toPlainText(), "point-1 (2,1)\tX=+20.000000\t");
     EXPECT_EQ(execClicking(info, 1000), 1000);
+    // Several points: one a line, their fields in columns.
+    PointInfoDialog two("point-1 (2,1)\tX=+20.000000\tY=+10.000000\tZ=+0.000000\t"
+                        "point-2 (255,255)\tX=+2550.000000\tY=+2550.000000\tZ=+255.000000\t");
+    QPlainTextEdit* lines = child<QPlainTextEdit>(two, 1034);
+    EXPECT_EQ(lines->toPlainText(), "point-1 (2,1)\tX=+20.000000\tY=+10.000000\tZ=+0.000000\t\n"
+                                    "point-2 (255,255)\tX=+2550.000000\tY=+2550.000000\tZ=+255.000000\t");
+    EXPECT_GT(lines->tabStopDistance(), lines->fontMetrics().horizontalAdvance("Y=+2550.000000"));
     AboutDialog about;
     EXPECT_EQ(child<QPushButton>(about, 40005)->text(), "Done");
     EXPECT_EQ(execClicking(about, 40005), 40005);
