@@ -384,6 +384,14 @@ TEST(OverheadWithAWindowManager, StaysAboveTheMainWindowAfterAClickInAView) {
     EXPECT_TRUE(above()) << "still above after the click";
     EXPECT_TRUE(overhead->isVisible());
     EXPECT_TRUE(window.action(cmd::ShowOverhead)->isChecked());
+
+    auto hidden = [](QWidget& w) {
+        QProcess xprop;
+        xprop.start("xprop", {"-id", QString::number(w.winId()), "_NET_WM_STATE"});
+        return xprop.waitForFinished(10000) && xprop.readAllStandardOutput().contains("_NET_WM_STATE_HIDDEN");
+    };
+    window.showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hidden(window) && hidden(*overhead); }, 3000)) << "minimised together";
     window.close();
 }
 

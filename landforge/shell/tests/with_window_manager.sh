@@ -7,12 +7,17 @@ if [ -z "${KORVATH_WM_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORVATH_WM_INNER=1 "$0" "$@"
 fi
 command -v openbox >/dev/null || { echo "with_window_manager: openbox is not installed (scripts/packages.txt)" >&2; exit 1; }
-openbox --sm-disable >/dev/null 2>&1 &
+log=$(mktemp)
+openbox --sm-disable >"$log" 2>&1 &
 wm=$!
-trap 'kill "$wm" 2>/dev/null; wait "$wm" 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
+trap 'kill "$wm" 2>/dev/null; wait "$wm" 2>/dev/null || true; rm -f "$log"' EXIT
+for _ in $(seq 300); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
   sleep 0.1
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || { echo "with_window_manager: openbox did not start" >&2; exit 1; }
+if ! xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; then
+  echo "with_window_manager: openbox did not start on $DISPLAY:" >&2
+  cat "$log" >&2
+  exit 1
+fi
 KORVATH_WINDOW_MANAGER=1 "$@"
