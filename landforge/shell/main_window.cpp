@@ -143,7 +143,8 @@ void MainWindow::refresh() {
         QAction* a = actions_[cmd::RecentTerrain + k];
         bool used = k < static_cast<int>(s.recentTerrains.size());
         a->setVisible(used);
-        if (used) a->setText(QString("&%1 %2").arg(k + 1).arg(QString::fromStdString(s.recentTerrains[k])));
+        QString path = QString::fromStdString(used ? s.recentTerrains[k] : "").replace("&", "&&");  // a '&' in a name is no mnemonic
+        if (used) a->setText(QString("&%1 %2").arg(k + 1).arg(path));
     }
     menus_["File/Recent Terrains"]->setEnabled(!s.recentTerrains.empty());
     panel_->updateAll();
