@@ -21,7 +21,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: landforge-cli COMMAND ...\n"
-    "  generate --seed N [--dampening D] [-o OUT.lfg]\n"
+    "  generate --seed N [--dampening D] -o OUT.lfg\n"
     "  export-t3d IN.lfg OUT.t3d [--scale N] [--view X,Y,W,H]\n"
     "  export-bmp IN.lfg OUT.bmp [--view X,Y,W,H]\n"
     "  import-image IMAGE -o OUT.lfg [--onto BASE.lfg] [--at X,Y] [--mode add|replace|subtract]"
@@ -112,9 +112,11 @@ private:
     std::optional<Failure> generate() {
         auto seedText = args_.option("--seed");
         auto dampText = args_.option("--dampening");
-        std::string outPath = args_.option("-o").value_or("terrain.lfg");
+        auto outPath = args_.option("-o");
         if (auto f = takePositionals(0)) return f;
         if (!seedText) return usage("generate needs --seed N");
+        // Named explicitly: a default name would replace a terrain of that name without a word.
+        if (!outPath) return usage("generate needs -o OUT.lfg");
         auto seed = parseNumber<std::uint32_t>(*seedText);
         if (!seed) return usage("--seed takes a whole number from 0 to 4294967295");
         TerrainParameters params;
@@ -126,7 +128,7 @@ private:
         }
         TerrainState state;
         changeTerrainParameters(state, params);
-        return save(outPath, writeDocument(state.grid, kFullRect));
+        return save(*outPath, writeDocument(state.grid, kFullRect));
     }
 
     std::optional<Failure> exportT3d() {

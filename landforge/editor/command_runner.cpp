@@ -1,9 +1,11 @@
 #include "editor/command_runner.h"
 
+#include <cctype>
 #include <filesystem>
 
 #include "editor/command_table.h"
 #include "editor/document_flows.h"
+#include "editor/recent_terrains.h"
 #include "terrain/commands.h"
 #include "terrain/filters.h"
 #include "terrain/generator.h"
@@ -124,6 +126,30 @@ void setLayout(ViewOptions& options, ViewLayout layout, CommandOutcome& out) {
     out.recentre = kResetAll;
 }
 
+// A Recent Terrains entry whose file is gone leaves the list with a message.
+bool openRecentCommand(EditorContext& ctx, std::size_t index) {
+    std::vector<std::string>& recent = ctx.state.recentTerrains;
+    if (index >= recent.size()) return false;
+    std::string path = recent[index];
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        recent.erase(recent.begin() + static_cast<std::ptrdiff_t>(index));
+        if (!ctx.state.recentTerrainsFile.empty()) saveRecentTerrains(ctx.state.recentTerrainsFile, recent);
+        ctx.ui.inform(kErrorTitle, "The terrain " + path + " is no longer there.", Icon::Information);
+        return false;
+    }
+    return openTerrainAt(ctx, path);
+}
+
+// The document the window now shows heads Recent Terrains (after an open or a save).
+void keepRecent(EditorState& s) {
+    const std::string& path = s.terrain.filePath;
+    if (path.empty() || (!s.recentTerrains.empty() && s.recentTerrains.front() == path)) return;
+    rememberTerrain(s.recentTerrains, path);
+    // The list is a convenience: a settings folder that cannot be written loses nothing else.
+    if (!s.recentTerrainsFile.empty()) saveRecentTerrains(s.recentTerrainsFile, s.recentTerrains);
+}
+
 }  // namespace
 
 std::optional<SmoothValues> askSmoothValues(EditorDialogs& dialogs, float meanHeight) {
@@ -204,8 +230,26 @@ CommandOutcome runCommand(EditorContext& ctx, int id) {
     case WindowReset: out.relayout = true; out.recentre = kResetAll; break;
     case HelpHelp: helpCommand(ctx); break;
     case HelpAbout: ctx.dialogs.about(); break;
-    default: break;
+    default:
+        if (id >= RecentTerrain && id < RecentTerrain + kRecentTerrainCount &&
+            openRecentCommand(ctx, static_cast<std::size_t>(id - RecentTerrain)))
+            out.recentre = kResetAll;
+        break;
     }
+    keepRecent(s);
+    return out;
+}
+
+CommandOutcome dropFile(EditorContext& ctx, const std::string& path) {
+    CommandOutcome out;
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".lfg") {
+        if (openTerrainAt(ctx, path)) out.recentre = kResetAll;
+    } else if (importBitmapAt(ctx, path)) {
+        out.recentre = RecentreFlags{};
+    }
+    keepRecent(ctx.state);
     return out;
 }
 

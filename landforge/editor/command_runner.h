@@ -3,6 +3,7 @@
 // and then does what the outcome asks of the windows; afterwards it refreshes the title, the
 // status bar, the menu's checks and enabled entries, and redraws every view.
 #include <optional>
+#include <string>
 
 #include "editor/editor_context.h"
 
@@ -16,6 +17,9 @@ struct CommandOutcome {
 };
 
 CommandOutcome runCommand(EditorContext& ctx, int id);
+// A file dropped on the window: a terrain document opens (after the save prompt), any other
+// file is imported as a bitmap.
+CommandOutcome dropFile(EditorContext& ctx, const std::string& path);
 
 enum class EditorKey { None, G, I, R, S, X, Z, Enter, Escape, Left, Right, Up, Down };
 

@@ -17,60 +17,99 @@ StateRule option(bool ViewOptions::*field) {
     return [field](const EditorState& s) { return s.options.*field; };
 }
 bool never(const EditorState&) { return false; }
+StateRule hasRecent(int index) {
+    return [index](const EditorState& s) { return static_cast<int>(s.recentTerrains.size()) > index; };
+}
+
+struct MenuTitle {
+    std::string_view path;
+    std::string_view title;
+};
+
+constexpr MenuTitle kMenuTitles[] = {
+    {"File", "&File"},
+    {"File/Save Terrain", "&Save Terrain"},
+    {"File/Import", "&Import"},
+    {"File/Export", "&Export"},
+    {"File/Export/Bitmap", "&Bitmap"},
+    {"File/Export/Korvath Text", "&Korvath Text"},
+    {"File/Export/Quake MAP", "&Quake MAP"},
+    {"File/Recent Terrains", "&Recent Terrains"},
+    {"Edit", "&Edit"},
+    {"View", "&View"},
+    {"View/Render Mode", "&Render Mode"},
+    {"Options", "&Options"},
+    {"Options/Terrain Generation", "&Terrain Generation"},
+    {"Options/Change Colors", "Change &Colors"},
+    {"Options/RM Options", "&RM Options"},
+    {"Options/Update Tris", "&Update Tris"},
+    {"Window", "&Window"},
+    {"Window/Layout", "&Layout"},
+    {"Help", "&Help"},
+};
 
 std::vector<CommandInfo> buildTable() {
     using namespace cmd;
     return {
-        {FileNew, "File", "New Terrain", "Ctrl+N", {}, {}},
-        {FileOpen, "File", "Open Terrain ...", "Ctrl+O", {}, {}},
-        {SaveFull, "File/Save Terrain", "Full ...", "Ctrl+S", {}, {}},
-        {SaveView, "File/Save Terrain", "View ...", "", {}, {}},
-        {SaveAs, "File", "Save Terrain As ...", "", {}, {}},
-        {ImportTerrain, "File/Import", "Terrain ...", "", {}, {}},
-        {ImportBitmap, "File/Import", "Bitmap ...", "", {}, {}},
-        {ExportBitmapFull, "File/Export/Bitmap", "Full ...", "", {}, {}},
-        {ExportBitmapView, "File/Export/Bitmap", "View ...", "", {}, {}},
-        {ExportT3dFull, "File/Export/Korvath Text", "Full ...", "", {}, {}},
-        {ExportT3dView, "File/Export/Korvath Text", "View ...", "", {}, {}},
-        {QuakeFull, "File/Export/Quake MAP", "Full ...", "", never, {}},
-        {QuakeView, "File/Export/Quake MAP", "View ...", "", never, {}},
-        {FileExit, "File", "Exit", "", {}, {}},
-        {Undo, "Edit", "Undo", "Ctrl+Z", [](const EditorState& s) { return s.terrain.history.canUndo(); }, {}},
-        {Redo, "Edit", "Redo", "Ctrl+Y", [](const EditorState& s) { return s.terrain.history.canRedo(); }, {}},
-        {Copy, "Edit", "Copy", "Ctrl+C", {}, {}},
-        {Paste, "Edit", "Paste", "Ctrl+V", {}, {}},
-        {RenderPoints, "View/Render Mode", "Points", "", {}, renderModeIs(RenderMode::Points)},
-        {RenderWireframe, "View/Render Mode", "Wireframe", "", {}, renderModeIs(RenderMode::Wireframe)},
-        {RenderShaded, "View/Render Mode", "Shaded", "", {}, renderModeIs(RenderMode::Shaded)},
-        {BottomSeeThrough, "View/Render Mode", "Bottom See-Through", "", {}, option(&ViewOptions::bottomSeeThrough)},
-        {SmoothShade, "View/Render Mode", "Smooth Shade", "", {}, option(&ViewOptions::smoothShade)},
-        {Shadow, "View/Render Mode", "Shadow", "", {}, option(&ViewOptions::shadow)},
-        {KeepCentered, "View", "Keep Terrain Centered", "", {}, option(&ViewOptions::keepTerrainCentered)},
-        {ShowOverhead, "View", "Show Overhead", "", {}, option(&ViewOptions::showOverhead)},
-        {ChangeViewArea, "View", "Change View Area ...", "", {}, {}},
-        {NewRandom, "Options/Terrain Generation", "New Random Terrain", "", {}, {}},
-        {FillInRandom, "Options/Terrain Generation", "Fill In With Random Terrain", "", {}, {}},
-        {TerrainParams, "Options/Terrain Generation", "Change Terrain Parameters ...", "", {}, {}},
-        {AddNoise, "Options/Terrain Generation", "Add Random Noise ...", "", {}, {}},
-        {FilterNoise, "Options/Terrain Generation", "Filter Noise ...", "", {}, {}},
-        {SmoothTerrain, "Options/Terrain Generation", "Smooth Terrain ...", "", {}, {}},
-        {RaiseLower, "Options/Terrain Generation", "Raise / Lower Terrain ...", "", {}, {}},
-        {HighColor, "Options/Change Colors", "Change High Color ...", "", {}, {}},
-        {BaseColor, "Options/Change Colors", "Change Base Color ...", "", {}, {}},
-        {LowColor, "Options/Change Colors", "Change Low Color ...", "", {}, {}},
-        {SeaColor, "Options/Change Colors", "Change Sea Color ...", "", {}, {}},
-        {ImportModeCmd, "Options", "Change Import Mode ...", "", {}, {}},
-        {PeakMethod, "Options/RM Options", "Peak Method", "", {}, methodIs(ReshapeMethod::Peak)},
-        {DomeMethod, "Options/RM Options", "Dome Method ...", "", {}, methodIs(ReshapeMethod::Dome)},
-        {RippleMethod, "Options/RM Options", "Ripple Method ...", "", {}, methodIs(ReshapeMethod::Ripple)},
-        {FreezeSelected, "Options/RM Options", "Freeze Selected", "", {}, option(&ViewOptions::freezeSelected)},
-        {UpdateTrisFull, "Options/Update Tris", "Full", "", {}, {}},
-        {UpdateTrisView, "Options/Update Tris", "View", "", {}, {}},
-        {LayoutStandard, "Window/Layout", "Standard", "", {}, layoutIs(ViewLayout::Standard)},
-        {LayoutAllInOne, "Window/Layout", "All In One", "", {}, layoutIs(ViewLayout::AllInOne)},
-        {WindowReset, "Window", "Reset", "", {}, {}},
-        {HelpHelp, "Help", "Help ...", "", {}, {}},
-        {HelpAbout, "Help", "About Landforge ...", "", {}, {}},
+        {FileNew, "File", "&New Terrain", "Ctrl+N", {}, {}},
+        {FileOpen, "File", "&Open Terrain ...", "Ctrl+O", {}, {}},
+        {SaveFull, "File/Save Terrain", "&Full ...", "Ctrl+S", {}, {}},
+        {SaveView, "File/Save Terrain", "&View ...", "", {}, {}},
+        {SaveAs, "File", "Save Terrain &As ...", "", {}, {}},
+        {ImportTerrain, "File/Import", "&Terrain ...", "", {}, {}},
+        {ImportBitmap, "File/Import", "&Bitmap ...", "", {}, {}},
+        {ExportBitmapFull, "File/Export/Bitmap", "&Full ...", "", {}, {}},
+        {ExportBitmapView, "File/Export/Bitmap", "&View ...", "", {}, {}},
+        {ExportT3dFull, "File/Export/Korvath Text", "&Full ...", "", {}, {}},
+        {ExportT3dView, "File/Export/Korvath Text", "&View ...", "", {}, {}},
+        {QuakeFull, "File/Export/Quake MAP", "&Full ...", "", never, {}},
+        {QuakeView, "File/Export/Quake MAP", "&View ...", "", never, {}},
+        {FileExit, "File", "E&xit", "", {}, {}},
+        {Undo, "Edit", "&Undo", "Ctrl+Z", [](const EditorState& s) { return s.terrain.history.canUndo(); }, {}},
+        {Redo, "Edit", "&Redo", "Ctrl+Y", [](const EditorState& s) { return s.terrain.history.canRedo(); }, {}},
+        {Copy, "Edit", "&Copy", "Ctrl+C", {}, {}},
+        {Paste, "Edit", "&Paste", "Ctrl+V", {}, {}},
+        {RenderPoints, "View/Render Mode", "&Points", "", {}, renderModeIs(RenderMode::Points)},
+        {RenderWireframe, "View/Render Mode", "&Wireframe", "", {}, renderModeIs(RenderMode::Wireframe)},
+        {RenderShaded, "View/Render Mode", "&Shaded", "", {}, renderModeIs(RenderMode::Shaded)},
+        {BottomSeeThrough, "View/Render Mode", "&Bottom See-Through", "", {}, option(&ViewOptions::bottomSeeThrough)},
+        {SmoothShade, "View/Render Mode", "S&mooth Shade", "", {}, option(&ViewOptions::smoothShade)},
+        {Shadow, "View/Render Mode", "S&hadow", "", {}, option(&ViewOptions::shadow)},
+        {KeepCentered, "View", "&Keep Terrain Centered", "", {}, option(&ViewOptions::keepTerrainCentered)},
+        {ShowOverhead, "View", "&Show Overhead", "", {}, option(&ViewOptions::showOverhead)},
+        {ChangeViewArea, "View", "&Change View Area ...", "", {}, {}},
+        {NewRandom, "Options/Terrain Generation", "&New Random Terrain", "", {}, {}},
+        {FillInRandom, "Options/Terrain Generation", "&Fill In With Random Terrain", "", {}, {}},
+        {TerrainParams, "Options/Terrain Generation", "&Change Terrain Parameters ...", "", {}, {}},
+        {AddNoise, "Options/Terrain Generation", "&Add Random Noise ...", "", {}, {}},
+        {FilterNoise, "Options/Terrain Generation", "F&ilter Noise ...", "", {}, {}},
+        {SmoothTerrain, "Options/Terrain Generation", "&Smooth Terrain ...", "", {}, {}},
+        {RaiseLower, "Options/Terrain Generation", "&Raise / Lower Terrain ...", "", {}, {}},
+        {HighColor, "Options/Change Colors", "Change &High Color ...", "", {}, {}},
+        {BaseColor, "Options/Change Colors", "Change &Base Color ...", "", {}, {}},
+        {LowColor, "Options/Change Colors", "Change &Low Color ...", "", {}, {}},
+        {SeaColor, "Options/Change Colors", "Change &Sea Color ...", "", {}, {}},
+        {ImportModeCmd, "Options", "Change &Import Mode ...", "", {}, {}},
+        {PeakMethod, "Options/RM Options", "&Peak Method", "", {}, methodIs(ReshapeMethod::Peak)},
+        {DomeMethod, "Options/RM Options", "&Dome Method ...", "", {}, methodIs(ReshapeMethod::Dome)},
+        {RippleMethod, "Options/RM Options", "&Ripple Method ...", "", {}, methodIs(ReshapeMethod::Ripple)},
+        {FreezeSelected, "Options/RM Options", "&Freeze Selected", "", {}, option(&ViewOptions::freezeSelected)},
+        {UpdateTrisFull, "Options/Update Tris", "&Full", "", {}, {}},
+        {UpdateTrisView, "Options/Update Tris", "&View", "", {}, {}},
+        {LayoutStandard, "Window/Layout", "&Standard", "", {}, layoutIs(ViewLayout::Standard)},
+        {LayoutAllInOne, "Window/Layout", "&All In One", "", {}, layoutIs(ViewLayout::AllInOne)},
+        {WindowReset, "Window", "&Reset", "", {}, {}},
+        {HelpHelp, "Help", "&Help ...", "", {}, {}},
+        {HelpAbout, "Help", "&About Landforge ...", "", {}, {}},
+        // After the program's own File entries.
+        {RecentTerrain + 0, "File/Recent Terrains", "&1", "", hasRecent(0), {}},
+        {RecentTerrain + 1, "File/Recent Terrains", "&2", "", hasRecent(1), {}},
+        {RecentTerrain + 2, "File/Recent Terrains", "&3", "", hasRecent(2), {}},
+        {RecentTerrain + 3, "File/Recent Terrains", "&4", "", hasRecent(3), {}},
+        {RecentTerrain + 4, "File/Recent Terrains", "&5", "", hasRecent(4), {}},
+        {RecentTerrain + 5, "File/Recent Terrains", "&6", "", hasRecent(5), {}},
+        {RecentTerrain + 6, "File/Recent Terrains", "&7", "", hasRecent(6), {}},
+        {RecentTerrain + 7, "File/Recent Terrains", "&8", "", hasRecent(7), {}},
     };
 }
 
@@ -85,6 +124,21 @@ const CommandInfo* findCommand(int id) {
     for (const CommandInfo& c : commandTable())
         if (c.id == id) return &c;
     return nullptr;
+}
+
+std::string_view menuTitle(std::string_view menuPath) {
+    for (const MenuTitle& m : kMenuTitles)
+        if (m.path == menuPath) return m.title;
+    return menuPath.substr(menuPath.rfind('/') + 1);
+}
+
+std::string withoutMnemonic(std::string_view caption) {
+    std::string plain;
+    for (std::size_t k = 0; k < caption.size(); ++k) {
+        if (caption[k] == '&' && k + 1 < caption.size()) ++k;  // "&&" stands for one '&'
+        plain += caption[k];
+    }
+    return plain;
 }
 
 bool submenuAlwaysDisabled(std::string_view menuPath) { return menuPath == "File/Export/Quake MAP"; }

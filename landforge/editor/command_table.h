@@ -3,6 +3,7 @@
 // shortcut, and the rules that enable and check it. The shell builds its menus from this table
 // and binds each id to its handler (command_runner.h).
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,8 @@ inline constexpr int DomeMethod = 40059, FreezeSelected = 40060, UpdateTrisFull 
 inline constexpr int UpdateTrisView = 40062, RippleMethod = 40063, Undo = 40067, Redo = 40068;
 inline constexpr int Shadow = 40069, Copy = 40070, Paste = 40071, FilterNoise = 40072;
 inline constexpr int RaiseLower = 40073, FillInRandom = 40074;
+// File > Recent Terrains: entry k (0 = newest) has the id RecentTerrain + k.
+inline constexpr int RecentTerrain = 40101;
 }  // namespace cmd
 
 using StateRule = std::function<bool(const EditorState&)>;
@@ -33,7 +36,7 @@ using StateRule = std::function<bool(const EditorState&)>;
 struct CommandInfo {
     int id;
     std::string_view menuPath;  // submenus joined by '/', e.g. "File/Save Terrain"
-    std::string_view caption;
+    std::string_view caption;   // '&' marks the mnemonic letter (a Recent Terrains entry gets its path appended)
     std::string_view shortcut;  // in the portable text form ("Ctrl+Z"), empty for none
     StateRule enabled;          // empty: always enabled
     StateRule checked;          // empty: not a check item
@@ -42,6 +45,11 @@ struct CommandInfo {
 // In menu order.
 const std::vector<CommandInfo>& commandTable();
 const CommandInfo* findCommand(int id);
+
+// A menu's or submenu's own caption with its mnemonic: "&File", "Change &Colors".
+std::string_view menuTitle(std::string_view menuPath);
+// A caption as shown, without the mnemonic mark.
+std::string withoutMnemonic(std::string_view caption);
 
 // A submenu shown disabled whatever the state ("File/Export/Quake MAP").
 bool submenuAlwaysDisabled(std::string_view menuPath);

@@ -1,5 +1,7 @@
 #include "editor/document_flows.h"
 
+#include <filesystem>
+
 #include "terrain/commands.h"
 
 namespace landforge {
@@ -135,11 +137,10 @@ bool newCommand(EditorContext& ctx) {
     return true;
 }
 
-bool openCommand(EditorContext& ctx) {
-    if (!confirmDiscard(ctx, PromptReason::OpenTerrain)) return false;
-    std::optional<std::string> path = askOpenPath(ctx, FileKind::Terrain);
-    if (!path) return false;
-    korvath::Status s = openTerrain(ctx.state.terrain, *path);
+namespace {
+
+bool openChosen(EditorContext& ctx, const std::string& path) {
+    korvath::Status s = openTerrain(ctx.state.terrain, path);
     if (!s.ok) {
         showError(ctx, "The terrain was not opened.\n" + s.message);
         return false;
@@ -147,6 +148,35 @@ bool openCommand(EditorContext& ctx) {
     ctx.state.terrain.importing = false;
     ctx.state.terrain.pasting = false;
     return true;
+}
+
+}  // namespace
+
+bool openCommand(EditorContext& ctx) {
+    if (!confirmDiscard(ctx, PromptReason::OpenTerrain)) return false;
+    std::optional<std::string> path = askOpenPath(ctx, FileKind::Terrain);
+    return path && openChosen(ctx, *path);
+}
+
+bool openTerrainAt(EditorContext& ctx, const std::string& path) {
+    return confirmDiscard(ctx, PromptReason::OpenTerrain) && openChosen(ctx, path);
+}
+
+void openStartTerrain(EditorContext& ctx, const std::optional<std::string>& document, const std::string& gameFolder) {
+    TerrainState& t = ctx.state.terrain;
+    std::string path;
+    std::error_code error;
+    if (document)
+        path = *document;
+    else if (std::filesystem::path sample = std::filesystem::path(gameFolder) / "Terrain" / "sample.lfg";
+             !gameFolder.empty() && std::filesystem::is_regular_file(sample, error))
+        path = sample.string();
+    if (path.empty()) return;
+    korvath::Status opened = openTerrain(t, path);
+    if (!opened.ok) showError(ctx, "The terrain was not opened.\n" + opened.message);  // the grid stays reset
+    ctx.state.lastFolder = std::filesystem::path(path).parent_path().string();
+    t.history = {};
+    t.modified = false;
 }
 
 bool importTerrainCommand(EditorContext& ctx) {
@@ -159,8 +189,11 @@ bool importTerrainCommand(EditorContext& ctx) {
 
 bool importBitmapCommand(EditorContext& ctx) {
     std::optional<std::string> path = askOpenPath(ctx, FileKind::Bitmap);
-    if (!path) return false;
-    korvath::Status s = importBitmap(ctx.state.terrain, ctx.decodeImage(*path));
+    return path && importBitmapAt(ctx, *path);
+}
+
+bool importBitmapAt(EditorContext& ctx, const std::string& path) {
+    korvath::Status s = importBitmap(ctx.state.terrain, ctx.decodeImage(path));
     if (!s.ok) showError(ctx, s.message);
     return s.ok;
 }

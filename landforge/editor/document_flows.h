@@ -35,9 +35,17 @@ void saveAsCommand(EditorContext& ctx);
 void saveViewCommand(EditorContext& ctx);
 // True when the terrain was replaced.
 bool openCommand(EditorContext& ctx);
+// Open without the chooser (a dropped file, a Recent Terrains entry): the prompt, then the file.
+bool openTerrainAt(EditorContext& ctx, const std::string& path);
 bool newCommand(EditorContext& ctx);
 bool importTerrainCommand(EditorContext& ctx);
 bool importBitmapCommand(EditorContext& ctx);
+bool importBitmapAt(EditorContext& ctx, const std::string& path);
+// The terrain the window starts on: `document` when given, else the game's Terrain/sample.lfg
+// when `gameFolder` holds one, else the reset grid. A document that cannot be read is reported
+// and the window starts on the reset grid; nothing is left to undo and nothing is modified.
+void openStartTerrain(EditorContext& ctx, const std::optional<std::string>& document, const std::string& gameFolder);
+
 void exportBitmapCommand(EditorContext& ctx, bool full);
 void exportT3dCommand(EditorContext& ctx, bool full);
 

@@ -2,6 +2,7 @@
 // The program-wide state of the Landforge window program: the terrain, the five cameras and the
 // display and tool switches. One plain struct, owned by main and passed by reference.
 #include <string>
+#include <vector>
 
 #include "terrain/terrain_state.h"
 #include "view/view_camera.h"
@@ -17,6 +18,9 @@ struct EditorState {
     std::string programFolder;
     // The folder the file dialogs open in (the last one a file was chosen from).
     std::string lastFolder;
+    // File > Recent Terrains, newest first, and the file that keeps them (empty: not kept).
+    std::vector<std::string> recentTerrains;
+    std::string recentTerrainsFile;
 };
 
 }  // namespace landforge

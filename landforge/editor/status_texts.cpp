@@ -1,5 +1,7 @@
 #include "editor/status_texts.h"
 
+#include <algorithm>
+
 namespace landforge {
 
 namespace {
@@ -20,6 +22,33 @@ std::string importModeText(const ImportPatch& patch) {
 }
 
 }  // namespace
+
+const std::vector<std::string>& statusPartLongestTexts(int part) {
+    static const std::array<std::vector<std::string>, kStatusPartCount> texts{{
+        {"256,256"},
+        {"255,255"},
+        {"Snap Off", "Snap 16"},
+        {"XY plane", "Z axis", "N/A"},
+        {"Subtract - 100%", "Add - 100%", "Replace"},
+        {"Importing", "Pasting"},
+        {"Select", "Deselect"},
+        {"RM On", "RM Off"},
+    }};
+    return texts.at(static_cast<std::size_t>(part));
+}
+
+std::array<int, kStatusPartCount> statusPartEdges(const std::function<int(const std::string&)>& textWidth,
+                                                 int padding) {
+    std::array<int, kStatusPartCount> edges{};
+    int left = 0;
+    for (int k = 0; k < kStatusPartCount; ++k) {
+        int width = kStatusPartEdges[k] - (k == 0 ? 0 : kStatusPartEdges[k - 1]);
+        for (const std::string& text : statusPartLongestTexts(k)) width = std::max(width, textWidth(text) + padding);
+        left += width;
+        edges[k] = left;
+    }
+    return edges;
+}
 
 std::array<std::string, kStatusPartCount> statusTexts(const EditorState& state) {
     const TerrainState& t = state.terrain;

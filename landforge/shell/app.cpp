@@ -14,34 +14,14 @@
 #include "shell/qt_editor_dialogs.h"
 #include "shell/single_instance.h"
 #include "terrain/commands.h"
-#include "terrain/generator.h"
+#include "common/files/home_folder.h"
+#include "editor/document_flows.h"
+#include "editor/recent_terrains.h"
 #include "terrain/qt_image_decoder.h"
 
 namespace landforge::shell {
 
 namespace {
-
-std::string sampleDocument() {
-    const char* game = std::getenv("KORVATH_ARENA_DIR");
-    if (!game) return "";
-    std::filesystem::path sample = std::filesystem::path(game) / "Terrain" / "sample.lfg";
-    std::error_code error;
-    return std::filesystem::is_regular_file(sample, error) ? sample.string() : "";
-}
-
-// The terrain the window starts on; the start leaves nothing to undo and nothing modified.
-void loadStartTerrain(EditorContext& ctx, const std::optional<std::string>& document) {
-    TerrainState& t = ctx.state.terrain;
-    std::string path = document ? *document : sampleDocument();
-    korvath::Status opened = korvath::Status::failure("");
-    if (!path.empty()) opened = openTerrain(t, path);
-    if (!opened.ok) {
-        if (document) ctx.ui.inform(kErrorTitle, "The terrain was not opened.\n" + opened.message, korvath::Icon::Critical);
-        generateTerrain(t.grid, t.random, t.params.seed, t.params.dampening, false);
-    }
-    if (!path.empty()) ctx.state.lastFolder = std::filesystem::path(path).parent_path().string();
-    t.history = {};
-}
 
 bool waitExposed(QWidget& window) {
     QElapsedTimer timer;
@@ -91,13 +71,27 @@ int runWindow(int& argc, char** argv, const WindowOptions& options) {
     state.programFolder = QCoreApplication::applicationDirPath().toStdString();
     QtEditorDialogs dialogs;
     EditorContext ctx{state, ui, dialogs, decodeImageFile};
-    loadStartTerrain(ctx, options.document);
+    const char* game = std::getenv("KORVATH_ARENA_DIR");
+    openStartTerrain(ctx, options.document, game ? game : "");
+    if (!options.screenshot) {
+        // Recent Terrains lives in the settings folder; a screenshot keeps nothing.
+        std::optional<std::filesystem::path> home;
+        if (options.home) home = *options.home;
+        std::filesystem::path file =
+            korvath::resolveHomeFolder(home, state.programFolder, "landforge", {}) / kRecentTerrainsFileName;
+        state.recentTerrainsFile = file.string();
+        state.recentTerrains = loadRecentTerrains(file);
+        if (!state.terrain.filePath.empty()) {
+            rememberTerrain(state.recentTerrains, state.terrain.filePath);
+            saveRecentTerrains(file, state.recentTerrains);
+        }
+    }
 
     MainWindow window(ctx);
     boxes.setParent(&window);
     dialogs.setParent(&window);
     if (options.screenshot) return takeScreenshot(window, script, *options.screenshot);
-    window.showMaximized();
+    window.showOnScreen();
     int status = app.exec();
     return window.contextFailed() ? 1 : status;
 }

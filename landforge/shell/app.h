@@ -7,10 +7,11 @@ namespace landforge::shell {
 struct WindowOptions {
     std::optional<std::string> document;    // opened at start
     std::optional<std::string> screenshot;  // save the main window as PNG there and quit
+    std::optional<std::string> home;        // the settings folder (Recent Terrains)
 };
 
-// Runs the window program. Without a document it opens the demo game's Terrain/sample.lfg when
-// KORVATH_ARENA_DIR holds one, else it starts on a generated terrain.
+// Runs the window program. Without a document it opens the game's Terrain/sample.lfg when
+// KORVATH_ARENA_DIR holds one, else it starts on the reset grid.
 int runWindow(int& argc, char** argv, const WindowOptions& options);
 
 }  // namespace landforge::shell

@@ -9,9 +9,10 @@ namespace {
 const char* kUsage =
     "Usage: landforge [--screenshot FILE] [--home DIR] [DOCUMENT.lfg]\n"
     "  The Landforge terrain editor. Opens DOCUMENT.lfg, else the demo game's Terrain/sample.lfg\n"
-    "  (under KORVATH_ARENA_DIR), else a generated terrain.\n"
+    "  (under KORVATH_ARENA_DIR), else the flat reset grid.\n"
     "  --screenshot FILE  start as usual, save the main window with its views as PNG, quit\n"
-    "  --home DIR         accepted for all window programs; Landforge keeps no settings\n"
+    "  --home DIR         the settings folder (File > Recent Terrains); default: the program's\n"
+    "                     folder when writable, else ~/.config/landforge\n"
     "  --help             this text\n";
 
 }  // namespace
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     landforge::shell::WindowOptions options;
-    args.option("--home");
+    options.home = args.option("--home");
     options.screenshot = args.option("--screenshot");
     auto rest = args.positionals();
     if (!args.ok() || rest.size() > 1) {

@@ -1,11 +1,16 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "editor/command_table.h"
+#include "editor/recent_terrains.h"
 #include "shell/status_strip.h"
 #include "shell/view_panel.h"
 #include "shell/views/overhead_window.h"
@@ -30,6 +35,16 @@ EditorKey keyOf(const QKeyEvent& event) {
     return text.size() == 1 ? keyOfChar(text.at(0).toLatin1()) : EditorKey::None;
 }
 
+QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+// The first local file of a drag, empty when it brings none.
+QString droppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return {};
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
 }  // namespace
 
 MainWindow::MainWindow(EditorContext ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
@@ -45,6 +60,7 @@ MainWindow::MainWindow(EditorContext ctx, QWidget* parent) : QMainWindow(parent)
     layout->addWidget(panel_, 1);
     setCentralWidget(client);
     buildMenus();
+    setAcceptDrops(true);
 
     connect(panel_, &ViewPanel::resized, this, [this] {
         recentre({true, false});
@@ -63,11 +79,18 @@ MainWindow::MainWindow(EditorContext ctx, QWidget* parent) : QMainWindow(parent)
     refresh();
 }
 
+void MainWindow::showOnScreen() {
+    // Without a window manager nothing maximises the window: it covers the screen's free area
+    // itself then.
+    if (QScreen* screen = this->screen()) setGeometry(screen->availableGeometry());
+    showMaximized();
+}
+
 QMenu* MainWindow::menuFor(const QString& path) {
     if (auto found = menus_.find(path); found != menus_.end()) return found->second;
     int cut = path.lastIndexOf('/');
-    QString name = path.mid(cut + 1);
-    QMenu* menu = cut < 0 ? menuBar()->addMenu(name) : menuFor(path.left(cut))->addMenu(name);
+    QString title = qstr(menuTitle(path.toStdString()));
+    QMenu* menu = cut < 0 ? menuBar()->addMenu(title) : menuFor(path.left(cut))->addMenu(title);
     menu->setObjectName(path);
     if (submenuAlwaysDisabled(path.toStdString())) menu->setEnabled(false);
     menus_[path] = menu;
@@ -76,13 +99,14 @@ QMenu* MainWindow::menuFor(const QString& path) {
 
 void MainWindow::buildMenus() {
     for (const CommandInfo& c : commandTable()) {
-        QMenu* menu = menuFor(QString::fromUtf8(c.menuPath.data(), static_cast<int>(c.menuPath.size())));
+        if (c.id == cmd::RecentTerrain) menuFor("File")->addSeparator();
+        QMenu* menu = menuFor(qstr(c.menuPath));
         if (c.id == cmd::FileExit || c.id == cmd::HelpAbout) menu->addSeparator();
-        QAction* a = menu->addAction(QString::fromUtf8(c.caption.data(), static_cast<int>(c.caption.size())));
+        QAction* a = menu->addAction(qstr(c.caption));
         a->setObjectName(QString::number(c.id));
         a->setCheckable(static_cast<bool>(c.checked));
         if (!c.shortcut.empty())
-            a->setShortcut(QKeySequence(QString::fromUtf8(c.shortcut.data(), static_cast<int>(c.shortcut.size()))));
+            a->setShortcut(QKeySequence(qstr(c.shortcut)));
         int id = c.id;
         connect(a, &QAction::triggered, this, [this, id] { runCommandId(id); });
         actions_[c.id] = a;
@@ -94,8 +118,11 @@ QAction* MainWindow::action(int id) const {
     return found == actions_.end() ? nullptr : found->second;
 }
 
-void MainWindow::runCommandId(int id) {
-    CommandOutcome out = runCommand(ctx_, id);
+void MainWindow::runCommandId(int id) { apply(runCommand(ctx_, id)); }
+
+void MainWindow::dropFileNamed(const QString& file) { apply(dropFile(ctx_, file.toStdString())); }
+
+void MainWindow::apply(const CommandOutcome& out) {
     if (out.relayout) panel_->applyLayout();
     if (out.recentre) recentre(*out.recentre);
     if (out.toggleOverhead) setOverheadShown(ctx_.state.options.showOverhead);
@@ -112,6 +139,14 @@ void MainWindow::refresh() {
         a->setEnabled(commandEnabled(c, s));
         if (c.checked) a->setChecked(commandChecked(c, s));
     }
+    for (int k = 0; k < kRecentTerrainCount; ++k) {
+        QAction* a = actions_[cmd::RecentTerrain + k];
+        bool used = k < static_cast<int>(s.recentTerrains.size());
+        a->setVisible(used);
+        QString path = QString::fromStdString(used ? s.recentTerrains[k] : "").replace("&", "&&");  // a '&' in a name is no mnemonic
+        if (used) a->setText(QString("&%1 %2").arg(k + 1).arg(path));
+    }
+    menus_["File/Recent Terrains"]->setEnabled(!s.recentTerrains.empty());
     panel_->updateAll();
     if (overhead_) overhead_->update();
 }
@@ -139,10 +174,27 @@ void MainWindow::setOverheadShown(bool shown) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // F10 opens the menu bar, as on the desktops the program was made for.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        menuBar()->setActiveAction(menuBar()->actions().first());
+        return;
+    }
     KeyOutcome out = applyKey(ctx_, keyOf(*event));
     if (!out.handled) return QMainWindow::keyPressEvent(event);
     if (out.terrainChanged) recentre({});
     refresh();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QString file = droppedFile(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    // The save prompt and the import run after the drag has ended, not inside it.
+    QTimer::singleShot(0, this, [this, file] { dropFileNamed(file); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

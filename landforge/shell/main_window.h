@@ -22,8 +22,12 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(EditorContext ctx, QWidget* parent = nullptr);
 
+    // Shown maximised, or over the screen's available area where nothing maximises it.
+    void showOnScreen();
     // Runs the menu command with this id, as choosing it in the menu does.
     void runCommandId(int id);
+    // Does what dropping this file on the window does: a terrain opens, an image is imported.
+    void dropFileNamed(const QString& file);
     QAction* action(int id) const;
     StatusStrip* statusStrip() const { return status_; }
     ViewPanel* viewPanel() const { return panel_; }
@@ -36,9 +40,12 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
+    void apply(const CommandOutcome& out);
     QMenu* menuFor(const QString& path);
     void recentre(RecentreFlags flags);
     void setOverheadShown(bool shown);

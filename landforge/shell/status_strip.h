@@ -1,6 +1,6 @@
 #pragma once
-// The status bar along the top of the main window: eight parts whose right edges stand at
-// fixed pixel positions. Part k is the label named "statusPart<k>".
+// The status bar along the top of the main window: eight parts in their fixed order, each wide
+// enough for its longest text in the current font. Part k is the label named "statusPart<k>".
 #include <array>
 #include <string>
 

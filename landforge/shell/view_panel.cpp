@@ -1,5 +1,7 @@
 #include "shell/view_panel.h"
 
+#include <QPainter>
+
 namespace landforge::shell {
 
 ViewPanel::ViewPanel(TerrainState& terrain, ViewCameras& cameras, ViewOptions& options, QWidget* parent)
@@ -14,15 +16,31 @@ ViewPanel::ViewPanel(TerrainState& terrain, ViewCameras& cameras, ViewOptions& o
 
 void ViewPanel::applyLayout() {
     bool allInOne = options_.layout == ViewLayout::AllInOne;
-    int w = width() / 2;
-    int h = height() / 2;
-    const QRect quadrants[4] = {{0, 0, w, h}, {w, 0, w, h}, {0, h, w, h}, {w, h, w, h}};
+    // A one-pixel divider between the quadrants, outside every view's viewport.
+    int w = (width() - kDivider) / 2;
+    int h = (height() - kDivider) / 2;
+    int right = width() - w - kDivider;
+    int bottom = height() - h - kDivider;
+    const QRect quadrants[4] = {{0, 0, w, h},
+                                {w + kDivider, 0, right, h},
+                                {0, h + kDivider, w, bottom},
+                                {w + kDivider, h + kDivider, right, bottom}};
     for (int k = 0; k < 4; ++k) {
         views_[k]->setGeometry(quadrants[k]);
         views_[k]->setVisible(!allInOne);
     }
     views_[kViewAllInOne]->setGeometry(rect());
     views_[kViewAllInOne]->setVisible(allInOne);
+}
+
+void ViewPanel::paintEvent(QPaintEvent*) {
+    if (options_.layout == ViewLayout::AllInOne) return;
+    QPainter painter(this);
+    QColor line = palette().color(QPalette::Dark);
+    int w = (width() - kDivider) / 2;
+    int h = (height() - kDivider) / 2;
+    painter.fillRect(w, 0, kDivider, height(), line);
+    painter.fillRect(0, h, width(), kDivider, line);
 }
 
 void ViewPanel::updateAll() {

@@ -1,6 +1,6 @@
 #pragma once
-// The client area below the status bar: the four standard views in quadrants, or the All In
-// One view over the whole area.
+// The client area below the status bar: the four standard views in quadrants with a one-pixel
+// divider between them, or the All In One view over the whole area.
 #include <array>
 
 #include <QWidget>
@@ -8,6 +8,8 @@
 #include "shell/views/terrain_view.h"
 
 namespace landforge::shell {
+
+inline constexpr int kDivider = 1;
 
 class ViewPanel : public QWidget {
     Q_OBJECT
@@ -25,6 +27,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     landforge::ViewOptions& options_;

@@ -122,6 +122,9 @@ TEST_F(Cli, UsageErrorsExitTwo) {
     EXPECT_EQ(cli({"frobnicate"}).code, 2);
     EXPECT_EQ(cli({"generate"}).code, 2);
     EXPECT_EQ(cli({"generate", "--seed", "x1"}).code, 2);
+    CliRun unnamed = cli({"generate", "--seed", "1"});
+    EXPECT_EQ(unnamed.code, 2) << "no default output that could replace a terrain";
+    EXPECT_EQ(unnamed.err.substr(0, 46), "landforge-cli: generate needs -o OUT.lfg\nUsage");
     EXPECT_EQ(cli({"export-t3d", path("a"), path("b"), "--scale", "0"}).code, 2);
     EXPECT_EQ(cli({"export-bmp", path("a"), path("b"), "--view", "1,2,3"}).code, 2);
     EXPECT_EQ(cli({"import-image", path("a"), "-o", path("b"), "--mode", "blend"}).code, 2);

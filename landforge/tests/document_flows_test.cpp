@@ -6,6 +6,7 @@
 #include "editor/command_runner.h"
 #include "editor/command_table.h"
 #include "editor/document_flows.h"
+#include "editor/recent_terrains.h"
 #include "tests/scripted_dialogs.h"
 
 namespace landforge {
@@ -169,6 +170,109 @@ TEST_F(DocumentFlows, BitmapImportRefusalAndExportNotices) {
     EXPECT_FALSE(s.terrain.importing) << "a brush export ends the import";
     EXPECT_EQ(ui.shown().back().file.filter, "Korvath Text Files (*.t3d)");
     EXPECT_TRUE(std::filesystem::exists(dir / "brush.t3d"));
+}
+
+// A dropped terrain opens after the save prompt; any other dropped file goes through the
+// bitmap import and its refusal.
+TEST_F(DocumentFlows, DroppedFilesOpenOrImport) {
+    modify();
+    ui.answerText(path("kept.lfg"));
+    runCommand(ctx, cmd::SaveAs);
+    runCommand(ctx, cmd::FileNew);
+    modify();
+    ui.answer(Answer::Cancel);
+    dropFile(ctx, path("kept.lfg"));
+    EXPECT_EQ(ui.shown().back().text, "Save current Terrain?");
+    EXPECT_EQ(s.terrain.fileName, "(untitled)") << "Cancel keeps the terrain";
+    ui.answer(Answer::No);
+    std::filesystem::copy_file(dir / "kept.lfg", dir / "UP.LFG");
+    CommandOutcome out = dropFile(ctx, path("UP.LFG"));
+    EXPECT_EQ(s.terrain.fileName, "UP.LFG");
+    EXPECT_EQ(s.terrain.grid.point(3, 4).z, 99.0f);
+    EXPECT_FALSE(s.terrain.modified);
+    EXPECT_TRUE(out.recentre && out.recentre->resetCameras);
+
+    ctx.decodeImage = [](const std::string&) { return std::optional<GreyImage>(); };
+    dropFile(ctx, path("notes.txt"));
+    EXPECT_EQ(ui.shown().back().text, "The file is either corrupted or not in bitmap format.");
+    EXPECT_FALSE(s.terrain.importing);
+    ctx.decodeImage = [](const std::string&) { return std::optional<GreyImage>(GreyImage{2, 2, {1, 2, 3, 4}}); };
+    EXPECT_TRUE(dropFile(ctx, path("heights.PNG")).recentre);
+    EXPECT_TRUE(s.terrain.importing);
+    EXPECT_EQ(s.terrain.fileName, "UP.LFG") << "an import keeps the document";
+}
+
+// Opened and saved terrains head the list, which its file keeps; an entry whose file is gone
+// leaves the list when it is chosen or read.
+TEST_F(DocumentFlows, RecentTerrainsKeepTheLastEightThatStillExist) {
+    s.recentTerrainsFile = path("recent.txt");
+    for (int k = 0; k < 10; ++k) {
+        ui.answerText(path(("t" + std::to_string(k) + ".lfg").c_str()));
+        runCommand(ctx, cmd::SaveAs);
+    }
+    ASSERT_EQ(s.recentTerrains.size(), 8u);
+    EXPECT_EQ(s.recentTerrains.front(), path("t9.lfg"));
+    EXPECT_EQ(s.recentTerrains.back(), path("t2.lfg"));
+    EXPECT_EQ(loadRecentTerrains(s.recentTerrainsFile), s.recentTerrains);
+
+    ui.answerText(path("t5.lfg"));
+    runCommand(ctx, cmd::FileOpen);
+    EXPECT_EQ(s.recentTerrains.front(), path("t5.lfg"));
+    EXPECT_EQ(s.recentTerrains.size(), 8u) << "no entry twice";
+    EXPECT_TRUE(commandEnabled(*findCommand(cmd::RecentTerrain + 7), s));
+
+    runCommand(ctx, cmd::RecentTerrain + 1);  // t9
+    EXPECT_EQ(s.terrain.fileName, "t9.lfg");
+    EXPECT_EQ(s.recentTerrains.front(), path("t9.lfg"));
+
+    std::filesystem::remove(dir / "t8.lfg");
+    std::filesystem::remove(dir / "t7.lfg");
+    EXPECT_EQ(loadRecentTerrains(s.recentTerrainsFile).size(), 6u);
+    ui.clear();
+    runCommand(ctx, cmd::RecentTerrain + 2);  // t8
+    ASSERT_EQ(ui.shown().size(), 1u);
+    EXPECT_EQ(ui.shown()[0].title, "Landforge Error");
+    EXPECT_EQ(s.terrain.fileName, "t9.lfg");
+    EXPECT_EQ(s.recentTerrains.size(), 7u);
+    EXPECT_FALSE(commandEnabled(*findCommand(cmd::RecentTerrain + 7), s));
+    EXPECT_EQ(loadRecentTerrains(s.recentTerrainsFile).size(), 6u) << "t7 is dropped when read";
+    EXPECT_TRUE(loadRecentTerrains(path("none.txt")).empty());
+}
+
+// Without a document the window starts on the reset grid; a document that cannot be read is
+// reported and leaves the reset grid too.
+TEST_F(DocumentFlows, StartTerrain) {
+    auto isResetGrid = [this] {
+        for (int i = 0; i < 256; ++i)
+            for (int j = 0; j < 256; ++j)
+                if (s.terrain.grid.point(i, j).z != 0.0f || s.terrain.grid.point(i, j).x != 10.0f * i) return false;
+        for (int i = 0; i < 255; ++i)
+            for (int j = 0; j < 255; ++j)
+                if (s.terrain.grid.cell(i, j).diagonal != 1) return false;
+        return true;
+    };
+    openStartTerrain(ctx, std::nullopt, "");
+    EXPECT_TRUE(isResetGrid());
+    EXPECT_TRUE(ui.shown().empty());
+    openStartTerrain(ctx, std::nullopt, dir.path().string());
+    EXPECT_TRUE(isResetGrid()) << "a game folder without a sample";
+    dir.write("bad.lfg", "short");
+    openStartTerrain(ctx, path("bad.lfg"), "");
+    EXPECT_TRUE(isResetGrid());
+    EXPECT_EQ(ui.shown().back().title, "Landforge Error");
+
+    modify();
+    ui.answerText(path("sample.lfg"));
+    runCommand(ctx, cmd::SaveAs);
+    std::filesystem::create_directories(dir / "Terrain");
+    std::filesystem::rename(dir / "sample.lfg", dir / "Terrain" / "sample.lfg");
+    EditorState fresh;
+    EditorContext started{fresh, ui, dialogs, {}};
+    openStartTerrain(started, std::nullopt, dir.path().string());
+    EXPECT_EQ(fresh.terrain.fileName, "sample.lfg");
+    EXPECT_EQ(fresh.terrain.grid.point(3, 4).z, 99.0f);
+    EXPECT_FALSE(fresh.terrain.history.canUndo());
+    EXPECT_FALSE(fresh.terrain.modified);
 }
 
 }  // namespace

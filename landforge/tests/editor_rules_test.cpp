@@ -1,6 +1,8 @@
 // The command table, the status bar, the keys and the dialogs' limits, without a window.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
 #include <set>
 
 #include "common/interaction/scripted_interaction.h"
@@ -26,8 +28,16 @@ TEST(CommandTable, HoldsEveryMenuIdOnceWithItsPlace) {
                                  40055, 40056, 40057, 40058, 40059, 40060, 40061, 40062, 40063, 40067, 40068,
                                  40069, 40070, 40071, 40072, 40073, 40074};
     std::set<int> ids;
-    for (const CommandInfo& c : commandTable()) EXPECT_TRUE(ids.insert(c.id).second) << c.id;
+    std::set<int> added;
+    for (const CommandInfo& c : commandTable()) {
+        EXPECT_TRUE(ids.insert(c.id).second) << c.id;
+        if (c.id > 40074) {
+            added.insert(c.id);
+            ids.erase(c.id);
+        }
+    }
     EXPECT_EQ(ids, expected);
+    EXPECT_EQ(added, (std::set<int>{40101, 40102, 40103, 40104, 40105, 40106, 40107, 40108})) << "Recent Terrains";
     struct Place {
         int id;
         const char* path;
@@ -41,8 +51,46 @@ TEST(CommandTable, HoldsEveryMenuIdOnceWithItsPlace) {
         const CommandInfo* c = findCommand(p.id);
         ASSERT_NE(c, nullptr) << p.id;
         EXPECT_EQ(c->menuPath, p.path) << p.id;
-        EXPECT_EQ(c->caption, p.caption) << p.id;
+        EXPECT_EQ(withoutMnemonic(c->caption), p.caption) << p.id;
     }
+}
+
+// Every menu and entry has one mnemonic letter, none twice within a menu, and the captions
+// keep their words.
+TEST(CommandTable, MnemonicsDoNotClashWithinAMenu) {
+    std::map<std::string, std::vector<std::string>> entries;  // menu path -> captions in it
+    std::set<std::string> menus;
+    for (const CommandInfo& c : commandTable()) {
+        entries[std::string(c.menuPath)].push_back(std::string(c.caption));
+        std::string path(c.menuPath);
+        while (!path.empty()) {
+            menus.insert(path);
+            auto cut = path.rfind('/');
+            path = cut == std::string::npos ? "" : path.substr(0, cut);
+        }
+    }
+    for (const std::string& menu : menus) {
+        auto cut = menu.rfind('/');
+        std::string parent = cut == std::string::npos ? "" : menu.substr(0, cut);
+        std::string title(menuTitle(menu));
+        EXPECT_EQ(withoutMnemonic(title), menu.substr(cut == std::string::npos ? 0 : cut + 1));
+        entries[parent].push_back(title);
+    }
+    for (const auto& [menu, captions] : entries) {
+        std::set<char> letters;
+        for (const std::string& caption : captions) {
+            auto mark = caption.find('&');
+            ASSERT_NE(mark, std::string::npos) << menu << ": " << caption;
+            ASSERT_LT(mark + 1, caption.size()) << caption;
+            EXPECT_EQ(caption.find('&', mark + 1), std::string::npos) << caption;
+            char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[mark + 1])));
+            EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(letter))) << caption;
+            EXPECT_TRUE(letters.insert(letter).second) << "'" << letter << "' twice in " << (menu.empty() ? "the menu bar" : menu);
+        }
+    }
+    EXPECT_EQ(withoutMnemonic("Save Terrain &As ..."), "Save Terrain As ...");
+    EXPECT_EQ(withoutMnemonic("A && B"), "A & B");
+    EXPECT_EQ(menuTitle("Options/Change Colors"), "Change &Colors");
 }
 
 TEST(CommandTable, InitialChecksAndEnabledRules) {

@@ -1,5 +1,6 @@
 #include "shell/dialogs/form_dialog.h"
 
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,23 @@
 #include "editor/dialog_values.h"
 
 namespace landforge::shell {
+
+namespace {
+
+// A field whose text is selected whenever it takes the focus other than by a click (the dialog
+// opening, Tab, a label's mnemonic), so that typing replaces the value shown.
+class NumberField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason) selectAll();
+    }
+};
+
+}  // namespace
 
 QString idName(int id) { return QString::number(id); }
 
@@ -25,7 +43,7 @@ FormDialog::FormDialog(const QString& templateName, const QString& title, QWidge
 }
 
 QLineEdit* FormDialog::addField(int id, const QString& label, const QString& text) {
-    auto* edit = new QLineEdit(text, this);
+    auto* edit = new NumberField(text, this);
     edit->setObjectName(idName(id));
     edit->setMinimumWidth(120);
     addRow(label, edit);

@@ -2,6 +2,9 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 #include "shell/app_icon.h"
 
@@ -9,10 +12,21 @@ namespace landforge::shell {
 
 PointInfoDialog::PointInfoDialog(const QString& text, QWidget* parent)
     : FormDialog("POINTINFOBOX", "Point Information", parent) {
-    auto* box = new QPlainTextEdit(text);
+    // One selected point a line, its fields in tab-aligned columns (the entries themselves
+    // follow each other without a separator).
+    QString lines = text;
+    lines.replace("\tpoint-", "\t\npoint-");
+    auto* box = new QPlainTextEdit(lines);
     box->setObjectName(idName(1034));
     box->setReadOnly(true);
-    box->setMinimumSize(560, 160);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFontMetrics metrics = box->fontMetrics();
+    int column = metrics.horizontalAdvance("point-0000 (255,255)");
+    for (const QString& field : lines.split(QRegularExpression("[\t\n]")))
+        column = std::max(column, metrics.horizontalAdvance(field));
+    column += metrics.horizontalAdvance("  ");
+    box->setTabStopDistance(column);
+    box->setMinimumSize(4 * column + 2 * metrics.horizontalAdvance("M"), 160);
     addWidget(box);
     addButton(kOkId, "OK", true);
 }

@@ -14,6 +14,7 @@
 #include "shell/dialogs/generation_dialogs.h"
 #include "shell/dialogs/info_dialogs.h"
 #include "shell/dialogs/tool_dialogs.h"
+#include "shell/qt_editor_dialogs.h"
 
 namespace landforge::shell {
 namespace {
@@ -201,9 +202,104 @@ TEST_F(Dialogs, PointInfoAndAbout) {
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->toPlainText(), "point-1 (2,1)\tX=+20.000000\t");
     EXPECT_EQ(execClicking(info, 1000), 1000);
+    // Several points: one a line, their fields in columns.
+    PointInfoDialog two("point-1 (2,1)\tX=+20.000000\tY=+10.000000\tZ=+0.000000\t"
+                        "point-2 (255,255)\tX=+2550.000000\tY=+2550.000000\tZ=+255.000000\t");
+    QPlainTextEdit* lines = child<QPlainTextEdit>(two, 1034);
+    EXPECT_EQ(lines->toPlainText(), "point-1 (2,1)\tX=+20.000000\tY=+10.000000\tZ=+0.000000\t\n"
+                                    "point-2 (255,255)\tX=+2550.000000\tY=+2550.000000\tZ=+255.000000\t");
+    EXPECT_GT(lines->tabStopDistance(), lines->fontMetrics().horizontalAdvance("Y=+2550.000000"));
     AboutDialog about;
     EXPECT_EQ(child<QPushButton>(about, 40005)->text(), "Done");
     EXPECT_EQ(execClicking(about, 40005), 40005);
+}
+
+// Types into the dialog that opens next as a user does: into the control that has the focus,
+// "\t" pressing Tab; then Enter for the default button.
+void typeIntoNextDialog(const QStringList& keys) {
+    QTimer::singleShot(0, [keys] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        bool focused = QTest::qWaitFor([box] { return box->isActiveWindow() && QApplication::focusWidget(); });
+        EXPECT_TRUE(focused) << box->objectName().toStdString();
+        if (!focused) return box->reject();
+        for (const QString& k : keys) {
+            if (k == "\t")
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            else
+                QTest::keyClicks(QApplication::focusWidget(), k);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        if (box->isVisible()) {
+            ADD_FAILURE() << "Enter did not close " << box->objectName().toStdString();
+            box->reject();
+        }
+    });
+}
+
+std::string text(const std::optional<int>& v) { return v ? std::to_string(*v) : "cancel"; }
+
+// What was typed replaces the value each field shows, in the field that has the focus when the
+// dialog opens and in every field reached by Tab.
+TEST_F(Dialogs, TypingReplacesTheValueShownInEveryNumericDialog) {
+    QtEditorDialogs dialogs;
+    struct Row {
+        const char* dialog;
+        QStringList keys;
+        std::function<std::string()> run;
+        std::string expected;
+    };
+    auto values = [](auto v) { return v ? std::to_string(v->high) + "," + std::to_string(v->low) : "cancel"; };
+    const Row rows[] = {
+        {"TERRAINPARAMSDIALOGBOX", {"17", "\t", "3", "\t", "30", "\t", "9"},
+         [&] {
+             auto v = dialogs.terrainParams({4000000000u, 2.0f, 25.0f, 1.0f});
+             return v ? std::to_string(v->seed) + "," + std::to_string(v->dampening) + "," +
+                            std::to_string(v->initialHeight) + "," + std::to_string(v->seaLevel)
+                      : "cancel";
+         },
+         "17,3.000000,30.000000,9.000000"},
+        {"ADDRANDOMNOISEBOX", {"5", "\t", "-1"}, [&] { return values(dialogs.addNoise({2, -2})); }, "5,-1"},
+        {"FILTERNOISEBOX", {"7"},
+         [&] {
+             auto v = dialogs.filterNoise({5});
+             return v ? std::to_string(v->maxNoise) : "cancel";
+         },
+         "7"},
+        {"FLATTENHEIGHTBOX", {"80"}, [&] { return text(dialogs.smoothPercent(SmoothChoice::Flatten, 12)); }, "80"},
+        {"AVERAGEHEIGHTBOX", {"30"}, [&] { return text(dialogs.smoothPercent(SmoothChoice::Average, 0)); }, "30"},
+        {"RAISELOWERTERRAINBOX", {"\t", "12"},
+         [&] {
+             auto v = dialogs.raiseLower();
+             return v ? std::to_string(v->raise) + "," + std::to_string(v->height) : "cancel";
+         },
+         "1,12"},
+        {"RMPEAKMETHODBOX", {"4"}, [&] { return std::to_string(dialogs.reshapeMethod(ReshapeMethod::Peak, {8, 3}).radius); }, "4"},
+        {"RMDOMEMETHODBOX", {"5"}, [&] { return std::to_string(dialogs.reshapeMethod(ReshapeMethod::Dome, {8, 3}).radius); }, "5"},
+        {"RMRIPPLEMETHODBOX", {"4", "\t", "6"},
+         [&] {
+             ReshapeValues v = dialogs.reshapeMethod(ReshapeMethod::Ripple, {8, 3});
+             return std::to_string(v.radius) + "," + std::to_string(v.cycles);
+         },
+         "4,6"},
+        {"IMPORTMODEBOX", {"\t", "70"},
+         [&] {
+             auto v = dialogs.importMode({ImportMode::Subtract, 40});
+             return v ? std::to_string(static_cast<int>(v->mode)) + "," + std::to_string(v->weight) : "cancel";
+         },
+         "2,70"},
+        {"CHANGEVIEWAREABOX", {"64", "\t", "20"},
+         [&] {
+             auto v = dialogs.viewArea({16, 32});
+             return v ? std::to_string(v->width) + "," + std::to_string(v->height) : "cancel";
+         },
+         "64,20"},
+        {"EXPORTSCALEBOX", {"2"}, [&] { return std::to_string(dialogs.exportScale()); }, "2"},
+    };
+    for (const Row& r : rows) {
+        typeIntoNextDialog(r.keys);
+        EXPECT_EQ(r.run(), r.expected) << r.dialog;
+    }
 }
 
 }  // namespace

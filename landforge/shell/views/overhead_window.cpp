@@ -14,7 +14,9 @@
 using namespace landforge;
 
 OverheadWindow::OverheadWindow(TerrainState& terrain, ViewCameras& cameras, ViewOptions& options, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    // A tool window of its parent: kept above the main window (not above other programs) and
+    // minimised with it, with its own title bar.
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       terrain_(terrain), cameras_(cameras), options_(options) {
     setObjectName("OVERHEADWNDCLASS");
     setWindowTitle("Overhead View");

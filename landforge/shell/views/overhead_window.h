@@ -8,8 +8,8 @@
 class OverheadWindow : public QWidget {
     Q_OBJECT
 public:
-    // A top-level window ("Overhead View") even with a parent, placed at the screen's
-    // top-left corner.
+    // A titled window ("Overhead View") owned by `parent` (always above it), placed at the
+    // screen's top-left corner.
     OverheadWindow(landforge::TerrainState& terrain, landforge::ViewCameras& cameras,
                    landforge::ViewOptions& options, QWidget* parent = nullptr);
 
