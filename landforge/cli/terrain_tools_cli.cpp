@@ -110,7 +110,9 @@ private:
         if (auto f = files(2)) return f;
         TerrainState state;
         if (auto f = load(state)) return f;
-        return write(files_[1], writeGrey16Png(state.grid, rect));
+        korvath::Status s = landforge::exportPng16(state.grid, files_[1], rect);
+        if (!s.ok) return fail(s.message);
+        return std::nullopt;
     }
 
     std::optional<ToolFailure> raiseLower() {

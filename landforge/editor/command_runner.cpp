@@ -4,6 +4,7 @@
 
 #include "editor/command_table.h"
 #include "editor/document_flows.h"
+#include "editor/erosion_command.h"
 #include "terrain/commands.h"
 #include "terrain/filters.h"
 #include "terrain/generator.h"
@@ -204,6 +205,10 @@ CommandOutcome runCommand(EditorContext& ctx, int id) {
     case WindowReset: out.relayout = true; out.recentre = kResetAll; break;
     case HelpHelp: helpCommand(ctx); break;
     case HelpAbout: ctx.dialogs.about(); break;
+    case ThermalErosion: edited(thermalErosionCommand(ctx)); break;
+    case HydraulicErosion: edited(hydraulicErosionCommand(ctx)); break;
+    case ExportPng16Full: exportPng16Command(ctx, true); break;
+    case ExportPng16View: exportPng16Command(ctx, false); break;
     default: break;
     }
     return out;

@@ -26,6 +26,9 @@ inline constexpr int DomeMethod = 40059, FreezeSelected = 40060, UpdateTrisFull 
 inline constexpr int UpdateTrisView = 40062, RippleMethod = 40063, Undo = 40067, Redo = 40068;
 inline constexpr int Shadow = 40069, Copy = 40070, Paste = 40071, FilterNoise = 40072;
 inline constexpr int RaiseLower = 40073, FillInRandom = 40074;
+// Beyond the original menu.
+inline constexpr int ThermalErosion = 40210, HydraulicErosion = 40211;
+inline constexpr int ExportPng16Full = 40212, ExportPng16View = 40213;
 }  // namespace cmd
 
 using StateRule = std::function<bool(const EditorState&)>;

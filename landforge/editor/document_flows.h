@@ -9,7 +9,7 @@
 
 namespace landforge {
 
-enum class FileKind { Terrain, Bitmap, KorvathText };
+enum class FileKind { Terrain, Bitmap, KorvathText, Png16 };
 
 // "Landforge Files (*.lfg)", "Bitmap Files (*.bmp)", "Korvath Text Files (*.t3d)".
 std::string fileFilter(FileKind kind);
@@ -40,5 +40,7 @@ bool importTerrainCommand(EditorContext& ctx);
 bool importBitmapCommand(EditorContext& ctx);
 void exportBitmapCommand(EditorContext& ctx, bool full);
 void exportT3dCommand(EditorContext& ctx, bool full);
+// File > Export > Heightmap (16-bit PNG) > Full / View.
+void exportPng16Command(EditorContext& ctx, bool full);
 
 }  // namespace landforge

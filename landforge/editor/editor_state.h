@@ -3,6 +3,7 @@
 // display and tool switches. One plain struct, owned by main and passed by reference.
 #include <string>
 
+#include "editor/erosion_values.h"
 #include "terrain/terrain_state.h"
 #include "view/view_camera.h"
 #include "view/view_options.h"
@@ -17,6 +18,8 @@ struct EditorState {
     std::string programFolder;
     // The folder the file dialogs open in (the last one a file was chosen from).
     std::string lastFolder;
+    // The erosion dialogs' values, kept between uses.
+    ErosionChoices erosion;
 };
 
 }  // namespace landforge

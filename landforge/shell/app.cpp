@@ -92,6 +92,8 @@ int runWindow(int& argc, char** argv, const WindowOptions& options) {
     QtEditorDialogs dialogs;
     EditorContext ctx{state, ui, dialogs, decodeImageFile};
     loadStartTerrain(ctx, options.document);
+    if (options.renderMode) state.options.renderMode = *options.renderMode;
+    if (options.viewArea) state.terrain.view = *options.viewArea;
 
     MainWindow window(ctx);
     boxes.setParent(&window);

@@ -2,11 +2,16 @@
 #include <optional>
 #include <string>
 
+#include "terrain/terrain_types.h"
+#include "view/view_options.h"
+
 namespace landforge::shell {
 
 struct WindowOptions {
     std::optional<std::string> document;    // opened at start
     std::optional<std::string> screenshot;  // save the main window as PNG there and quit
+    std::optional<RenderMode> renderMode;   // instead of the start's Wireframe
+    std::optional<ViewArea> viewArea;       // instead of the start's 16 x 16 at (0,0); inside the grid
 };
 
 // Runs the window program. Without a document it opens the demo game's Terrain/sample.lfg when

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "common/files/atomic_file.h"
+
 namespace landforge {
 
 namespace {
@@ -96,6 +98,11 @@ std::string writeGrey16Png(const Heightfield& grid, const GridRect& a) {
     putChunk(out, "IDAT", storedZlib(raw));
     putChunk(out, "IEND", "");
     return out;
+}
+
+korvath::Status exportPng16(const Heightfield& grid, const std::string& path, const GridRect& area) {
+    if (!insideGrid(area)) return korvath::Status::failure("the area lies outside the 256 x 256 grid");
+    return korvath::writeFileAtomically(path, writeGrey16Png(grid, area));
 }
 
 }  // namespace landforge

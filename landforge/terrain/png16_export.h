@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/result.h"
 #include "terrain/heightfield.h"
 
 namespace landforge {
@@ -14,5 +15,8 @@ std::uint16_t heightSample16(float z);
 
 // The whole .png file: signature, IHDR (grey, 16 bits), one IDAT of stored deflate blocks, IEND.
 std::string writeGrey16Png(const Heightfield& grid, const GridRect& area);
+
+// Writes the file in one piece (an existing file is replaced only once the new one is whole).
+korvath::Status exportPng16(const Heightfield& grid, const std::string& path, const GridRect& area);
 
 }  // namespace landforge
