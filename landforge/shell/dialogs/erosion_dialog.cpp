@@ -105,6 +105,10 @@ bool runStepsWithProgress(QWidget* parent, const QString& title, const std::func
     dialog.setMinimumDuration(400);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
+    // The Cancel button cancels; Escape only rejects the dialog.
+    bool stopped = false;
+    QObject::connect(&dialog, &QProgressDialog::canceled, [&stopped] { stopped = true; });
+    QObject::connect(&dialog, &QDialog::rejected, [&stopped] { stopped = true; });
     QElapsedTimer slice;
     bool more = true;
     while (more) {
@@ -113,7 +117,7 @@ bool runStepsWithProgress(QWidget* parent, const QString& title, const std::func
         dialog.setValue(static_cast<int>(progress() * kScale));
         // Until the dialog shows, the main window must not take clicks and keys meant for later.
         QApplication::processEvents(dialog.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-        if (dialog.wasCanceled()) return !more;
+        if (stopped) return !more;
     }
     return true;
 }
