@@ -98,6 +98,15 @@ private:
         if (!outPath) return usage("erode needs -o OUT.lfg");
         if (iterations != -1 && iterations < 1) return usage("--iterations takes a whole number of at least 1");
         if (iterations != -1) (thermal ? t.iterations : h.droplets) = iterations;
+        // The window pulls a value into its range; a batch run says so instead of guessing.
+        ThermalSettings tl = withLimits(t);
+        HydraulicSettings hl = withLimits(h);
+        if (thermal && (tl.iterations != t.iterations || tl.talusAngle != t.talusAngle || tl.amount != t.amount))
+            return usage("thermal erosion takes --iterations 1-1000, --talus 0-89 and --amount 0.01-1");
+        if (hydraulic && (hl.droplets != h.droplets || hl.rain != h.rain || hl.erosionRate != h.erosionRate ||
+                          hl.depositionRate != h.depositionRate || hl.evaporation != h.evaporation))
+            return usage("hydraulic erosion takes --iterations 1-1000000, --rain 0.01-10, --erosion 0-1, "
+                         "--deposition 0-1 and --evaporation 0-0.99");
         TerrainState state;
         if (auto f = load(state)) return f;
         runErosion(state, thermal ? ErosionRun::thermal(state.grid, rect, t) : ErosionRun::hydraulic(state.grid, rect, h));

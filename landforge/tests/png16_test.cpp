@@ -73,7 +73,7 @@ TEST_F(TerrainToolsCli, ErodeIsRepeatableAndExportPng16WritesTheView) {
     for (const char* kind : {"--thermal", "--hydraulic"}) {
         SCOPED_TRACE(kind);
         for (const char* out : {"a.lfg", "b.lfg"}) {
-            CliRun r = cli({"erode", path("g.lfg"), "-o", path(out), kind, "--iterations", "2000", "--seed", "5",
+            CliRun r = cli({"erode", path("g.lfg"), "-o", path(out), kind, "--iterations", "800", "--seed", "5",
                             "--view", "10,10,100,60"});
             ASSERT_EQ(r.code, 0) << r.err;
         }
@@ -97,6 +97,8 @@ TEST_F(TerrainToolsCli, BadArgumentsWriteNothing) {
         {{"erode", path("g.lfg"), "-o", path("o.lfg"), "--thermal", "--hydraulic"}, 2},
         {{"erode", path("g.lfg"), "-o", path("o.lfg"), "--thermal", "--iterations", "0"}, 2},
         {{"erode", path("g.lfg"), "-o", path("o.lfg"), "--hydraulic", "--rain", "lots"}, 2},
+        {{"erode", path("g.lfg"), "-o", path("o.lfg"), "--thermal", "--talus", "90"}, 2},
+        {{"erode", path("g.lfg"), "-o", path("o.lfg"), "--hydraulic", "--evaporation", "1"}, 2},
         {{"erode", path("g.lfg"), "-o", path("o.lfg"), "--thermal", "--view", "250,0,10,10"}, 1},
         {{"erode", path("missing.lfg"), "-o", path("o.lfg"), "--thermal"}, 1},
         {{"export-png16", path("g.lfg"), path("o.lfg"), "--view", "1,2,3"}, 2},
