@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "cli/terrain_tools_cli.h"
 #include "common/cli/arg_list.h"
 #include "common/files/atomic_file.h"
 #include "terrain/bitmap_export.h"
@@ -26,7 +27,12 @@ constexpr std::string_view kUsage =
     "  export-bmp IN.lfg OUT.bmp [--view X,Y,W,H]\n"
     "  import-image IMAGE -o OUT.lfg [--onto BASE.lfg] [--at X,Y] [--mode add|replace|subtract]"
     " [--weight P]\n"
-    "  info IN.lfg\n";
+    "  info IN.lfg\n"
+    "  erode IN.lfg -o OUT.lfg --thermal|--hydraulic [--iterations N] [--seed N] [--view X,Y,W,H]\n"
+    "        thermal: [--talus DEGREES] [--amount A]; hydraulic (N droplets): [--rain R]\n"
+    "        [--erosion E] [--deposition D] [--evaporation V]\n"
+    "  export-png16 IN.lfg OUT.png [--view X,Y,W,H]\n"
+    "  raise-lower IN.lfg -o OUT.lfg --raise|--lower --to H|--by H [--view X,Y,W,H]\n";
 
 struct Failure {
     int code;
@@ -66,6 +72,10 @@ public:
         if (name == "export-bmp") return exportBmp();
         if (name == "import-image") return importImage();
         if (name == "info") return info();
+        if (isTerrainToolCommand(name)) {
+            if (auto f = runTerrainTool(name, args_)) return Failure{f->code, f->message};
+            return std::nullopt;
+        }
         return Failure{2, "unknown command " + name};
     }
 

@@ -5,6 +5,7 @@
 
 #include "editor/command_table.h"
 #include "editor/document_flows.h"
+#include "editor/erosion_command.h"
 #include "editor/recent_terrains.h"
 #include "terrain/commands.h"
 #include "terrain/filters.h"
@@ -230,6 +231,10 @@ CommandOutcome runCommand(EditorContext& ctx, int id) {
     case WindowReset: out.relayout = true; out.recentre = kResetAll; break;
     case HelpHelp: helpCommand(ctx); break;
     case HelpAbout: ctx.dialogs.about(); break;
+    case ThermalErosion: edited(thermalErosionCommand(ctx)); break;
+    case HydraulicErosion: edited(hydraulicErosionCommand(ctx)); break;
+    case ExportPng16Full: exportPng16Command(ctx, true); break;
+    case ExportPng16View: exportPng16Command(ctx, false); break;
     default:
         if (id >= RecentTerrain && id < RecentTerrain + kRecentTerrainCount &&
             openRecentCommand(ctx, static_cast<std::size_t>(id - RecentTerrain)))

@@ -29,6 +29,9 @@ inline constexpr int Shadow = 40069, Copy = 40070, Paste = 40071, FilterNoise = 
 inline constexpr int RaiseLower = 40073, FillInRandom = 40074;
 // File > Recent Terrains: entry k (0 = newest) has the id RecentTerrain + k.
 inline constexpr int RecentTerrain = 40101;
+// Beyond the original menu.
+inline constexpr int ThermalErosion = 40210, HydraulicErosion = 40211;
+inline constexpr int ExportPng16Full = 40212, ExportPng16View = 40213;
 }  // namespace cmd
 
 using StateRule = std::function<bool(const EditorState&)>;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "terrain/commands.h"
+#include "terrain/png16_export.h"
 
 namespace landforge {
 
@@ -28,6 +29,8 @@ KindInfo infoOf(FileKind kind) {
         return {"Bitmap Files (*.bmp)", "bmp"};
     case FileKind::KorvathText:
         return {"Korvath Text Files (*.t3d)", "t3d"};
+    case FileKind::Png16:
+        return {"PNG Files (*.png)", "png"};
     }
     return {"", ""};
 }
@@ -215,6 +218,14 @@ void exportT3dCommand(EditorContext& ctx, bool full) {
     if (!path) return;
     korvath::Status s = exportT3d(ctx.state.terrain, *path, areaOf(ctx, full), scale);
     if (!s.ok) showError(ctx, "The brush was not written.\n" + s.message);
+}
+
+void exportPng16Command(EditorContext& ctx, bool full) {
+    noticeImport(ctx);
+    std::optional<std::string> path = askSavePath(ctx, FileKind::Png16);
+    if (!path) return;
+    korvath::Status s = exportPng16(ctx.state.terrain.grid, *path, areaOf(ctx, full));
+    if (!s.ok) showError(ctx, "The heightmap was not written.\n" + s.message);
 }
 
 }  // namespace landforge

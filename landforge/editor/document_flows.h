@@ -9,7 +9,7 @@
 
 namespace landforge {
 
-enum class FileKind { Terrain, Bitmap, KorvathText };
+enum class FileKind { Terrain, Bitmap, KorvathText, Png16 };
 
 // "Landforge Files (*.lfg)", "Bitmap Files (*.bmp)", "Korvath Text Files (*.t3d)".
 std::string fileFilter(FileKind kind);
@@ -48,5 +48,7 @@ void openStartTerrain(EditorContext& ctx, const std::optional<std::string>& docu
 
 void exportBitmapCommand(EditorContext& ctx, bool full);
 void exportT3dCommand(EditorContext& ctx, bool full);
+// File > Export > Heightmap (16-bit PNG) > Full / View.
+void exportPng16Command(EditorContext& ctx, bool full);
 
 }  // namespace landforge

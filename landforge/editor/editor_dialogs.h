@@ -2,10 +2,12 @@
 // The program's own dialogs as the commands see them: each shows the current values and
 // returns what was entered (nullopt for Cancel). The shell implements this with Qt dialogs;
 // tests answer from a script.
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "editor/dialog_values.h"
+#include "editor/erosion_values.h"
 
 namespace landforge {
 
@@ -32,6 +34,12 @@ public:
     virtual void about() = 0;
     // Opens a help page with the desktop's viewer; false when that failed.
     virtual bool openHelp(const std::string& path) = 0;
+    virtual std::optional<ThermalErosionValues> thermalErosion(const ThermalErosionValues& current) = 0;
+    virtual std::optional<HydraulicErosionValues> hydraulicErosion(const HydraulicErosionValues& current) = 0;
+    // Calls `step` until it returns false, showing `progress` (0-1) and keeping the windows
+    // painted; false when the user cancelled first.
+    virtual bool runWithProgress(const std::string& title, const std::function<bool()>& step,
+                                 const std::function<double()>& progress) = 0;
 };
 
 // Smooth Terrain: the method dialog, then its percentage dialog; Cancel in the second returns

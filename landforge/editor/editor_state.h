@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/erosion_values.h"
 #include "terrain/terrain_state.h"
 #include "view/view_camera.h"
 #include "view/view_options.h"
@@ -21,6 +22,8 @@ struct EditorState {
     // File > Recent Terrains, newest first, and the file that keeps them (empty: not kept).
     std::vector<std::string> recentTerrains;
     std::string recentTerrainsFile;
+    // The erosion dialogs' values, kept between uses.
+    ErosionChoices erosion;
 };
 
 }  // namespace landforge

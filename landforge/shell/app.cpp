@@ -86,6 +86,8 @@ int runWindow(int& argc, char** argv, const WindowOptions& options) {
             saveRecentTerrains(file, state.recentTerrains);
         }
     }
+    if (options.renderMode) state.options.renderMode = *options.renderMode;
+    if (options.viewArea) state.terrain.view = *options.viewArea;
 
     MainWindow window(ctx);
     boxes.setParent(&window);

@@ -2,12 +2,17 @@
 #include <optional>
 #include <string>
 
+#include "terrain/terrain_types.h"
+#include "view/view_options.h"
+
 namespace landforge::shell {
 
 struct WindowOptions {
     std::optional<std::string> document;    // opened at start
     std::optional<std::string> screenshot;  // save the main window as PNG there and quit
     std::optional<std::string> home;        // the settings folder (Recent Terrains)
+    std::optional<RenderMode> renderMode;   // instead of the start's Wireframe
+    std::optional<ViewArea> viewArea;       // instead of the start's 16 x 16 at (0,0); inside the grid
 };
 
 // Runs the window program. Without a document it opens the game's Terrain/sample.lfg when

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "shell/dialogs/erosion_dialog.h"
 #include "shell/dialogs/generation_dialogs.h"
 #include "shell/dialogs/info_dialogs.h"
 #include "shell/dialogs/tool_dialogs.h"
@@ -86,6 +87,21 @@ void QtEditorDialogs::about() {
 
 bool QtEditorDialogs::openHelp(const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+std::optional<ThermalErosionValues> QtEditorDialogs::thermalErosion(const ThermalErosionValues& current) {
+    ThermalErosionDialog d(current, parent_);
+    return okValues(d);
+}
+
+std::optional<HydraulicErosionValues> QtEditorDialogs::hydraulicErosion(const HydraulicErosionValues& current) {
+    HydraulicErosionDialog d(current, parent_);
+    return okValues(d);
+}
+
+bool QtEditorDialogs::runWithProgress(const std::string& title, const std::function<bool()>& step,
+                                      const std::function<double()>& progress) {
+    return runStepsWithProgress(parent_, QString::fromStdString(title), step, progress);
 }
 
 }  // namespace landforge::shell

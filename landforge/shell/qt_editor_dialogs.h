@@ -25,6 +25,10 @@ public:
     void pointInfo(const std::string& text) override;
     void about() override;
     bool openHelp(const std::string& path) override;
+    std::optional<ThermalErosionValues> thermalErosion(const ThermalErosionValues& current) override;
+    std::optional<HydraulicErosionValues> hydraulicErosion(const HydraulicErosionValues& current) override;
+    bool runWithProgress(const std::string& title, const std::function<bool()>& step,
+                         const std::function<double()>& progress) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -37,7 +37,9 @@ TEST(CommandTable, HoldsEveryMenuIdOnceWithItsPlace) {
         }
     }
     EXPECT_EQ(ids, expected);
-    EXPECT_EQ(added, (std::set<int>{40101, 40102, 40103, 40104, 40105, 40106, 40107, 40108})) << "Recent Terrains";
+    // Recent Terrains, the erosion filters and the 16-bit heightmap export.
+    EXPECT_EQ(added, (std::set<int>{40101, 40102, 40103, 40104, 40105, 40106, 40107, 40108, 40210, 40211, 40212,
+                                    40213}));
     struct Place {
         int id;
         const char* path;

@@ -13,11 +13,12 @@ class ScriptedDialogs : public EditorDialogs {
 public:
     using Answer = std::variant<std::monostate, TerrainParamsValues, NoiseValues, FilterNoiseValues, SmoothChoice,
                                 std::optional<int>, RaiseLowerValues, ReshapeValues, ImportModeValues,
-                                ViewAreaValues, int>;
+                                ViewAreaValues, int, ThermalErosionValues, HydraulicErosionValues>;
     // Queued in the order the command asks; std::monostate is Cancel.
     std::deque<Answer> answers;
     std::vector<std::string> shown;  // dialog names in order, with what they showed
     bool helpOpens = true;
+    int cancelAfterSteps = -1;  // the progress display's Cancel after this many steps; -1 never
 
     std::optional<TerrainParamsValues> terrainParams(const TerrainParamsValues& v) override {
         shown.push_back("TERRAINPARAMSDIALOGBOX seed " + std::to_string(v.seed));
@@ -65,6 +66,21 @@ public:
     bool openHelp(const std::string& path) override {
         shown.push_back("help " + path);
         return helpOpens;
+    }
+    std::optional<ThermalErosionValues> thermalErosion(const ThermalErosionValues& v) override {
+        shown.push_back("THERMALEROSIONBOX " + std::to_string(v.settings.iterations));
+        return next<ThermalErosionValues>();
+    }
+    std::optional<HydraulicErosionValues> hydraulicErosion(const HydraulicErosionValues& v) override {
+        shown.push_back("HYDRAULICEROSIONBOX " + std::to_string(v.settings.droplets));
+        return next<HydraulicErosionValues>();
+    }
+    bool runWithProgress(const std::string& title, const std::function<bool()>& step,
+                         const std::function<double()>&) override {
+        shown.push_back("progress " + title);
+        for (int k = 0; k != cancelAfterSteps; ++k)
+            if (!step()) return true;
+        return false;
     }
 
 private:

@@ -1,0 +1,20 @@
+#pragma once
+// landforge-cli's erosion, 16-bit heightmap export and raise/lower commands.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/cli/arg_list.h"
+
+namespace landforge {
+
+struct ToolFailure {
+    int code;  // 1 failure, 2 usage error
+    std::string message;
+};
+
+bool isTerrainToolCommand(std::string_view name);
+// Runs one of the commands above with its arguments; nullopt when it succeeded.
+std::optional<ToolFailure> runTerrainTool(std::string_view name, korvath::ArgList& args);
+
+}  // namespace landforge

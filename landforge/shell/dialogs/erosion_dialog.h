@@ -1,0 +1,54 @@
+#pragma once
+// The erosion dialogs of Options > Terrain Generation and the progress display a run shows.
+// Each field's text is selected when the dialog opens and when Tab reaches it, so typing
+// replaces the value.
+#include <functional>
+
+#include "editor/erosion_values.h"
+#include "shell/dialogs/form_dialog.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace landforge::shell {
+
+// The Whole Terrain / View Area choice and the select-on-open behaviour both dialogs share.
+class ErosionDialog : public FormDialog {
+public:
+    ErosionDialog(const QString& templateName, const QString& title, QWidget* parent);
+
+protected:
+    QLineEdit* addNumber(int id, const QString& label, const QString& text);
+    // The two area buttons (ids `wholeId`, `wholeId + 1`), then OK and Cancel.
+    void addAreaAndButtons(int wholeId, bool viewOnly);
+    bool viewOnly() const;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLineEdit* first_ = nullptr;
+    QRadioButton* view_ = nullptr;
+};
+
+// THERMALEROSIONBOX: Iterations 1101, Talus Angle 1102, Amount 1103, Whole Terrain 1104,
+// View Area 1105, OK 1000, Cancel 1006.
+class ThermalErosionDialog : public ErosionDialog {
+public:
+    ThermalErosionDialog(const ThermalErosionValues& current, QWidget* parent = nullptr);
+    ThermalErosionValues values() const;
+};
+
+// HYDRAULICEROSIONBOX: Droplets 1111, Rain 1112, Erosion Rate 1113, Deposition Rate 1114,
+// Evaporation 1115, Seed 1116, Whole Terrain 1117, View Area 1118, OK 1000, Cancel 1006.
+class HydraulicErosionDialog : public ErosionDialog {
+public:
+    HydraulicErosionDialog(const HydraulicErosionValues& current, QWidget* parent = nullptr);
+    HydraulicErosionValues values() const;
+};
+
+// Runs `step` from the event loop in slices of a few milliseconds until it returns false, so the
+// windows keep painting; a progress dialog ("EROSIONPROGRESS") appears when the run takes
+// longer than a moment. False when its Cancel button or Escape stopped the run first.
+bool runStepsWithProgress(QWidget* parent, const QString& title, const std::function<bool()>& step,
+                          const std::function<double()>& progress);
+
+}  // namespace landforge::shell
