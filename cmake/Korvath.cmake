@@ -31,9 +31,12 @@ function(korvath_add_gtest name)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  set(env "KORVATH_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  target_compile_definitions(${name} PRIVATE KORVATH_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # One variable only: the discovery passes test properties on as a flat list, so a second
+  # entry would be taken as a property name and dropped.
+  set(env "KORVATH_TEST=1")
   if(T_QT AND NOT T_OPENGL)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    set(env "QT_QPA_PLATFORM=offscreen")
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "${env}")

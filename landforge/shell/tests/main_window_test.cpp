@@ -431,7 +431,7 @@ TEST(ScreenshotTest, SavesTheMainWindowWithItsViews) {
     QProcess p;
     // As ./run starts it: on the demo game's sample terrain.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("KORVATH_ARENA_DIR", qEnvironmentVariable("KORVATH_SOURCE_DIR") + "/demo");
+    env.insert("KORVATH_ARENA_DIR", QStringLiteral(KORVATH_SOURCE_DIR "/demo"));
     p.setProcessEnvironment(env);
     p.start(LANDFORGE_EXE, {"--screenshot", out});
     ASSERT_TRUE(p.waitForFinished(60000));

@@ -438,7 +438,7 @@ TEST_F(EditorWindowTest, DescriptionPictureHelpAndAbout) {
 // The real scanner on the demo installation feeding the window: voices by model, and the
 // demo's faces replacing the default roster's on showing.
 TEST_F(EditorWindowTest, DemoInstallation) {
-    const fs::path source = std::getenv("KORVATH_SOURCE_DIR") ? std::getenv("KORVATH_SOURCE_DIR") : "";
+    const fs::path source = KORVATH_SOURCE_DIR;
     ASSERT_FALSE(source.empty());
     for (const char* file : {"int.ini", "pattern.ini"})
         fs::copy_file(source / "rosterdesk/resources" / file, dir / "home" / file);
