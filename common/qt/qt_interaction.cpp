@@ -52,6 +52,10 @@ QString boxText(const std::string& text) { return toQString(text).replace("\r\n"
 Answer QtInteraction::message(const MessageRequest& request) {
     QMessageBox box(toQtIcon(request.icon), toQString(request.title), boxText(request.text),
                     toQtButtons(request.buttons), parent_);
+    // A box is a window of its own and does not take its owner's font; it should look like
+    // the program's dialogs.
+    if (parent_) box.setFont(parent_->font());
+    box.setTextFormat(Qt::PlainText);
     return fromQtButton(box.exec(), request.buttons);
 }
 

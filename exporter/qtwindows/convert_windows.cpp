@@ -7,6 +7,7 @@
 #include <clocale>
 #include <cstdlib>
 
+#include "common/qt/qt_text.h"
 #include "common/qt/window_util.h"
 #include "exporter/convert/convert_run.h"
 #include "qtwindows/progress_window.h"
@@ -36,7 +37,7 @@ struct Screenshot {
         windows.setDialogShownListener([this](qtwindows::TemplateDialog& dialog) {
             if (!taken) {
                 taken = true;
-                saved = saveScreenshot(dialog, QString::fromStdString(file));
+                saved = saveScreenshot(dialog, korvath::nativeToQString(file));
             }
             dialog.close();
         });

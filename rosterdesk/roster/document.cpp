@@ -124,6 +124,8 @@ SaveResult saveDocument(RosterSession& session, const fs::path& configPath, korv
 bool confirmDiscard(RosterSession& session, DocumentCommand command, const fs::path& configPath,
                     korvath::Interaction& interaction, const SaveNameChooser& chooseName) {
     if (IsSaved(session.document)) return true;
+    // Before New or Open there is no roster of the user's to save.
+    if (session.document.state == SavedState::None) return true;
     switch (interaction.message(savePromptRequest(command))) {
         case Answer::Yes:
             saveDocument(session, configPath, interaction, chooseName);  // goes on whatever it gave

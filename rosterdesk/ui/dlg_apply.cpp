@@ -60,6 +60,8 @@ dlgApply::dlgApply(const Settings& settings, korvath::Interaction& ui, QWidget* 
     });
     connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
     connect(cancel, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+    // With no roster file there is nothing to apply.
+    applyButton->setEnabled(!files_.empty());
     if (!files_.empty()) {
         cmbConfigs_->setCurrentIndex(0);
         txtDescr_->setPlainText(korvath::toQString(files_.front().description));

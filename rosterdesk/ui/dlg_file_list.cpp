@@ -1,5 +1,6 @@
 #include "rosterdesk/ui/dlg_file_list.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <filesystem>
 
@@ -10,6 +11,34 @@
 namespace fs = std::filesystem;
 
 namespace rosterdesk {
+
+namespace {
+
+// The file list copies an entry's name into the name box when the user picks it: a click, or
+// a move with the keys. Focus arriving by Tab makes the first entry current without picking it.
+class FileList : public QListWidget {
+public:
+    FileList(QWidget* parent, QLineEdit* nameBox) : QListWidget(parent), nameBox_(nameBox) {
+        connect(this, &QListWidget::itemClicked, nameBox, [nameBox](QListWidgetItem* item) { nameBox->setText(item->text()); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QListWidget::keyPressEvent(event);
+        switch (event->key()) {
+            case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End:
+            case Qt::Key_PageUp: case Qt::Key_PageDown:
+                if (currentItem()) nameBox_->setText(currentItem()->text());
+                break;
+            default: break;
+        }
+    }
+
+private:
+    QLineEdit* nameBox_;
+};
+
+}  // namespace
 
 void listFolderFiles(QListWidget* list, const std::string& folder) {
     list->clear();
@@ -23,21 +52,19 @@ FileListArea addFileListArea(QWidget* dialog, QGridLayout* grid, const std::stri
                              int columns) {
     FileListArea area;
     grid->addWidget(makeLabel(dialog, "lblFileList", "File List:"), 0, 0, 1, columns);
-    area.fileOne = new QListWidget(dialog);
+    area.nameBox = new QLineEdit(dialog);
+    area.nameBox->setObjectName(nameBoxName);
+    korvath::limitToCodePage(area.nameBox);
+    area.fileOne = new FileList(dialog, area.nameBox);
     area.fileOne->setObjectName("fileOne");
     area.fileOne->setMinimumSize(300, 160);
     listFolderFiles(area.fileOne, folder);
     grid->addWidget(area.fileOne, 1, 0, 1, columns);
     grid->addWidget(makeLabel(dialog, "lblFileName", "File Name:"), 2, 0);
-    area.nameBox = new QLineEdit(dialog);
-    area.nameBox->setObjectName(nameBoxName);
     grid->addWidget(area.nameBox, 2, 1);
-    QLineEdit* box = area.nameBox;
-    QObject::connect(area.fileOne, &QListWidget::itemClicked, box, [box](QListWidgetItem* item) { box->setText(item->text()); });
-    QObject::connect(area.fileOne, &QListWidget::currentTextChanged, box, [box](const QString& name) {
-        if (!name.isEmpty()) box->setText(name);
-    });
-    box->setFocus();
+    // The name box comes after the list in the Tab order, as it stands below it.
+    QWidget::setTabOrder(area.fileOne, area.nameBox);
+    area.nameBox->setFocus();
     return area;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "common/qt/qt_interaction.h"
+#include "rosterdesk/editor/open_file.h"
 #include "rosterdesk/ui/dlg_file_list.h"
 
 namespace rosterdesk {
@@ -10,7 +11,7 @@ namespace rosterdesk {
 dlgOpen::dlgOpen(RosterSession& session, const std::string& configPath, korvath::Interaction& ui, QWidget* parent)
     : FixedDialog(parent), session_(session), configPath_(configPath), ui_(ui) {
     setObjectName("dlgOpen");
-    setWindowTitle("Open Existing Configuration...");
+    setWindowTitle(QString::fromLatin1(kOpenTitle.data(), kOpenTitle.size()));
     auto* grid = new QGridLayout(this);
     FileListArea area = addFileListArea(this, grid, configPath, "txtName", 2);
     fileOne_ = area.fileOne;
@@ -31,7 +32,7 @@ void dlgOpen::open() {
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     if (!read) {
-        ui_.inform("Open Existing Configuration...", "Can't open " + name + ".\r\n\r\n" + read.message,
+        ui_.inform(std::string(kOpenTitle), "Can't open " + name + ".\r\n\r\n" + read.message,
                    korvath::Icon::Warning);
         txtName_->setFocus();
         return;

@@ -25,15 +25,27 @@ dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* p
     SSTab1->addTab(buildBoss(), "Boss");
     SSTab1->addTab(buildOther(), "Other");
     SSTab1->setCurrentIndex(0);
+    // Each tab is only as large as its own controls: the dialog follows the tab shown.
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int shown) { fitTab(shown); });
     QPushButton* ok = makeButton(this, "OKButton", "OK");
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &dlgOptions::onOk);
+    fitTab(0);
 }
 
 bool dlgOptions::restartRequested() const { return restart_; }
+
+void dlgOptions::fitTab(int shown) {
+    for (int i = 0; i < SSTab1->count(); ++i)
+        SSTab1->widget(i)->setSizePolicy(i == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                                         i == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    SSTab1->widget(shown)->adjustSize();
+    SSTab1->adjustSize();
+    adjustSize();
+}
 
 QWidget* dlgOptions::buildPaths() {
     auto* page = new QWidget;
@@ -44,8 +56,8 @@ QWidget* dlgOptions::buildPaths() {
         optPathChange[i]->setObjectName(QString("optPathChange(%1)").arg(i));
         grid->addWidget(optPathChange[i], 2 * i, 0, 1, 2);
     }
-    lblConfigPath = makeLabel(page, "lblConfigPath", korvath::toQString(state_.settings.ConfigPath));
-    lblKAPath = makeLabel(page, "lblKAPath", korvath::toQString(state_.settings.KAPath));
+    lblConfigPath = makeLabel(page, "lblConfigPath", korvath::nativeToQString(state_.settings.ConfigPath));
+    lblKAPath = makeLabel(page, "lblKAPath", korvath::nativeToQString(state_.settings.KAPath));
     for (QLabel* label : {lblConfigPath, lblKAPath}) {
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
@@ -56,7 +68,6 @@ QWidget* dlgOptions::buildPaths() {
     grid->setColumnMinimumWidth(0, 20);
     QPushButton* change = makeButton(page, "cmdChange", "Change");
     grid->addWidget(change, 4, 1, Qt::AlignRight);
-    grid->setRowStretch(5, 1);
     optPathChange[0]->setChecked(true);
     connect(change, &QPushButton::clicked, this, &dlgOptions::onChange);
     return page;
@@ -125,7 +136,7 @@ void dlgOptions::changeGameFolder() {
         });
     if (!chosen || !confirmGameFolder(ui_, withTrailingSeparator(*chosen))) return;
     if (!rosterdesk::changeGameFolder(ui_, state_.settings, *chosen)) return;
-    lblKAPath->setText(korvath::toQString(state_.settings.KAPath));
+    lblKAPath->setText(korvath::nativeToQString(state_.settings.KAPath));
     // Start-up reads options.ini again, so the new folder must be in it first.
     restart_ = true;
     onOk();
@@ -148,7 +159,7 @@ void dlgOptions::changeRosterFolder() {
     std::filesystem::create_directories(folder, ec);
     state_.settings.ConfigPath = folder;
     if (!oldFolder.empty() && oldFolder != withTrailingSeparator("")) moveRosterFiles(oldFolder, folder, ui_);
-    lblConfigPath->setText(korvath::toQString(state_.settings.ConfigPath));
+    lblConfigPath->setText(korvath::nativeToQString(state_.settings.ConfigPath));
 }
 
 void dlgOptions::onOk() {
