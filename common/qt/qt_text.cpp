@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTextCursor>
 #include <QValidator>
 
@@ -56,9 +57,19 @@ QValidator* makeCodePageValidator(QObject* parent) { return new CodePageValidato
 
 void limitToCodePage(QLineEdit* box) { box->setValidator(makeCodePageValidator(box)); }
 
+QString typedText(const QPlainTextEdit* box) {
+    QString text = box->document()->toRawText();
+    for (QChar& c : text) {
+        char16_t u = c.unicode();
+        // Paragraph and line separators, and the frame marks a document keeps, are line breaks.
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1) c = u'\n';
+    }
+    return text;
+}
+
 void limitToCodePage(QPlainTextEdit* box) {
     QObject::connect(box, &QPlainTextEdit::textChanged, box, [box] {
-        const QString text = box->toPlainText();
+        const QString text = typedText(box);
         if (fitsCodePage(text)) return;
         QTextCursor cursor = box->textCursor();
         int position = cursor.position();

@@ -11,6 +11,7 @@
 #include "common/text/code_page.h"
 
 class QLineEdit;
+class QObject;
 class QPlainTextEdit;
 class QValidator;
 
@@ -36,6 +37,9 @@ inline std::string nativeFromQString(const QString& text) { return pathFromQStri
 // Refuses, as it is typed or pasted, a character the code page cannot hold.
 QValidator* makeCodePageValidator(QObject* parent);
 void limitToCodePage(QLineEdit* box);
+// The text of a multi-line box as typed: toPlainText() turns a no-break space (0xA0) into a
+// blank, which would change a byte of the file.
+QString typedText(const QPlainTextEdit* box);
 // A multi-line box has no validator: characters outside the code page are taken out again
 // as soon as they arrive, with a beep.
 void limitToCodePage(QPlainTextEdit* box);

@@ -31,6 +31,6 @@ dlgDescr::dlgDescr(const std::string& description, QWidget* parent) : FixedDialo
     connect(cancel, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 }
 
-std::string dlgDescr::description() const { return korvath::fromQString(txtDescr_->toPlainText()); }
+std::string dlgDescr::description() const { return korvath::fromQString(korvath::typedText(txtDescr_)); }
 
 }  // namespace rosterdesk

@@ -18,7 +18,9 @@ namespace {
 // a move with the keys. Focus arriving by Tab makes the first entry current without picking it.
 class FileList : public QListWidget {
 public:
-    FileList(QWidget* parent, QLineEdit* nameBox) : QListWidget(parent), nameBox_(nameBox) {
+    using QListWidget::QListWidget;
+    void copyNamesInto(QLineEdit* nameBox) {
+        nameBox_ = nameBox;
         connect(this, &QListWidget::itemClicked, nameBox, [nameBox](QListWidgetItem* item) { nameBox->setText(item->text()); });
     }
 
@@ -28,14 +30,14 @@ protected:
         switch (event->key()) {
             case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End:
             case Qt::Key_PageUp: case Qt::Key_PageDown:
-                if (currentItem()) nameBox_->setText(currentItem()->text());
+                if (currentItem() && nameBox_) nameBox_->setText(currentItem()->text());
                 break;
             default: break;
         }
     }
 
 private:
-    QLineEdit* nameBox_;
+    QLineEdit* nameBox_ = nullptr;
 };
 
 }  // namespace
@@ -52,18 +54,19 @@ FileListArea addFileListArea(QWidget* dialog, QGridLayout* grid, const std::stri
                              int columns) {
     FileListArea area;
     grid->addWidget(makeLabel(dialog, "lblFileList", "File List:"), 0, 0, 1, columns);
+    // Created in Tab order: the list, then the name box below it.
+    auto* list = new FileList(dialog);
+    area.fileOne = list;
     area.nameBox = new QLineEdit(dialog);
     area.nameBox->setObjectName(nameBoxName);
     korvath::limitToCodePage(area.nameBox);
-    area.fileOne = new FileList(dialog, area.nameBox);
+    list->copyNamesInto(area.nameBox);
     area.fileOne->setObjectName("fileOne");
     area.fileOne->setMinimumSize(300, 160);
     listFolderFiles(area.fileOne, folder);
     grid->addWidget(area.fileOne, 1, 0, 1, columns);
     grid->addWidget(makeLabel(dialog, "lblFileName", "File Name:"), 2, 0);
     grid->addWidget(area.nameBox, 2, 1);
-    // The name box comes after the list in the Tab order, as it stands below it.
-    QWidget::setTabOrder(area.fileOne, area.nameBox);
     area.nameBox->setFocus();
     return area;
 }

@@ -15,6 +15,18 @@
 
 namespace rosterdesk {
 
+namespace {
+// A tab page that takes room only while it is the tab shown: a tab widget otherwise sizes
+// every page to the largest one.
+class TabPage : public QWidget {
+public:
+    bool shown = false;
+    QSize sizeHint() const override { return shown ? QWidget::sizeHint() : QSize(0, 0); }
+    QSize minimumSizeHint() const override { return shown ? QWidget::minimumSizeHint() : QSize(0, 0); }
+    bool hasHeightForWidth() const override { return shown && QWidget::hasHeightForWidth(); }
+};
+}  // namespace
+
 dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* parent)
     : FixedDialog(parent), state_(state), ui_(ui) {
     setObjectName("dlgOptions");
@@ -30,6 +42,7 @@ dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* p
     QPushButton* ok = makeButton(this, "OKButton", "OK");
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // the dialog is as large as the tab shown
     layout->addWidget(SSTab1);
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &dlgOptions::onOk);
@@ -39,16 +52,19 @@ dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* p
 bool dlgOptions::restartRequested() const { return restart_; }
 
 void dlgOptions::fitTab(int shown) {
-    for (int i = 0; i < SSTab1->count(); ++i)
-        SSTab1->widget(i)->setSizePolicy(i == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored,
-                                         i == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
-    SSTab1->widget(shown)->adjustSize();
-    SSTab1->adjustSize();
-    adjustSize();
+    for (int i = 0; i < SSTab1->count(); ++i) {
+        auto* page = static_cast<TabPage*>(SSTab1->widget(i));
+        page->shown = i == shown;
+        page->setSizePolicy(page->shown ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                            page->shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        page->updateGeometry();
+    }
+    SSTab1->updateGeometry();
+    if (layout()) layout()->activate();
 }
 
 QWidget* dlgOptions::buildPaths() {
-    auto* page = new QWidget;
+    auto* page = new TabPage;
     auto* grid = new QGridLayout(page);
     const char* captions[2] = {"Save Configuration Path:", "KA Path:"};
     for (int i = 0; i < 2; ++i) {
@@ -62,6 +78,7 @@ QWidget* dlgOptions::buildPaths() {
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setMinimumWidth(380);
+        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
     grid->addWidget(lblConfigPath, 1, 1);
     grid->addWidget(lblKAPath, 3, 1);
@@ -74,7 +91,7 @@ QWidget* dlgOptions::buildPaths() {
 }
 
 QWidget* dlgOptions::buildBoss() {
-    auto* page = new QWidget;
+    auto* page = new TabPage;
     auto* layout = new QVBoxLayout(page);
     QLabel* file = makeLabel(page, "lblFilename", "skeletalcharsfix313.int");
     QFont bold = file->font();
@@ -107,7 +124,7 @@ QWidget* dlgOptions::buildBoss() {
 }
 
 QWidget* dlgOptions::buildOther() {
-    auto* page = new QWidget;
+    auto* page = new TabPage;
     auto* layout = new QVBoxLayout(page);
     chkAutoClose = new QCheckBox("Auto Close Splash Screen", page);
     chkAutoClose->setObjectName("chkAutoClose");

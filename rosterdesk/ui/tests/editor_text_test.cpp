@@ -203,9 +203,10 @@ TEST_F(EditorTextTest, TheFolderPickerTakesTheHighlightedFolderAndEnterOpensWith
         return nullptr;
     };
     auto click = [folders](QListWidgetItem* item, bool twice) {
+        ASSERT_NE(item, nullptr);
         QPoint at = folders->visualItemRect(item).center();
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
         if (twice) QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
-        else QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
     };
 
     // Enter on the highlighted "Alpha" opens it and the picker stays.
