@@ -33,6 +33,25 @@ TEST(CodePage, EveryByteComesBackAsItWas) {
     EXPECT_EQ(back.replaced, 0u);
 }
 
+#ifndef _WIN32
+TEST(CodePage, AFileNameInUtf8BecomesOneByteACharacter) {
+    struct Case {
+        const char* name;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"Chlo\xC3\xA9.bm", "Chlo\xE9.bm"},            // é
+        {"\xE2\x82\xAC \xC5\x93.bm", "\x80 \x9C.bm"},   // € œ
+        {"\xCE\xA9.bm", "?.bm"},                       // Ω has no byte
+        {"Caf\xE9.bm", "Caf\xE9.bm"},                   // not UTF-8: the byte stays
+        {"\xC3(.bm", "\xC3(.bm"},                       // a broken sequence
+        {"\xC0\x80.bm", "\xC0\x80.bm"},                  // an overlong one
+        {"plain.bm", "plain.bm"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(korvath::fileNameAsText(c.name), c.text) << c.name;
+}
+#endif
+
 TEST(CodePage, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
     // C1 controls that Windows-1252 puts other characters on, a Greek letter, an emoji.
     for (char32_t outside : {char32_t(0x80), char32_t(0x9F), U'\u03A9', U'\U0001F600', U'\u0100'})

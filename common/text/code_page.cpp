@@ -1,6 +1,7 @@
 #include "common/text/code_page.h"
 
 #include <array>
+#include <utility>
 
 namespace korvath {
 
@@ -47,6 +48,47 @@ CodePageText encodeCodePage(std::u32string_view characters) {
         }
     }
     return out;
+}
+
+namespace {
+
+// The code point of the UTF-8 sequence at `at`, and its length; nullopt when it is not one.
+std::optional<std::pair<char32_t, std::size_t>> utf8At(std::string_view text, std::size_t at) {
+    unsigned char lead = static_cast<unsigned char>(text[at]);
+    std::size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+    if (length == 0 || at + length > text.size()) return std::nullopt;
+    char32_t character = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        unsigned char next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        character = (character << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (character < kShortest[length] || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF))
+        return std::nullopt;
+    return std::pair{character, length};
+}
+
+}  // namespace
+
+std::string fileNameAsText(std::string_view name) {
+#ifdef _WIN32
+    return std::string(name);
+#else
+    std::string out;
+    for (std::size_t at = 0; at < name.size();) {
+        unsigned char byte = static_cast<unsigned char>(name[at]);
+        auto sequence = byte >= 0x80 ? utf8At(name, at) : std::nullopt;
+        if (!sequence) {
+            out += static_cast<char>(byte);
+            ++at;
+            continue;
+        }
+        out += encodeCodePage(std::u32string(1, sequence->first)).bytes;
+        at += sequence->second;
+    }
+    return out;
+#endif
 }
 
 }  // namespace korvath

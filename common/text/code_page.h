@@ -24,4 +24,9 @@ struct CodePageText {
 // Code points as 8-bit text, one byte per character.
 CodePageText encodeCodePage(std::u32string_view characters);
 
+// A file's name as the file system spells it (a narrow path string), as 8-bit text, for a
+// file's contents that name it. Windows' narrow names are in the code page already; elsewhere
+// names are UTF-8, and a byte that is not part of a UTF-8 sequence is kept as it is.
+std::string fileNameAsText(std::string_view name);
+
 }  // namespace korvath

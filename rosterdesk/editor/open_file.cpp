@@ -1,6 +1,7 @@
 #include "rosterdesk/editor/open_file.h"
 
 #include "common/files/atomic_file.h"
+#include "common/text/code_page.h"
 #include "common/text/text_lines.h"
 #include "rosterdesk/roster/roster_file.h"
 
@@ -11,7 +12,7 @@ namespace rosterdesk {
 namespace {
 
 void refuse(korvath::Interaction& interaction, const std::string& name, const std::string& why) {
-    interaction.inform(std::string(kOpenTitle), "Can't open " + name + ".\r\n\r\n" + why, korvath::Icon::Warning);
+    interaction.inform(std::string(kOpenTitle), "Can't open " + korvath::fileNameAsText(name) + ".\r\n\r\n" + why, korvath::Icon::Warning);
 }
 
 bool sameFile(const fs::path& a, const fs::path& b) {

@@ -1,6 +1,7 @@
 #include "rosterdesk/roster/document.h"
 
 #include "common/files/atomic_file.h"
+#include "common/text/code_page.h"
 #include "rosterdesk/roster/roster_file.h"
 
 namespace fs = std::filesystem;
@@ -72,7 +73,7 @@ SaveResult SaveConfigAs(RosterSession& session, const fs::path& folder, const st
                                              Buttons::YesNo, korvath::Icon::None});
         if (answer != Answer::Yes) return SaveResult::Declined;
     }
-    korvath::Status written = korvath::writeFileAtomically(path, formatRosterFile(session.roster, fileName));
+    korvath::Status written = korvath::writeFileAtomically(path, formatRosterFile(session.roster, korvath::fileNameAsText(fileName)));
     if (!written) {
         interaction.inform("Save Configuration", "Could not save " + fileName + ".\r\n\r\n" + written.message,
                            korvath::Icon::Warning);

@@ -46,7 +46,8 @@ void listFolderFiles(QListWidget* list, const std::string& folder) {
     list->clear();
     for (const fs::path& path : korvath::listFolderSorted(folder)) {
         std::error_code ec;
-        if (fs::is_regular_file(path, ec)) list->addItem(korvath::toQString(path.filename().string()));
+        // A file's name as the file system spells it; the core gets the same bytes back.
+        if (fs::is_regular_file(path, ec)) list->addItem(korvath::pathToQString(path.filename()));
     }
 }
 
@@ -59,7 +60,6 @@ FileListArea addFileListArea(QWidget* dialog, QGridLayout* grid, const std::stri
     area.fileOne = list;
     area.nameBox = new QLineEdit(dialog);
     area.nameBox->setObjectName(nameBoxName);
-    korvath::limitToCodePage(area.nameBox);
     list->copyNamesInto(area.nameBox);
     area.fileOne->setObjectName("fileOne");
     area.fileOne->setMinimumSize(300, 160);

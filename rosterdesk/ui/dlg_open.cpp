@@ -11,7 +11,7 @@ namespace rosterdesk {
 dlgOpen::dlgOpen(RosterSession& session, const std::string& configPath, korvath::Interaction& ui, QWidget* parent)
     : FixedDialog(parent), session_(session), configPath_(configPath), ui_(ui) {
     setObjectName("dlgOpen");
-    setWindowTitle(QString::fromLatin1(kOpenTitle.data(), kOpenTitle.size()));
+    setWindowTitle("Open Existing Configuration...");
     auto* grid = new QGridLayout(this);
     FileListArea area = addFileListArea(this, grid, configPath, "txtName", 2);
     fileOne_ = area.fileOne;
@@ -25,14 +25,14 @@ dlgOpen::dlgOpen(RosterSession& session, const std::string& configPath, korvath:
 }
 
 void dlgOpen::open() {
-    const std::string name = korvath::fromQString(txtName_->text());
+    const std::string name = korvath::nativeFromQString(txtName_->text());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     korvath::Status read = openDocument(session_, configPath_, name);
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     if (!read) {
-        ui_.inform(std::string(kOpenTitle), "Can't open " + name + ".\r\n\r\n" + read.message,
+        ui_.inform(std::string(kOpenTitle), "Can't open " + korvath::fileNameAsText(name) + ".\r\n\r\n" + read.message,
                    korvath::Icon::Warning);
         txtName_->setFocus();
         return;

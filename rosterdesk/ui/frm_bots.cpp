@@ -152,7 +152,8 @@ void frmBots::syncControls() {
 
 void frmBots::showIndicator() {
     const DocumentState& document = state_.session.document;
-    c_->lblCurrentFile->setText(korvath::toQString(document.fileLabel));
+    // The label is a file's name (or "(Un-Named)"), spelt as the file system spells it.
+    c_->lblCurrentFile->setText(korvath::nativeToQString(document.fileLabel));
     c_->lblSaved->setText(korvath::toQString(std::string(savedCaption(document.state))));
     c_->lblSaved->setEnabled(document.savedLabelEnabled);
     c_->imgSaved->setVisible(document.state == SavedState::Saved);

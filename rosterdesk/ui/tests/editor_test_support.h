@@ -19,6 +19,7 @@
 #include <set>
 
 #include "common/interaction/scripted_interaction.h"
+#include "common/qt/qt_text.h"
 #include "common/qt/window_util.h"
 #include "common/testing/temp_dir.h"
 #include "rosterdesk/editor/tests/test_catalogue.h"
@@ -134,7 +135,7 @@ protected:
     QComboBox* combo(const char* name) { return get<QComboBox>(name); }
     void trigger(const char* action) { get<QAction>(action)->trigger(); }
     const Roster& roster() const { return state.session.roster; }
-    std::string saved() { return textOf("lblSaved").toStdString(); }
+    std::string saved() { return korvath::fromQString(textOf("lblSaved")); }
     // Saves through the real Save As dialog under `name`.
     void saveAs(const QString& name) {
         ui.real.insert("dlgSaveAs");

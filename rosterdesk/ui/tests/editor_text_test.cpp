@@ -82,7 +82,8 @@ TEST_F(EditorTextTest, EveryHighByteGoesThroughTheTextBoxesIntoTheRosterFileAndU
     reactivate();
     EXPECT_EQ(roster().description, description);
 
-    // The file name is 8-bit text too: its bytes are the file's name and its second line.
+    // The file's name is spelt as the file system spells names (UTF-8 here); inside the file,
+    // on its second line, it is 8-bit text like the rest.
     ui.real.insert("dlgSaveAs");
     testing::whenModal([](QDialog& dialog) {
         auto* name = child<QLineEdit>(dialog, "txtNewName");
@@ -91,7 +92,7 @@ TEST_F(EditorTextTest, EveryHighByteGoesThroughTheTextBoxesIntoTheRosterFileAndU
     });
     trigger("mnuFileSaveAs");
     reactivate();
-    const std::string file = dir.read("configs/Chlo\xE9.bm");
+    const std::string file = dir.read("configs/Chlo\xC3\xA9.bm");
     std::vector<std::string> lines = linesOf(file);
     ASSERT_GT(lines.size(), 12u);
     EXPECT_EQ(lines[1], "* Chlo\xE9.bm");
@@ -102,12 +103,12 @@ TEST_F(EditorTextTest, EveryHighByteGoesThroughTheTextBoxesIntoTheRosterFileAndU
         std::string expected = "BotNames[" + std::to_string(slot) + "]=" + names[slot] + (slot == 3 ? "A" : "");
         EXPECT_TRUE(hasLine(lines, expected)) << slot;
     }
-    EXPECT_EQ(textOf("lblCurrentFile"), QString::fromUtf8("Chlo\u00E9.bm"));
+    EXPECT_EQ(textOf("lblCurrentFile"), QStringLiteral("Chlo\u00E9.bm"));
 
     ui.real.insert("dlgApply");
     testing::whenModal([](QDialog& dialog) {
         auto* configs = child<QComboBox>(dialog, "cmbConfigs");
-        EXPECT_EQ(configs->currentText(), QString::fromUtf8("Chlo\u00E9.bm"));
+        EXPECT_EQ(configs->currentText(), QStringLiteral("Chlo\u00E9.bm"));
         child<QCheckBox>(dialog, "chkBackup")->setChecked(false);
         QTest::mouseClick(child<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
     });
@@ -130,7 +131,7 @@ TEST_F(EditorTextTest, BytesReadFromAFileComeBackUnchangedAfterAnEdit) {
     start();
     openFile("high.bm");
     combo("cmbBot")->setCurrentIndex(6);
-    EXPECT_EQ(get<QLineEdit>("txtName")->text(), QString::fromUtf8("Zo\u00FC"));
+    EXPECT_EQ(get<QLineEdit>("txtName")->text(), QStringLiteral("Zo\u00FC"));
     combo("cmbBot")->setCurrentIndex(5);
     auto* txtName = get<QLineEdit>("txtName");
     txtName->end(false);
@@ -179,6 +180,7 @@ TEST_F(EditorTextTest, SaveAsCopiesANameOnlyForAClickOrAnArrowKey) {
     EXPECT_EQ(name->text(), "b.bm");
     QTest::keyClick(files, Qt::Key_Up);
     EXPECT_EQ(name->text(), "a.bm");
+    testing::screenshot(dialog, "dlgSaveAs-arrow-keys");
     name->clear();
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(1)).center());
     EXPECT_EQ(name->text(), "b.bm");
@@ -186,7 +188,7 @@ TEST_F(EditorTextTest, SaveAsCopiesANameOnlyForAClickOrAnArrowKey) {
     name->selectAll();
     type(name, "\xC5sa");
     QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(QChar(0x4E2D)), Qt::NoModifier);
-    EXPECT_EQ(name->text(), QString::fromUtf8("\u00C5sa"));
+    EXPECT_EQ(name->text(), QStringLiteral("\u00C5sa"));
 }
 
 TEST_F(EditorTextTest, TheFolderPickerTakesTheHighlightedFolderAndEnterOpensWithoutClosing) {
@@ -197,6 +199,7 @@ TEST_F(EditorTextTest, TheFolderPickerTakesTheHighlightedFolderAndEnterOpensWith
     picker.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
     auto* folders = child<QListWidget>(picker, "dirOne");
+    testing::screenshot(picker, "dlgChangePath");
     auto itemNamed = [folders](const QString& name) -> QListWidgetItem* {
         for (int i = 0; i < folders->count(); ++i)
             if (folders->item(i)->text().trimmed() == name) return folders->item(i);
@@ -229,7 +232,7 @@ TEST_F(EditorTextTest, TheFolderPickerTakesTheHighlightedFolderAndEnterOpensWith
 TEST_F(EditorTextTest, ADroppedRosterFileOpensAfterTheSaveQuestion) {
     Roster outside = defaultRoster();
     outside.BotNames[0] = "Dropped";
-    dir.write("downloads/Away.bm", formatRosterFile(outside, "Away.bm"));
+    dir.write("downloads/\xC3\x89quipe.bm", formatRosterFile(outside, "Away.bm"));  // "Équipe.bm"
     startNew();
     auto drop = [this](const fs::path& file) {
         QMimeData data;
@@ -246,19 +249,19 @@ TEST_F(EditorTextTest, ADroppedRosterFileOpensAfterTheSaveQuestion) {
     EXPECT_FALSE(drop(dir / "downloads/notes.txt"));
 
     ui.answer(Answer::Cancel);  // the new roster is "Modified": the question comes first
-    ASSERT_TRUE(drop(dir / "downloads/Away.bm"));
+    ASSERT_TRUE(drop(dir / "downloads/\xC3\x89quipe.bm"));
     ASSERT_EQ(ui.shown().size(), 1u);
     EXPECT_EQ(ui.shown()[0].title, "Save Current Configuration?");
     EXPECT_EQ(roster().BotNames[0], "Archon");
 
     ui.clear();
     ui.answer(Answer::No);
-    ASSERT_TRUE(drop(dir / "downloads/Away.bm"));
+    ASSERT_TRUE(drop(dir / "downloads/\xC3\x89quipe.bm"));
     EXPECT_EQ(roster().BotNames[0], "Dropped");
     EXPECT_EQ(get<QLineEdit>("txtName")->text(), "Dropped");
-    EXPECT_EQ(textOf("lblCurrentFile"), "Away.bm");
+    EXPECT_EQ(textOf("lblCurrentFile"), QStringLiteral("\u00C9quipe.bm"));
     EXPECT_EQ(saved(), "Loaded");
-    EXPECT_EQ(dir.read("configs/Away.bm"), formatRosterFile(outside, "Away.bm"));
+    EXPECT_EQ(dir.read("configs/\xC3\x89quipe.bm"), formatRosterFile(outside, "Away.bm"));
 }
 
 TEST_F(EditorTextTest, LayoutHeadingStaysOnTopOptionsTabsFitAndBoxesUseTheDialogFont) {
@@ -271,7 +274,8 @@ TEST_F(EditorTextTest, LayoutHeadingStaysOnTopOptionsTabsFitAndBoxesUseTheDialog
     QApplication::processEvents();
     EXPECT_EQ(heading->mapTo(bots.get(), QPoint()).y(), headingTop);
     EXPECT_EQ(name->mapTo(bots.get(), QPoint()).y(), nameTop);
-    testing::screenshot(*bots, "frmBots-enlarged");
+    if (const char* folder = std::getenv("ROSTERDESK_SCREENSHOTS"))  // as it stands, not adjusted
+        bots->grab().save(QString("%1/frmBots-enlarged.png").arg(folder));
 
     dlgOptions options(state, ui);
     options.show();
@@ -293,6 +297,7 @@ TEST_F(EditorTextTest, LayoutHeadingStaysOnTopOptionsTabsFitAndBoxesUseTheDialog
     QFont shown;
     testing::whenModal([&shown](QDialog& box) {
         shown = box.font();
+        testing::screenshot(box, "messageBox");
         box.accept();
     });
     boxes.inform("Title", "Text");
