@@ -75,6 +75,7 @@ TEST_F(EditorTextTest, EveryHighByteGoesThroughTheTextBoxesIntoTheRosterFileAndU
     testing::whenModal([&](QDialog& dialog) {
         auto* box = child<QPlainTextEdit>(dialog, "txtDescr");
         type(box, description);
+        testing::screenshot(dialog, "dlgDescr-8bit");
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(QChar(0x03A9)), Qt::NoModifier);
         QTest::mouseClick(child<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
     });
@@ -104,6 +105,7 @@ TEST_F(EditorTextTest, EveryHighByteGoesThroughTheTextBoxesIntoTheRosterFileAndU
         EXPECT_TRUE(hasLine(lines, expected)) << slot;
     }
     EXPECT_EQ(textOf("lblCurrentFile"), QStringLiteral("Chlo\u00E9.bm"));
+    testing::screenshot(*bots, "frmBots-8bit");
 
     ui.real.insert("dlgApply");
     testing::whenModal([](QDialog& dialog) {
@@ -156,6 +158,7 @@ TEST_F(EditorTextTest, BeforeNewOrOpenNothingIsAskedAndApplyNeedsARosterFile) {
     dlgApply empty(state.settings, ui);
     empty.show();
     EXPECT_FALSE(child<QPushButton>(empty, "cmdApply")->isEnabled());
+    testing::screenshot(empty, "dlgApply-empty");
     EXPECT_EQ(child<QComboBox>(empty, "cmbConfigs")->count(), 0);
     dir.write("configs/one.bm", formatRosterFile(defaultRoster(), "one.bm"));
     dlgApply one(state.settings, ui);
