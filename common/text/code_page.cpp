@@ -50,6 +50,7 @@ CodePageText encodeCodePage(std::u32string_view characters) {
     return out;
 }
 
+#ifndef _WIN32
 namespace {
 
 // The code point of the UTF-8 sequence at `at`, and its length; nullopt when it is not one.
@@ -70,6 +71,7 @@ std::optional<std::pair<char32_t, std::size_t>> utf8At(std::string_view text, st
 }
 
 }  // namespace
+#endif
 
 std::string fileNameAsText(std::string_view name) {
 #ifdef _WIN32
