@@ -52,6 +52,10 @@ QString boxText(const std::string& text) { return toQString(text).replace("\r\n"
 Answer QtInteraction::message(const MessageRequest& request) {
     QMessageBox box(toQtIcon(request.icon), toQString(request.title), boxText(request.text),
                     toQtButtons(request.buttons), parent_);
+    // A box is a window of its own and does not take its owner's font; it should look like
+    // the program's dialogs.
+    if (parent_) box.setFont(parent_->font());
+    box.setTextFormat(Qt::PlainText);
     return fromQtButton(box.exec(), request.buttons);
 }
 
@@ -60,25 +64,27 @@ std::optional<std::string> QtInteraction::askText(const TextRequest& request) {
     QString text = QInputDialog::getText(parent_, toQString(request.title), boxText(request.prompt),
                                          QLineEdit::Normal, toQString(request.initial), &ok);
     if (!ok) return std::nullopt;
-    return fromQString(text);
+    // The one question asked this way names a folder to create: a file-system name.
+    return nativeFromQString(text);
 }
 
 std::optional<std::string> QtInteraction::pickFile(const FileRequest& request) {
-    QString start = toQString(request.folder);
-    if (!request.defaultName.empty()) start += "/" + toQString(request.defaultName);
+    // Paths, not file text: the file system's own encoding.
+    QString start = nativeToQString(request.folder);
+    if (!request.defaultName.empty()) start += "/" + nativeToQString(request.defaultName);
     QString chosen = request.mode == FileRequest::Mode::Open
                          ? QFileDialog::getOpenFileName(parent_, toQString(request.title), start,
                                                         toQString(request.filter))
                          : QFileDialog::getSaveFileName(parent_, toQString(request.title), start,
                                                         toQString(request.filter));
     if (chosen.isEmpty()) return std::nullopt;
-    return fromQString(chosen);
+    return nativeFromQString(chosen);
 }
 
 std::optional<std::string> QtInteraction::pickFolder(const std::string& title, const std::string& start) {
-    QString chosen = QFileDialog::getExistingDirectory(parent_, toQString(title), toQString(start));
+    QString chosen = QFileDialog::getExistingDirectory(parent_, toQString(title), nativeToQString(start));
     if (chosen.isEmpty()) return std::nullopt;
-    return fromQString(chosen);
+    return nativeFromQString(chosen);
 }
 
 std::optional<Rgb> QtInteraction::pickColour(const std::string& title, Rgb initial) {

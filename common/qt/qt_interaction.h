@@ -5,12 +5,9 @@
 #include <QWidget>
 
 #include "common/interaction/interaction.h"
+#include "common/qt/qt_text.h"
 
 namespace korvath {
-
-// UTF-8 std::string <-> QString, used wherever core texts meet widgets.
-inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
-inline std::string fromQString(const QString& text) { return text.toStdString(); }
 
 class QtInteraction : public Interaction {
 public:

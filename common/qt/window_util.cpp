@@ -1,6 +1,8 @@
 #include "common/qt/window_util.h"
 
+#include <QAbstractItemView>
 #include <QDir>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -29,6 +31,31 @@ QStringList mountedDriveRoots() {
     roots.sort(Qt::CaseInsensitive);
     roots.prepend(QDir::rootPath());
     return roots;
+}
+
+namespace {
+class EnterOpens : public QObject {
+public:
+    EnterOpens(QAbstractItemView* view, std::function<void(const QModelIndex&)> open)
+        : QObject(view), view_(view), open_(std::move(open)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        if (view_->currentIndex().isValid()) open_(view_->currentIndex());
+        return true;
+    }
+
+private:
+    QAbstractItemView* view_;
+    std::function<void(const QModelIndex&)> open_;
+};
+}  // namespace
+
+void openEntryOnEnter(QAbstractItemView* view, std::function<void(const QModelIndex&)> open) {
+    view->installEventFilter(new EnterOpens(view, std::move(open)));
 }
 
 }  // namespace korvath

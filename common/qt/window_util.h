@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
+
+class QAbstractItemView;
+class QModelIndex;
 
 namespace korvath {
 
@@ -15,5 +19,9 @@ bool saveScreenshot(QWidget& widget, const QString& file);
 
 // The mounted volumes for a drive list: the root first, the others sorted by name.
 QStringList mountedDriveRoots();
+
+// Enter or Return on an entry of a folder picker's list opens that entry with `open` and stays
+// in the dialog, instead of reaching the dialog's default button.
+void openEntryOnEnter(QAbstractItemView* view, std::function<void(const QModelIndex&)> open);
 
 }  // namespace korvath

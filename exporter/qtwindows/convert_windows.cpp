@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/qt/qt_text.h"
 #include "common/qt/window_util.h"
 #include "exporter/convert/convert_run.h"
 #include "qtwindows/progress_window.h"
@@ -37,7 +38,7 @@ struct Screenshot {
         windows.setDialogShownListener([this](qtwindows::TemplateDialog& dialog) {
             if (!taken) {
                 taken = true;
-                saved = saveScreenshot(dialog, QString::fromStdString(file));
+                saved = saveScreenshot(dialog, korvath::nativeToQString(file));
             }
             dialog.close();
         });

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "common/qt/qt_text.h"
 #include "common/qt/window_util.h"
 
 namespace korvath::qtwindows {
@@ -39,7 +40,7 @@ ProgressWindow::ProgressWindow(std::atomic<bool>& cancel, QWidget* parent)
 void ProgressWindow::report(const scene::ProgressEvent& event) {
     switch (event.kind) {
     case scene::ProgressEvent::Kind::Start:
-        setTitle(QString::fromLatin1(event.title.c_str()));
+        setTitle(korvath::toQString(event.title));
         bar_->setValue(0);
         bar_->setVisible(event.flag);
         bar_->setTextVisible(true);
@@ -48,7 +49,7 @@ void ProgressWindow::report(const scene::ProgressEvent& event) {
         centreOnScreen(*this);
         break;
     case scene::ProgressEvent::Kind::Update:
-        if (!event.title.empty()) setTitle(QString::fromLatin1(event.title.c_str()));
+        if (!event.title.empty()) setTitle(korvath::toQString(event.title));
         bar_->setValue(std::clamp(event.percent, 0, 100));
         bar_->setTextVisible(event.flag);
         break;

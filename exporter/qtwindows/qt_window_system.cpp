@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "common/qt/qt_text.h"
 #include "qtwindows/message_box_style.h"
 #include "qtwindows/template_dialog.h"
 
@@ -54,13 +55,13 @@ int QtWindowSystem::MessageBox(HWND owner, const char* text, const char* caption
     if (!canShowWindows()) return 0;
     const BoxStyle style = messageBoxStyle(type);
     // A box without a caption is titled "Error", as the system's boxes are.
-    QMessageBox box(qtIcon(style.icon), caption ? QString::fromLatin1(caption) : QStringLiteral("Error"),
-                    QString::fromLatin1(text ? text : ""), QMessageBox::NoButton, widgetFor(owner));
+    QMessageBox box(qtIcon(style.icon), caption ? korvath::toQString(caption) : QStringLiteral("Error"),
+                    korvath::toQString(text ? text : ""), QMessageBox::NoButton, widgetFor(owner));
     box.setTextFormat(Qt::PlainText);
     std::map<QAbstractButton*, int> ids;
     for (size_t i = 0; i < style.buttons.size(); ++i) {
         const BoxButton& b = style.buttons[i];
-        QPushButton* button = box.addButton(QString::fromLatin1(b.text), QMessageBox::ActionRole);
+        QPushButton* button = box.addButton(korvath::toQString(b.text), QMessageBox::ActionRole);
         button->setObjectName(QString::number(b.id));
         ids[button] = b.id;
         if (static_cast<int>(i) == style.defaultIndex) box.setDefaultButton(button);

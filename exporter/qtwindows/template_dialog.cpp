@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/qt/qt_text.h"
 #include "common/qt/window_util.h"
 
 namespace korvath::qtwindows {
@@ -20,7 +21,7 @@ using namespace hostsdk;
 namespace {
 
 // The plug-in's texts are 8-bit, one byte a character.
-QString fromHost(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromHost(const std::string& text) { return korvath::toQString(text); }
 
 QFont templateFont(const DialogTemplate& dialog) {
     QFont font(QString::fromStdString(dialog.fontName));
@@ -115,9 +116,9 @@ QWidget* TemplateDialog::control(int id) const {
 
 unsigned TemplateDialog::GetDlgItemText(int id, char* buffer, int maxCount) {
     if (!buffer || maxCount <= 0) return 0;
-    const QByteArray text = controlText(control(id)).toLatin1();
+    const std::string text = korvath::fromQString(controlText(control(id)));
     const size_t count = std::min(static_cast<size_t>(text.size()), static_cast<size_t>(maxCount - 1));
-    std::memcpy(buffer, text.constData(), count);
+    std::memcpy(buffer, text.data(), count);
     buffer[count] = '\0';
     return static_cast<unsigned>(count);
 }

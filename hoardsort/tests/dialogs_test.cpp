@@ -201,6 +201,29 @@ TEST_F(DialogTest, FolderPickerShowsTheStartFolderOnceTheFoldersHaveLoaded) {
     EXPECT_EQ(picker.selectedFolder(), (dir / "Games/Arena").string());
 }
 
+TEST_F(DialogTest, FolderPickerEnterOpensTheHighlightedFolderAndOkTakesIt) {
+    dir.makeDir("Games/Arena/Maps");
+    dir.makeDir("Games/Other");
+    frmfolder picker(ui, (dir / "Games").string());
+    picker.show();
+    picker.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+    auto* view = child<QTreeView>(picker, "Dir1");
+    QModelIndex arena;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        arena = static_cast<QFileSystemModel*>(view->model())->index((dir / "Games/Arena").c_str());
+        return arena.isValid() && !view->visualRect(arena).isEmpty();
+    }, 5000));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(arena).center());
+    EXPECT_EQ(picker.selectedFolder(), (dir / "Games/Arena").string());
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_TRUE(picker.isVisible());  // Enter opened the folder and the picker stayed
+    EXPECT_TRUE(view->isExpanded(arena));
+    click(picker, "Command1");
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_EQ(picker.selectedFolder(), (dir / "Games/Arena").string());
+}
+
 TEST_F(DialogTest, FolderPickerCreatesFolderInTheSelectedOne) {
     dir.makeDir("Games");
     frmfolder picker(ui, (dir / "Games").string());

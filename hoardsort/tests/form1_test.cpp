@@ -203,6 +203,12 @@ TEST_F(Form1Test, SearchListsTheIndexAndReportsAMissingOne) {
     EXPECT_EQ(ui.shown()[0].icon, Icon::Critical);
     EXPECT_EQ(ui.shown()[0].buttons, korvath::Buttons::Ok);
     EXPECT_TRUE(form->state().entries.empty());
+
+    // The index is 8-bit text in the game's code page: one byte, one character.
+    dir.write("Other/cache.ini", "[Cache]\r\n\r\nB1=Caf\xE9-\x80-\x9D.knr\r\n");
+    setText("Text1", dir / "Other");
+    click("Command1");
+    EXPECT_THAT(listOf(child<QListWidget>("List1")), ElementsAre("Caf\u00E9-\u20AC-\u009D.knr"));
 }
 
 TEST_F(Form1Test, ExtractBeforeSearchAsksForASearch) {

@@ -18,14 +18,14 @@ int runWindow(int& argc, char** argv, const std::optional<std::string>& home,
     std::optional<std::filesystem::path> explicitHome;
     if (home) explicitHome = std::filesystem::path(*home);
     std::filesystem::path homeFolder = korvath::resolveHomeFolder(
-        explicitHome, korvath::fromQString(QCoreApplication::applicationDirPath()), "hoardsort", {"ula.txt"});
+        explicitHome, korvath::pathFromQString(QCoreApplication::applicationDirPath()), "hoardsort", {"ula.txt"});
 
     korvath::QtInteraction interaction;
     Form1 form(interaction, homeFolder);
     interaction.setParent(&form);
     if (!form.load(findInstallFolder(), !screenshot)) return 0;
     if (screenshot) {
-        if (korvath::saveScreenshot(form, korvath::toQString(*screenshot))) return 0;
+        if (korvath::saveScreenshot(form, korvath::nativeToQString(*screenshot))) return 0;
         std::cerr << "hoardsort: cannot write " << *screenshot << '\n';
         return 1;
     }

@@ -58,7 +58,7 @@ Form1::Form1(korvath::Interaction& interaction, fs::path home, QWidget* parent)
 QLineEdit* Form1::addFolderRow(QGridLayout* grid, int row, const char* labelName, const char* caption,
                                const char* textName, const std::string& text) {
     grid->addWidget(named(new QLabel(caption), labelName), row, 0);
-    auto* edit = named(new QLineEdit(korvath::toQString(text)), textName);
+    auto* edit = named(new QLineEdit(korvath::nativeToQString(text)), textName);
     edit->setMinimumWidth(220);
     grid->addWidget(edit, row, 1);
     return edit;
@@ -165,7 +165,7 @@ bool Form1::load(const std::string& installFolder, bool askAgreement) {
     picture1_->setPixmap(imageList1_.front());
     adjustSize();
     korvath::centreOnScreen(*this);
-    text7_->setText(korvath::toQString(installFolder));
+    text7_->setText(korvath::nativeToQString(installFolder));
     std::string cache = installFolder + kSeparator + "Cache";
     if (!installFolder.empty()) {
         // Off Windows the folder may be spelt "cache"; the game does not mind, so neither do we.
@@ -173,7 +173,7 @@ bool Form1::load(const std::string& installFolder, bool askAgreement) {
         std::error_code ec;
         if (fs::is_directory(found, ec)) cache = found.string();
     }
-    text1_->setText(korvath::toQString(cache));
+    text1_->setText(korvath::nativeToQString(cache));
     return true;
 }
 
@@ -183,7 +183,7 @@ int Form1::runAgreement() {
 }
 
 Destinations Form1::destinationTexts() const {
-    auto text = [](const QLineEdit* edit) { return korvath::fromQString(edit->text()); };
+    auto text = [](const QLineEdit* edit) { return korvath::nativeFromQString(edit->text()); };
     return {text(text2_), text(text3_), text(text4_), text(text5_), text(text6_)};
 }
 

@@ -22,7 +22,8 @@ namespace {
 
 constexpr const char* kHomePage = "https://hoardsort.example.org/";
 
-std::string text(const QLineEdit* edit) { return korvath::fromQString(edit->text()); }
+// The folder boxes hold paths, not the cache index's 8-bit text.
+std::string text(const QLineEdit* edit) { return korvath::nativeFromQString(edit->text()); }
 
 }  // namespace
 
@@ -79,25 +80,25 @@ void Form1::ExtractFiles() {
 
 void Form1::ViewCacheIni() {
     std::filesystem::path index = korvath::resolveGamePath(folderText(text(text1_)), "cache.ini");
-    openUrl(QUrl::fromLocalFile(korvath::toQString(index.string())));  // failures are ignored
+    openUrl(QUrl::fromLocalFile(korvath::pathToQString(index)));  // failures are ignored
 }
 
 void Form1::ChooseFolder() {
     interaction_.runDialog("frmfolder", [this] {
         frmfolder picker(interaction_, text(text7_), this);
         int result = picker.exec();
-        if (result == QDialog::Accepted) text7_->setText(korvath::toQString(picker.selectedFolder()));
+        if (result == QDialog::Accepted) text7_->setText(korvath::nativeToQString(picker.selectedFolder()));
         return result;
     });
 }
 
 void Form1::ChangeAllPaths() {
     Destinations below = destinationsBelow(text(text7_));
-    text2_->setText(korvath::toQString(below.maps));
-    text3_->setText(korvath::toQString(below.system));
-    text4_->setText(korvath::toQString(below.textures));
-    text5_->setText(korvath::toQString(below.sounds));
-    text6_->setText(korvath::toQString(below.music));
+    text2_->setText(korvath::nativeToQString(below.maps));
+    text3_->setText(korvath::nativeToQString(below.system));
+    text4_->setText(korvath::nativeToQString(below.textures));
+    text5_->setText(korvath::nativeToQString(below.sounds));
+    text6_->setText(korvath::nativeToQString(below.music));
 }
 
 void Form1::ExitProgram() { close(); }

@@ -63,6 +63,8 @@ frmfolder::frmfolder(korvath::Interaction& interaction, const std::string& start
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
     connect(command3_, &QPushButton::clicked, this, &frmfolder::createFolder);
     connect(drive1_, &QComboBox::textActivated, this, &frmfolder::setDrive);
+    // Enter opens the highlighted folder, as a double-click does, and the picker stays.
+    korvath::openEntryOnEnter(dir1_, [this](const QModelIndex& index) { dir1_->expand(index); });
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (current.isValid() && !modelRemoving_) selected_ = model_->filePath(current);
     });
@@ -86,7 +88,7 @@ frmfolder::frmfolder(korvath::Interaction& interaction, const std::string& start
     layout->addLayout(lists);
     layout->addLayout(buttons);
 
-    QString startFolder = korvath::toQString(start);
+    QString startFolder = korvath::nativeToQString(start);
     if (!startFolder.isEmpty() && QFileInfo(startFolder).isDir()) {
         startFolder = QDir::cleanPath(QFileInfo(startFolder).absoluteFilePath());
         QString drive = driveOf(korvath::mountedDriveRoots(), startFolder);
@@ -125,11 +127,11 @@ void frmfolder::showSelected() {
 
 std::string frmfolder::selectedFolder() const {
     QString folder = selected_.isEmpty() ? drive1_->currentText() : selected_;
-    return korvath::fromQString(QDir::toNativeSeparators(folder));
+    return korvath::nativeFromQString(QDir::toNativeSeparators(folder));
 }
 
 void frmfolder::createFolder() {
-    if (auto created = createFolderFlow(selectedFolder(), interaction_)) selectFolder(korvath::toQString(*created));
+    if (auto created = createFolderFlow(selectedFolder(), interaction_)) selectFolder(korvath::nativeToQString(*created));
 }
 
 void frmfolder::showEvent(QShowEvent* event) {

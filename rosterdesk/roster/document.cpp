@@ -1,6 +1,7 @@
 #include "rosterdesk/roster/document.h"
 
 #include "common/files/atomic_file.h"
+#include "common/text/code_page.h"
 #include "rosterdesk/roster/roster_file.h"
 
 namespace fs = std::filesystem;
@@ -72,7 +73,7 @@ SaveResult SaveConfigAs(RosterSession& session, const fs::path& folder, const st
                                              Buttons::YesNo, korvath::Icon::None});
         if (answer != Answer::Yes) return SaveResult::Declined;
     }
-    korvath::Status written = korvath::writeFileAtomically(path, formatRosterFile(session.roster, fileName));
+    korvath::Status written = korvath::writeFileAtomically(path, formatRosterFile(session.roster, korvath::fileNameAsText(fileName)));
     if (!written) {
         interaction.inform("Save Configuration", "Could not save " + fileName + ".\r\n\r\n" + written.message,
                            korvath::Icon::Warning);
@@ -124,6 +125,8 @@ SaveResult saveDocument(RosterSession& session, const fs::path& configPath, korv
 bool confirmDiscard(RosterSession& session, DocumentCommand command, const fs::path& configPath,
                     korvath::Interaction& interaction, const SaveNameChooser& chooseName) {
     if (IsSaved(session.document)) return true;
+    // Before New or Open there is no roster of the user's to save.
+    if (session.document.state == SavedState::None) return true;
     switch (interaction.message(savePromptRequest(command))) {
         case Answer::Yes:
             saveDocument(session, configPath, interaction, chooseName);  // goes on whatever it gave

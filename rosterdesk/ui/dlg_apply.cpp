@@ -23,7 +23,7 @@ dlgApply::dlgApply(const Settings& settings, korvath::Interaction& ui, QWidget* 
     cmbConfigs_ = new QComboBox(this);
     cmbConfigs_->setObjectName("cmbConfigs");
     cmbConfigs_->setMinimumContentsLength(28);
-    for (const RosterFileEntry& file : files_) cmbConfigs_->addItem(korvath::toQString(file.name));
+    for (const RosterFileEntry& file : files_) cmbConfigs_->addItem(korvath::nativeToQString(file.name));
     grid->addWidget(cmbConfigs_, 1, 0, 1, 2);
     grid->addWidget(makeLabel(this, "lblDescription", "Description:"), 2, 0);
     txtDescr_ = new QPlainTextEdit(this);
@@ -60,6 +60,8 @@ dlgApply::dlgApply(const Settings& settings, korvath::Interaction& ui, QWidget* 
     });
     connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
     connect(cancel, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+    // With no roster file there is nothing to apply.
+    applyButton->setEnabled(!files_.empty());
     if (!files_.empty()) {
         cmbConfigs_->setCurrentIndex(0);
         txtDescr_->setPlainText(korvath::toQString(files_.front().description));
@@ -82,7 +84,9 @@ void dlgApply::alignHelpButton() {
 void dlgApply::apply() {
     ApplyRequest request;
     request.configPath = settings_.ConfigPath;
-    request.entry = korvath::fromQString(cmbConfigs_->currentText());
+    const int chosen = cmbConfigs_->currentIndex();
+    if (chosen < 0 || chosen >= static_cast<int>(files_.size())) return;
+    request.entry = files_[static_cast<std::size_t>(chosen)].name;  // the name's own bytes
     request.kaPath = settings_.KAPath;
     request.backup = chkBackup_->isChecked();
     QApplication::setOverrideCursor(Qt::WaitCursor);

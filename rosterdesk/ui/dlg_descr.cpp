@@ -20,6 +20,7 @@ dlgDescr::dlgDescr(const std::string& description, QWidget* parent) : FixedDialo
     txtDescr_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDescr_->setTabChangesFocus(true);
     txtDescr_->setMinimumSize(380, 140);
+    korvath::limitToCodePage(txtDescr_);
     layout->addWidget(txtDescr_);
     auto* warning = makeLabel(this, "lblWarning", "Changes are only applied.  Must save configuration to save description.");
     layout->addWidget(warning);
@@ -30,6 +31,6 @@ dlgDescr::dlgDescr(const std::string& description, QWidget* parent) : FixedDialo
     connect(cancel, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 }
 
-std::string dlgDescr::description() const { return korvath::fromQString(txtDescr_->toPlainText()); }
+std::string dlgDescr::description() const { return korvath::fromQString(korvath::typedText(txtDescr_)); }
 
 }  // namespace rosterdesk

@@ -16,7 +16,7 @@ dlgError::dlgError(const ErrorReport& report, const std::filesystem::path& logFi
     layout->addWidget(makeLabel(this, "lblInstruction",
                                 "Please report this error to the Rosterdesk maintainers and attach the file below:",
                                 true), 0, 0, 1, 2);
-    QLabel* file = makeLabel(this, "lblErrFileLoc", korvath::toQString(logFile.string()), true);
+    QLabel* file = makeLabel(this, "lblErrFileLoc", korvath::pathToQString(logFile), true);
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(file, 1, 0, 1, 2);
     layout->addWidget(makeLabel(this, "lblCustomCaption", "Custom Error Msg:"), 2, 0, Qt::AlignTop);

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "common/qt/qt_interaction.h"
+#include "rosterdesk/editor/open_file.h"
 #include "rosterdesk/ui/dlg_file_list.h"
 
 namespace rosterdesk {
@@ -24,14 +25,14 @@ dlgOpen::dlgOpen(RosterSession& session, const std::string& configPath, korvath:
 }
 
 void dlgOpen::open() {
-    const std::string name = korvath::fromQString(txtName_->text());
+    const std::string name = korvath::nativeFromQString(txtName_->text());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     korvath::Status read = openDocument(session_, configPath_, name);
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     if (!read) {
-        ui_.inform("Open Existing Configuration...", "Can't open " + name + ".\r\n\r\n" + read.message,
+        ui_.inform(std::string(kOpenTitle), "Can't open " + korvath::fileNameAsText(name) + ".\r\n\r\n" + read.message,
                    korvath::Icon::Warning);
         txtName_->setFocus();
         return;

@@ -15,6 +15,18 @@
 
 namespace rosterdesk {
 
+namespace {
+// A tab page that takes room only while it is the tab shown: a tab widget otherwise sizes
+// every page to the largest one.
+class TabPage : public QWidget {
+public:
+    bool shown = false;
+    QSize sizeHint() const override { return shown ? QWidget::sizeHint() : QSize(0, 0); }
+    QSize minimumSizeHint() const override { return shown ? QWidget::minimumSizeHint() : QSize(0, 0); }
+    bool hasHeightForWidth() const override { return shown && QWidget::hasHeightForWidth(); }
+};
+}  // namespace
+
 dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* parent)
     : FixedDialog(parent), state_(state), ui_(ui) {
     setObjectName("dlgOptions");
@@ -25,18 +37,34 @@ dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* p
     SSTab1->addTab(buildBoss(), "Boss");
     SSTab1->addTab(buildOther(), "Other");
     SSTab1->setCurrentIndex(0);
+    // Each tab is only as large as its own controls: the dialog follows the tab shown.
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int shown) { fitTab(shown); });
     QPushButton* ok = makeButton(this, "OKButton", "OK");
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // the dialog is as large as the tab shown
     layout->addWidget(SSTab1);
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &dlgOptions::onOk);
+    fitTab(0);
 }
 
 bool dlgOptions::restartRequested() const { return restart_; }
 
+void dlgOptions::fitTab(int shown) {
+    for (int i = 0; i < SSTab1->count(); ++i) {
+        auto* page = static_cast<TabPage*>(SSTab1->widget(i));
+        page->shown = i == shown;
+        page->setSizePolicy(page->shown ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                            page->shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        page->updateGeometry();
+    }
+    SSTab1->updateGeometry();
+    if (layout()) layout()->activate();
+}
+
 QWidget* dlgOptions::buildPaths() {
-    auto* page = new QWidget;
+    auto* page = new TabPage;
     auto* grid = new QGridLayout(page);
     const char* captions[2] = {"Save Configuration Path:", "KA Path:"};
     for (int i = 0; i < 2; ++i) {
@@ -44,26 +72,26 @@ QWidget* dlgOptions::buildPaths() {
         optPathChange[i]->setObjectName(QString("optPathChange(%1)").arg(i));
         grid->addWidget(optPathChange[i], 2 * i, 0, 1, 2);
     }
-    lblConfigPath = makeLabel(page, "lblConfigPath", korvath::toQString(state_.settings.ConfigPath));
-    lblKAPath = makeLabel(page, "lblKAPath", korvath::toQString(state_.settings.KAPath));
+    lblConfigPath = makeLabel(page, "lblConfigPath", korvath::nativeToQString(state_.settings.ConfigPath));
+    lblKAPath = makeLabel(page, "lblKAPath", korvath::nativeToQString(state_.settings.KAPath));
     for (QLabel* label : {lblConfigPath, lblKAPath}) {
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setMinimumWidth(380);
+        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
     grid->addWidget(lblConfigPath, 1, 1);
     grid->addWidget(lblKAPath, 3, 1);
     grid->setColumnMinimumWidth(0, 20);
     QPushButton* change = makeButton(page, "cmdChange", "Change");
     grid->addWidget(change, 4, 1, Qt::AlignRight);
-    grid->setRowStretch(5, 1);
     optPathChange[0]->setChecked(true);
     connect(change, &QPushButton::clicked, this, &dlgOptions::onChange);
     return page;
 }
 
 QWidget* dlgOptions::buildBoss() {
-    auto* page = new QWidget;
+    auto* page = new TabPage;
     auto* layout = new QVBoxLayout(page);
     QLabel* file = makeLabel(page, "lblFilename", "skeletalcharsfix313.int");
     QFont bold = file->font();
@@ -96,7 +124,7 @@ QWidget* dlgOptions::buildBoss() {
 }
 
 QWidget* dlgOptions::buildOther() {
-    auto* page = new QWidget;
+    auto* page = new TabPage;
     auto* layout = new QVBoxLayout(page);
     chkAutoClose = new QCheckBox("Auto Close Splash Screen", page);
     chkAutoClose->setObjectName("chkAutoClose");
@@ -125,7 +153,7 @@ void dlgOptions::changeGameFolder() {
         });
     if (!chosen || !confirmGameFolder(ui_, withTrailingSeparator(*chosen))) return;
     if (!rosterdesk::changeGameFolder(ui_, state_.settings, *chosen)) return;
-    lblKAPath->setText(korvath::toQString(state_.settings.KAPath));
+    lblKAPath->setText(korvath::nativeToQString(state_.settings.KAPath));
     // Start-up reads options.ini again, so the new folder must be in it first.
     restart_ = true;
     onOk();
@@ -148,7 +176,7 @@ void dlgOptions::changeRosterFolder() {
     std::filesystem::create_directories(folder, ec);
     state_.settings.ConfigPath = folder;
     if (!oldFolder.empty() && oldFolder != withTrailingSeparator("")) moveRosterFiles(oldFolder, folder, ui_);
-    lblConfigPath->setText(korvath::toQString(state_.settings.ConfigPath));
+    lblConfigPath->setText(korvath::nativeToQString(state_.settings.ConfigPath));
 }
 
 void dlgOptions::onOk() {

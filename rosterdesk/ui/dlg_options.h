@@ -22,6 +22,7 @@ public:
 
 private:
     QWidget* buildPaths();
+    void fitTab(int shown);
     QWidget* buildBoss();
     QWidget* buildOther();
     void onChange();

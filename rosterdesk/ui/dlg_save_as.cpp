@@ -16,6 +16,8 @@ dlgSaveAs::dlgSaveAs(const std::string& configPath, korvath::Interaction& ui, QW
     FileListArea area = addFileListArea(this, grid, configPath, "txtNewName", 3);
     fileOne_ = area.fileOne;
     txtNewName_ = area.nameBox;
+    // The name is also written into the file, as 8-bit text.
+    korvath::limitToCodePage(txtNewName_);
     grid->addWidget(makeLabel(this, "lblExtention", ".bm"), 2, 2);
     QPushButton* save = makeButton(this, "cmdSave", "Save File");
     QPushButton* cancel = makeButton(this, "cmdCancel", "Cancel");
@@ -25,7 +27,7 @@ dlgSaveAs::dlgSaveAs(const std::string& configPath, korvath::Interaction& ui, QW
 }
 
 void dlgSaveAs::save() {
-    std::string typed = korvath::fromQString(txtNewName_->text());
+    std::string typed = korvath::nativeFromQString(txtNewName_->text());
     if (std::string problem = rosterNameProblem(typed); !problem.empty()) {
         ui_.inform(std::string(kSaveAsTitle), problem, korvath::Icon::Warning);
         txtNewName_->setFocus();

@@ -27,8 +27,7 @@ std::vector<fs::path> subfolders(const fs::path& folder) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
         if (it->is_directory(ec)) out.push_back(it->path());
     std::sort(out.begin(), out.end(), [](const fs::path& a, const fs::path& b) {
-        return QString::fromStdString(a.filename().string())
-                   .compare(QString::fromStdString(b.filename().string()), Qt::CaseInsensitive) < 0;
+        return korvath::pathToQString(a.filename()).compare(korvath::pathToQString(b.filename()), Qt::CaseInsensitive) < 0;
     });
     return out;
 }
@@ -89,15 +88,21 @@ dlgChangePath::dlgChangePath(korvath::Interaction& ui, const QString& caption, c
     layout->addLayout(buttons);
 
     connect(driveOne, &QComboBox::activated, this, &dlgChangePath::chooseDrive);
-    connect(dirOne, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        showFolder(fs::path(korvath::fromQString(item->data(Qt::UserRole).toString())));
+    // A click highlights a folder; a double-click or Enter opens it and the picker stays.
+    connect(dirOne, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        showFolder(korvath::pathFromQString(item->data(Qt::UserRole).toString()));
+    });
+    korvath::openEntryOnEnter(dirOne, [this](const QModelIndex& index) {
+        showFolder(korvath::pathFromQString(index.data(Qt::UserRole).toString()));
     });
     connect(cmdCreateFolder, &QPushButton::clicked, this, &dlgChangePath::startNewFolder);
     connect(txtNewFolder, &QLineEdit::textChanged, this,
             [this](const QString& text) { cmdCreate->setText(text.isEmpty() ? "Cancel" : "Create"); });
     connect(cmdCreate, &QPushButton::clicked, this, &dlgChangePath::finishNewFolder);
+    // OK takes the highlighted folder, which is the open one until another is clicked.
     connect(OKButton, &QPushButton::clicked, this, [this] {
-        chosen_ = pathText(shown_);
+        QListWidgetItem* highlighted = dirOne->currentItem();
+        chosen_ = pathText(highlighted ? korvath::pathFromQString(highlighted->data(Qt::UserRole).toString()) : shown_);
         accept();
     });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -109,7 +114,7 @@ dlgChangePath::dlgChangePath(korvath::Interaction& ui, const QString& caption, c
 
 void dlgChangePath::chooseDrive(int index) {
     if (index < 0 || index >= driveOne->count()) return;
-    showFolder(fs::path(korvath::fromQString(driveOne->itemText(index).toUpper())));
+    showFolder(korvath::pathFromQString(driveOne->itemText(index).toUpper()));
 }
 
 void dlgChangePath::showFolder(const fs::path& folder) {
@@ -126,15 +131,15 @@ void dlgChangePath::showFolder(const fs::path& folder) {
     }
     std::reverse(chain.begin(), chain.end());
     auto add = [this](const fs::path& p, int depth) {
-        QString name = QString::fromStdString(p == p.root_path() ? p.string() : p.filename().string());
+        QString name = korvath::pathToQString(p == p.root_path() ? p : p.filename());
         auto* item = new QListWidgetItem(QString(depth * 2, ' ') + name, dirOne);
-        item->setData(Qt::UserRole, QString::fromStdString(p.string()));
+        item->setData(Qt::UserRole, korvath::pathToQString(p));
         return item;
     };
     int depth = 0;
     for (const fs::path& p : chain) dirOne->setCurrentItem(add(p, depth++));
     for (const fs::path& sub : subfolders(shown_)) add(sub, depth);
-    QString root = QString::fromStdString(shown_.root_path().string());
+    QString root = korvath::pathToQString(shown_.root_path());
     for (int i = 0; i < driveOne->count(); ++i)
         if (root.startsWith(driveOne->itemText(i))) driveOne->setCurrentIndex(i);
 }
@@ -151,7 +156,7 @@ void dlgChangePath::startNewFolder() {
 
 void dlgChangePath::finishNewFolder() {
     if (cmdCreate->text() == "Create") {
-        fs::path folder = shown_ / korvath::fromQString(txtNewFolder->text());
+        fs::path folder = shown_ / korvath::pathFromQString(txtNewFolder->text());
         std::error_code ec;
         fs::create_directory(folder, ec);
         if (ec)
@@ -206,13 +211,13 @@ dlgCorrectKAPath::dlgCorrectKAPath(korvath::Interaction& ui, const QString& capt
     setWindowTitle(caption);
     std::error_code ec;
     std::string shown = start.empty() && fs::is_directory(defaultGameFolder(), ec) ? defaultGameFolder() : start;
-    lblKAPath = makeLabel(this, "lblKAPath", korvath::toQString(shown));
+    lblKAPath = makeLabel(this, "lblKAPath", korvath::nativeToQString(shown));
     QPushButton* browse = layOut(*this, lblKAPath);
     connect(browse, &QPushButton::clicked, this, [this] {
         std::optional<std::string> chosen = browseFolder(ui_, this, "Choose a New KA Path", result_, false);
         if (!chosen || chosen->empty()) return;
         result_ = withTrailingSeparator(*chosen);
-        lblKAPath->setText(korvath::toQString(result_));
+        lblKAPath->setText(korvath::nativeToQString(result_));
     });
     connect(findChild<QPushButton*>("OKButton"), &QPushButton::clicked, this, [this] {
         if (confirmGameFolder(ui_, result_)) done(QDialog::Accepted);
@@ -226,14 +231,14 @@ dlgChangeConfigPath::dlgChangeConfigPath(korvath::Interaction& ui, const QString
     setWindowTitle(caption);
     bool none = configPath.empty() || configPath == withTrailingSeparator("");
     result_ = none ? defaultConfigFolder() : configPath;
-    lblConfigPath = makeLabel(this, "lblConfigPath", korvath::toQString(result_));
+    lblConfigPath = makeLabel(this, "lblConfigPath", korvath::nativeToQString(result_));
     QPushButton* browse = layOut(*this, lblConfigPath);
     connect(browse, &QPushButton::clicked, this, [this] {
         std::optional<std::string> chosen =
             browseFolder(ui_, this, "Choose Configuration Directory...", result_, true);
         if (!chosen || chosen->empty()) return;
         result_ = withTrailingSeparator(*chosen);
-        lblConfigPath->setText(korvath::toQString(result_));
+        lblConfigPath->setText(korvath::nativeToQString(result_));
     });
     connect(findChild<QPushButton*>("OKButton"), &QPushButton::clicked, this, [this] {
         std::error_code ec;

@@ -4,6 +4,9 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSignalBlocker>
 
 #include "common/qt/qt_interaction.h"
@@ -14,6 +17,15 @@ namespace rosterdesk {
 namespace {
 
 std::string text(const QString& value) { return korvath::fromQString(value); }
+
+// The one local ".bm" file being dragged, if that is what it is.
+std::optional<std::filesystem::path> droppedRosterFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return std::nullopt;
+    QString file = data->urls().front().toLocalFile();
+    if (!file.endsWith(".bm", Qt::CaseInsensitive)) return std::nullopt;
+    return korvath::pathFromQString(file);
+}
 
 // Refills a combo box only when its entries changed, then selects `index`.
 void showList(QComboBox* combo, const std::vector<std::string>& entries, int index) {
@@ -50,6 +62,7 @@ frmBots::frmBots(ProgramState& state, korvath::Interaction& ui, QWidget* parent)
     // No close box: the program ends through Exit or Quit and Launch.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
     setFont(QFont("Arial", 9));
+    setAcceptDrops(true);
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     buildControls();
     buildMenus();
@@ -139,7 +152,8 @@ void frmBots::syncControls() {
 
 void frmBots::showIndicator() {
     const DocumentState& document = state_.session.document;
-    c_->lblCurrentFile->setText(korvath::toQString(document.fileLabel));
+    // The label is a file's name (or "(Un-Named)"), spelt as the file system spells it.
+    c_->lblCurrentFile->setText(korvath::nativeToQString(document.fileLabel));
     c_->lblSaved->setText(korvath::toQString(std::string(savedCaption(document.state))));
     c_->lblSaved->setEnabled(document.savedLabelEnabled);
     c_->imgSaved->setVisible(document.state == SavedState::Saved);
@@ -164,6 +178,18 @@ bool frmBots::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmBots::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedRosterFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void frmBots::dropEvent(QDropEvent* event) {
+    std::optional<std::filesystem::path> file = droppedRosterFile(event->mimeData());
+    if (!file) return;
+    event->acceptProposedAction();
+    // Not inside the drop itself: the save question and the dialogs are modal.
+    QMetaObject::invokeMethod(this, [this, dropped = *file] { openFile(dropped); }, Qt::QueuedConnection);
 }
 
 void frmBots::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 // live in SlotEditor and the roster core; this class wires widgets to them.
 #include <QMainWindow>
 #include <QUrl>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,11 +32,17 @@ public:
 
     const SlotEditor& editor() const { return editor_; }
 
+    // Opens a roster file from anywhere (a drop, the command line) as File, Open would; a file
+    // outside the roster folder is copied into it first. True when the roster was replaced.
+    bool openFile(const std::filesystem::path& file);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct Controls;

@@ -99,6 +99,7 @@ void frmBots::buildControls() {
     c_->cmbBot = comboBox("cmbBot", botListEntries());
     addRow("Bot:", c_->cmbBot);
     c_->txtName = named(new QLineEdit, "txtName");
+    korvath::limitToCodePage(c_->txtName);
     addRow("Name:", c_->txtName);
     c_->cmbColor = comboBox("cmbColor", colorListEntries());
     addRow("Color:", c_->cmbColor);
@@ -181,6 +182,8 @@ void frmBots::buildControls() {
     c_->imgKAMachine->setToolTip("Double-click to visit the Korvath Arena community");
     c_->imgKAMachine->installEventFilter(this);
     bottom->addWidget(c_->imgKAMachine);
+    // An enlarged window keeps its controls under the heading; the room goes below.
+    outer->addStretch(1);
 }
 
 }  // namespace rosterdesk

@@ -6,6 +6,7 @@
 #include "common/files/game_path.h"
 #include "common/files/home_folder.h"
 #include "common/qt/qt_interaction.h"
+#include "rosterdesk/editor/open_file.h"
 #include "rosterdesk/catalogue/settings.h"
 #include "rosterdesk/ui/about.h"
 #include "rosterdesk/ui/dlg_apply.h"
@@ -27,8 +28,8 @@ class QtGameStarter : public GameStarter {
 public:
     bool startDetached(const fs::path& program, const std::vector<std::string>& arguments) override {
         QStringList list;
-        for (const std::string& argument : arguments) list << korvath::toQString(argument);
-        return QProcess::startDetached(korvath::toQString(program.string()), list);
+        for (const std::string& argument : arguments) list << korvath::nativeToQString(argument);
+        return QProcess::startDetached(korvath::pathToQString(program), list);
     }
 };
 
@@ -43,7 +44,7 @@ void seedHelpPage(const fs::path& home) {
     if (home.empty()) return;
     std::error_code ec;
     fs::create_directories(home / "help", ec);
-    korvath::resolveHomeFolder(home, korvath::fromQString(QCoreApplication::applicationDirPath()), "rosterdesk",
+    korvath::resolveHomeFolder(home, korvath::pathFromQString(QCoreApplication::applicationDirPath()), "rosterdesk",
                                {"help/index.html"});
 }
 
@@ -119,6 +120,14 @@ void frmBots::FileOpen() {
     else syncControls();
 }
 
+bool frmBots::openFile(const fs::path& file) {
+    bool opened = openRosterFromPath(state_.session, state_.settings.ConfigPath, file, ui_,
+                                     [this] { return chooseSaveName(); });
+    if (opened) edit([this] { editor_.refreshAfterOpen(); });
+    else syncControls();
+    return opened;
+}
+
 void frmBots::FileSave() {
     edit([this] { saveDocument(state_.session, state_.settings.ConfigPath, ui_, [this] { return chooseSaveName(); }); });
 }
@@ -184,7 +193,7 @@ void frmBots::HelpHelp() {
         ui_.inform("Help", "Can't find " + page.string() + ".", korvath::Icon::Warning);
         return;
     }
-    if (!openUrl(QUrl::fromLocalFile(korvath::toQString(page.string()))))
+    if (!openUrl(QUrl::fromLocalFile(korvath::pathToQString(page))))
         ui_.inform("Help", "Could not open " + page.string() + ".", korvath::Icon::Warning);
 }
 

@@ -1,5 +1,6 @@
 // rosterdesk: the window program. Start-up with its splash window, then the main window.
 #include <QApplication>
+#include <QTimer>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -13,16 +14,17 @@
 
 namespace {
 constexpr const char* kUsage =
-    "Usage: rosterdesk [--home DIR] [--screenshot FILE]\n"
+    "Usage: rosterdesk [--home DIR] [--screenshot FILE] [ROSTER.bm]\n"
     "Edits the roster of Korvath Arena's computer-controlled opponents.\n"
     "  --home DIR         the program's own folder (options.ini, pattern.ini, int.ini, logs)\n"
     "  --screenshot FILE  start without the first-start questions, save the main window as PNG, quit\n"
     "  --help             show this text\n"
+    "ROSTER.bm is opened after start-up as File, Open would (copied into the roster folder first).\n"
     "KORVATH_ARENA_DIR, when set, is the game folder the first-start dialogs offer.\n";
 
 int saveAndQuit(QWidget& window, const std::string& file) {
     window.resize(window.sizeHint().expandedTo(window.size()));
-    if (korvath::saveScreenshot(window, korvath::toQString(file))) return 0;
+    if (korvath::saveScreenshot(window, korvath::nativeToQString(file))) return 0;
     std::cerr << "rosterdesk: cannot write " << file << '\n';
     return 1;
 }
@@ -37,8 +39,8 @@ int main(int argc, char** argv) {
     std::optional<std::string> home = args.option("--home");
     std::optional<std::string> screenshot = args.option("--screenshot");
     auto rest = args.positionals();
-    if (!args.ok() || !rest.empty()) {
-        std::cerr << "rosterdesk: " << (args.ok() ? "unexpected argument " + rest.front() : args.error())
+    if (!args.ok() || rest.size() > 1) {
+        std::cerr << "rosterdesk: " << (args.ok() ? "unexpected argument " + rest[1] : args.error())
                   << "\nTry 'rosterdesk --help'.\n";
         return 2;
     }
@@ -48,7 +50,7 @@ int main(int argc, char** argv) {
     std::optional<std::filesystem::path> explicitHome;
     if (home) explicitHome = std::filesystem::path(*home);
     rosterdesk::ProgramState state;
-    state.home = korvath::resolveHomeFolder(explicitHome, korvath::fromQString(QCoreApplication::applicationDirPath()),
+    state.home = korvath::resolveHomeFolder(explicitHome, korvath::pathFromQString(QCoreApplication::applicationDirPath()),
                                             "rosterdesk", {"int.ini", "pattern.ini"});
     state.quietStartup = screenshot.has_value();
     korvath::QtInteraction ui;
@@ -59,5 +61,7 @@ int main(int argc, char** argv) {
     ui.setParent(&window);
     if (screenshot) return saveAndQuit(window, *screenshot);
     window.show();
+    if (!rest.empty())  // once the window is up, as the desktop's "open with" expects
+        QTimer::singleShot(0, &window, [&window, file = rest.front()] { window.openFile(std::filesystem::path(file)); });
     return app.exec();
 }

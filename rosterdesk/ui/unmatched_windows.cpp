@@ -64,7 +64,7 @@ frmBadFiles::frmBadFiles(korvath::Interaction& ui, fs::path home, const Unmatche
             ui_.inform("Rosterdesk", written.status.message, korvath::Icon::Warning);
             return;
         }
-        if (!openUrl(QUrl::fromLocalFile(korvath::toQString(written.file.string()))))
+        if (!openUrl(QUrl::fromLocalFile(korvath::pathToQString(written.file))))
             ui_.inform("Rosterdesk", "The list was saved as " + written.file.string() + " but could not be opened.",
                        korvath::Icon::Warning);
     });

@@ -77,6 +77,7 @@ TEST(QuitAndLaunch, ConfirmationDontAskAndTheSavePrompt) {
     std::string oldPath = getenv("PATH") ? getenv("PATH") : "";
     setenv("PATH", (dir / "bin").c_str(), 1);
     RosterSession session;
+    newDocument(session);  // a roster of the user's, "Modified"
     LaunchSettings settings;
     FakeStarter starter;
     ScriptedInteraction ui;

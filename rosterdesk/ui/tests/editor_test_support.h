@@ -4,17 +4,26 @@
 // modal dialog that opens next.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <set>
 
 #include "common/interaction/scripted_interaction.h"
+#include "common/qt/qt_text.h"
 #include "common/qt/window_util.h"
 #include "common/testing/temp_dir.h"
 #include "rosterdesk/editor/tests/test_catalogue.h"
+#include "rosterdesk/ui/frm_bots.h"
 #include "rosterdesk/ui/program_state.h"
 
 namespace rosterdesk::testing {
@@ -80,6 +89,76 @@ struct EditorFixture : public ::testing::Test {
         state.settings.KAPath = (dir / "game").string() + "/";
         state.settings.ConfigPath = (dir / "configs").string() + "/";
         state.catalogue.catalogue = testCatalogue();
+    }
+};
+
+class FakeStarter : public GameStarter {
+public:
+    std::vector<std::filesystem::path> started;
+    bool startDetached(const std::filesystem::path& program, const std::vector<std::string>&) override {
+        started.push_back(program);
+        return true;
+    }
+};
+
+class EditorWindowFixture : public EditorFixture {
+protected:
+    std::unique_ptr<frmBots> bots;
+    std::vector<QUrl> opened;
+    FakeStarter starter;
+
+    void SetUp() override {
+        EditorFixture::SetUp();
+        bots = std::make_unique<frmBots>(state, ui);
+        bots->openUrl = [this](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        };
+        bots->gameStarter = &starter;
+    }
+    // Start-up's preparation, then the window shown, as the program does it.
+    void start() {
+        bots->fillFromCatalogue();
+        bots->show();
+        bots->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(bots.get()));
+    }
+    // New at once after start-up: there is nothing to save yet, so nothing is asked.
+    void startNew() {
+        start();
+        trigger("mnuFileNew");
+        ASSERT_TRUE(ui.shown().empty());
+    }
+    template <typename T>
+    T* get(const char* name) { return child<T>(*bots, name); }
+    QString textOf(const char* name) { return get<QLabel>(name)->text(); }
+    QComboBox* combo(const char* name) { return get<QComboBox>(name); }
+    void trigger(const char* action) { get<QAction>(action)->trigger(); }
+    const Roster& roster() const { return state.session.roster; }
+    std::string saved() { return korvath::fromQString(textOf("lblSaved")); }
+    // Saves through the real Save As dialog under `name`.
+    void saveAs(const QString& name) {
+        ui.real.insert("dlgSaveAs");
+        whenModal([name](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("txtNewName")->setText(name);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+        });
+        trigger("mnuFileSaveAs");
+        reactivate();
+    }
+    void reactivate() {
+        bots->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(bots.get()));
+    }
+    // Opens `name` through the real open dialog.
+    void openFile(const QString& name) {
+        ui.real.insert("dlgOpen");
+        whenModal([name](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("txtName")->setText(name);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOpen"), Qt::LeftButton);
+        });
+        trigger("mnuFileOpen");
+        reactivate();
     }
 };
 
