@@ -9,6 +9,7 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/qt/qt_interaction.h"
+#include "common/qt/qt_text.h"
 #include "shell/app_icon.h"
 #include "shell/main_window.h"
 #include "shell/qt_editor_dialogs.h"
@@ -41,7 +42,7 @@ int takeScreenshot(MainWindow& window, korvath::ScriptedInteraction& script, con
     for (const auto& shown : script.shown()) std::cerr << "landforge: " << shown.title << ": " << shown.text << '\n';
     if (window.contextFailed()) return 1;
     // Grabbed at the size it was shown at (the views have no natural size to shrink to).
-    if (window.grab().save(QString::fromStdString(file), "PNG")) return 0;
+    if (window.grab().save(korvath::nativeToQString(file), "PNG")) return 0;
     std::cerr << "landforge: cannot write " << file << '\n';
     return 1;
 }
@@ -68,7 +69,7 @@ int runWindow(int& argc, char** argv, const WindowOptions& options) {
 
     EditorState state;
     initTerrainState(state.terrain, static_cast<std::uint32_t>(std::time(nullptr)));
-    state.programFolder = QCoreApplication::applicationDirPath().toStdString();
+    state.programFolder = korvath::nativeFromQString(QCoreApplication::applicationDirPath());
     QtEditorDialogs dialogs;
     EditorContext ctx{state, ui, dialogs, decodeImageFile};
     const char* game = std::getenv("KORVATH_ARENA_DIR");

@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include "common/qt/qt_text.h"
+
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -120,7 +122,7 @@ QAction* MainWindow::action(int id) const {
 
 void MainWindow::runCommandId(int id) { apply(runCommand(ctx_, id)); }
 
-void MainWindow::dropFileNamed(const QString& file) { apply(dropFile(ctx_, file.toStdString())); }
+void MainWindow::dropFileNamed(const QString& file) { apply(dropFile(ctx_, korvath::nativeFromQString(file))); }
 
 void MainWindow::apply(const CommandOutcome& out) {
     if (out.relayout) panel_->applyLayout();
@@ -132,7 +134,7 @@ void MainWindow::apply(const CommandOutcome& out) {
 
 void MainWindow::refresh() {
     const EditorState& s = ctx_.state;
-    setWindowTitle(QString("Landforge - ") + QString::fromStdString(s.terrain.fileName));
+    setWindowTitle(QString("Landforge - ") + korvath::nativeToQString(s.terrain.fileName));
     status_->setTexts(statusTexts(s));
     for (const CommandInfo& c : commandTable()) {
         QAction* a = actions_[c.id];
@@ -143,7 +145,7 @@ void MainWindow::refresh() {
         QAction* a = actions_[cmd::RecentTerrain + k];
         bool used = k < static_cast<int>(s.recentTerrains.size());
         a->setVisible(used);
-        QString path = QString::fromStdString(used ? s.recentTerrains[k] : "").replace("&", "&&");  // a '&' in a name is no mnemonic
+        QString path = korvath::nativeToQString(used ? s.recentTerrains[k] : "").replace("&", "&&");  // a '&' in a name is no mnemonic
         if (used) a->setText(QString("&%1 %2").arg(k + 1).arg(path));
     }
     menus_["File/Recent Terrains"]->setEnabled(!s.recentTerrains.empty());

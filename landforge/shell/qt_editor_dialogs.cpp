@@ -1,5 +1,7 @@
 #include "shell/qt_editor_dialogs.h"
 
+#include "common/qt/qt_text.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -86,7 +88,7 @@ void QtEditorDialogs::about() {
 }
 
 bool QtEditorDialogs::openHelp(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(korvath::nativeToQString(path)));
 }
 
 std::optional<ThermalErosionValues> QtEditorDialogs::thermalErosion(const ThermalErosionValues& current) {
