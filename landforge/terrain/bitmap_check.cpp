@@ -22,7 +22,9 @@ constexpr std::uint32_t kRle8 = 1, kRle4 = 2;
 
 }  // namespace
 
-bool bitmapCutShort(std::string_view b) {
+bool bitmapCutShort(std::string_view b) { return bitmapCutShort(b, b.size()); }
+
+bool bitmapCutShort(std::string_view b, std::uint64_t fileSize) {
     if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return false;
     std::uint64_t dataStart = u32(b, 10);
     std::uint32_t infoSize = u32(b, 14);
@@ -44,7 +46,7 @@ bool bitmapCutShort(std::string_view b) {
     std::uint64_t needed;
     if (compression == kRle8 || compression == kRle4) needed = imageSize;
     else needed = (width * bits + 31) / 32 * 4 * height;
-    return b.size() < dataStart + needed;
+    return fileSize < dataStart + needed;
 }
 
 }  // namespace landforge

@@ -1,6 +1,7 @@
 #pragma once
 // Looks at a Windows bitmap's headers before it is decoded: a file that ends before the pixel
 // data its headers announce is refused rather than decoded with rows nobody wrote.
+#include <cstdint>
 #include <string_view>
 
 namespace landforge {
@@ -9,5 +10,7 @@ namespace landforge {
 // uncompressed rows (padded to 4 bytes) times the height, or the stated image size for RLE.
 // Any other file (not a bitmap, or headers too short to read) is left to the decoder.
 bool bitmapCutShort(std::string_view bytes);
+// The same from the file's first bytes (54 are enough) and its size, so a large file need not be read.
+bool bitmapCutShort(std::string_view head, std::uint64_t fileSize);
 
 }  // namespace landforge
