@@ -34,7 +34,9 @@ bool bitmapCutShort(std::string_view b, std::uint64_t fileSize) {
         height = u16(b, 20);
         bits = u16(b, 24);
     } else {
-        if (infoSize < 40 || b.size() < 54) return false;
+        // A header of no known size could be taken by the decoder as any size at all.
+        if (infoSize < 40) return true;
+        if (b.size() < 54) return false;
         width = u32(b, 18);
         auto h = static_cast<std::int32_t>(u32(b, 22));
         height = h < 0 ? -static_cast<std::int64_t>(h) : h;

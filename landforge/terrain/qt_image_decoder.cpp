@@ -1,6 +1,7 @@
 #include "terrain/qt_image_decoder.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <filesystem>
 
@@ -134,8 +135,9 @@ ImageRead decode(QIODevice& source) {
     Head head = shortenedPngHead(source.peek(64));
     PatchedHeadDevice device(source, head.bytes);
     QImageReader reader(&device);
-    QSize size = reader.size();
-    if (size.isValid()) {
+    // A negative height (a top-down bitmap) still takes its rows' memory.
+    const QSize size(std::abs(reader.size().width()), std::abs(reader.size().height()));
+    if (!size.isEmpty()) {
         int depth = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
         if (depth <= 0) depth = 64;  // not known before decoding: the widest there is
         // An interlaced PNG is decoded whole, and Qt's reader reckons 4 bytes a pixel for it.

@@ -194,6 +194,9 @@ TEST(ImageDecoder, FilesThatAreNotImagesAreRefused) {
     EXPECT_FALSE(decodeImageFile(dir.write("junk.bmp", "BM this is not a bitmap").string()));
     EXPECT_FALSE(decodeImageFile((dir / "missing.bmp").string()));
     EXPECT_FALSE(decodeImageFile(dir.makeDir("folder.bmp").string()));
+    // 35 bytes whose header has no known size: the decoder took it for 24576 x 2256 pixels.
+    const std::string odd("BM:\0\0\0\0\0\0\0;\0\0\0\0\0\0\0\0\0\0\0`0\xf7\x01\0\x18\0\0\0\0\x04\0\0\x04\x07\0", 35);
+    EXPECT_FALSE(decodeImageFile(dir.write("odd.bmp", odd).string()));
 }
 
 TEST(ImageDecoder, BitmapCutShortIsRefusedEveryTime) {
