@@ -138,8 +138,13 @@ ImageRead decode(QIODevice& source) {
     // A negative height (a top-down bitmap) still takes its rows' memory.
     const QSize size(std::abs(reader.size().width()), std::abs(reader.size().height()));
     if (!size.isEmpty()) {
-        int depth = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
-        if (depth <= 0) depth = 64;  // not known before decoding: the widest there is
+        // Not known before decoding (some readers even report a value out of range, which Qt's
+        // own table lookup does not survive): the widest there is.
+        const int format = static_cast<int>(reader.imageFormat());
+        int depth = format > QImage::Format_Invalid && format < QImage::NImageFormats
+                        ? QImage::toPixelFormat(static_cast<QImage::Format>(format)).bitsPerPixel()
+                        : 64;
+        if (depth <= 0) depth = 64;
         // An interlaced PNG is decoded whole, and Qt's reader reckons 4 bytes a pixel for it.
         if (head.interlaced) depth = std::max(depth, 32);
         std::int64_t bytes = static_cast<std::int64_t>(size.width()) * size.height() * depth / 8;
