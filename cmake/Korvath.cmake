@@ -42,12 +42,19 @@ function(korvath_add_gtest name)
                        PROPERTIES ENVIRONMENT "${env}")
 endfunction()
 
-# korvath_fuzz_target(NAME SOURCES ... LIBS ... [SECONDS n])
+# korvath_fuzz_target(NAME SOURCES ... LIBS ... [SECONDS n] [CORPUS dir] [MAX_LEN bytes])
 # In the clang sub-build: a libFuzzer program. In the ordinary build: a CTest test that runs it
-# for a few seconds from the sub-build's folder.
+# for a few seconds from the sub-build's folder, on the build's corpus folder (where new inputs
+# go) and the seed folder CORPUS (files our own programs write, kept in the repository; read
+# only). MAX_LEN bounds the inputs it makes (libFuzzer's -max_len). scripts/fuzz.sh reads the
+# same settings from build/fuzz-targets.txt for longer campaigns.
 set(KORVATH_FUZZ_BIN_DIR "${PROJECT_BINARY_DIR}/fuzz-build/bin")
+set(KORVATH_FUZZ_LIST "${PROJECT_BINARY_DIR}/fuzz-targets.txt")
+if(KORVATH_FUZZ AND NOT KORVATH_FUZZ_ONLY)
+  file(WRITE "${KORVATH_FUZZ_LIST}" "")
+endif()
 function(korvath_fuzz_target name)
-  cmake_parse_arguments(F "" "SECONDS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(F "" "SECONDS;CORPUS;MAX_LEN" "SOURCES;LIBS" ${ARGN})
   if(NOT F_SECONDS)
     set(F_SECONDS 5)
   endif()
@@ -58,22 +65,21 @@ function(korvath_fuzz_target name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}/bin")
   elseif(KORVATH_FUZZ)
     set(corpus "${PROJECT_BINARY_DIR}/fuzz-corpus/${name}")
-    # Seeds kept in the repository beside the target's source, in corpus/<target>/, are read
-    # too; what the fuzzer finds goes to the build folder's corpus only.
-    list(GET F_SOURCES 0 first_source)
-    get_filename_component(first_source "${first_source}" ABSOLUTE)
-    get_filename_component(source_dir "${first_source}" DIRECTORY)
     set(seeds "")
-    if(EXISTS "${source_dir}/corpus/${name}")
-      set(seeds "${source_dir}/corpus/${name}")
+    if(F_CORPUS)
+      get_filename_component(seeds "${F_CORPUS}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+    endif()
+    set(options -rss_limit_mb=2048 -print_final_stats=0)
+    if(F_MAX_LEN)
+      list(APPEND options -max_len=${F_MAX_LEN})
     endif()
     add_test(NAME fuzz.${name}
              COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
                      UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-                     ${KORVATH_FUZZ_BIN_DIR}/${name} -max_total_time=${F_SECONDS} -rss_limit_mb=2048
-                     -print_final_stats=0 ${corpus} ${seeds})
+                     ${KORVATH_FUZZ_BIN_DIR}/${name} -max_total_time=${F_SECONDS} ${options} ${corpus} ${seeds})
     set_tests_properties(fuzz.${name} PROPERTIES RUN_SERIAL FALSE TIMEOUT 300)
     file(MAKE_DIRECTORY "${corpus}")
+    file(APPEND "${KORVATH_FUZZ_LIST}" "${name}\t${KORVATH_FUZZ_BIN_DIR}/${name}\t${corpus}\t${seeds}\t${F_MAX_LEN}\n")
   endif()
 endfunction()
 

@@ -38,4 +38,18 @@ SearchResult searchCache(std::string_view cacheText) {
     return result;
 }
 
+std::string printableName(std::string_view name) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string shown;
+    shown.reserve(name.size());
+    for (char c : name) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 }  // namespace hoardsort

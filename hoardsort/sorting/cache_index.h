@@ -18,6 +18,10 @@ struct CacheEntry {
 // the file name everything after it.
 std::vector<CacheEntry> parseCacheIndex(const std::vector<std::string>& lines);
 
+// A name from the index as it may be shown: control characters (terminal escapes among them)
+// as "\xHH", everything else as it is.
+std::string printableName(std::string_view name);
+
 struct SearchResult {
     korvath::Status status;   // failure: the message to show, title "Error"
     std::string cacheFolder;  // the cache folder text Search used, ending in the separator

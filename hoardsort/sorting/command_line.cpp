@@ -30,7 +30,7 @@ int list(const std::string& cacheDir, std::ostream& out, std::ostream& err) {
         err << terminalText(search.status.message) << '\n';
         return kExitUsage;
     }
-    for (const CacheEntry& entry : search.entries) out << entry.fileName << '\n';
+    for (const CacheEntry& entry : search.entries) out << printableName(entry.fileName) << '\n';
     return kExitOk;
 }
 

@@ -102,6 +102,15 @@ private:
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> folders_;
 };
 
+// True when `target` is a symbolic link whose file (at the end of its links) is not in `folder`
+// or below it: writing through it would put the copy anywhere.
+bool linksOutOf(const fs::path& target, const std::string& folder) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(target, ec))) return false;
+    auto real = korvath::replacementTarget(target);
+    return !real || !isInside(real->parent_path().string(), folder);
+}
+
 // Checks one entry and starts its copy; nullopt when the copy was started.
 std::optional<ProblemKind> extractOne(size_t index, const CacheEntry& entry, const std::string& cacheFolder,
                                       const Destinations& folders, FolderNames& names, CopyQueue& copies,
@@ -111,13 +120,17 @@ std::optional<ProblemKind> extractOne(size_t index, const CacheEntry& entry, con
     if (!extension) return ProblemKind::UnknownExtension;
     std::error_code ec;
     auto cached = names.findListed(cacheFolder, entry.key + ".kxx");
-    if (!cached || !fs::is_regular_file(*cached, ec)) return ProblemKind::NotFound;
+    if (!cached || !fs::exists(fs::symlink_status(*cached, ec))) return ProblemKind::NotFound;
+    // The cache is read as it is: a link in it could hand out any file of the user's.
+    if (fs::is_symlink(fs::symlink_status(*cached, ec))) return ProblemKind::LinkNotFollowed;
+    if (!fs::is_regular_file(*cached, ec)) return ProblemKind::NotFound;
     auto destination = destinationFor(*extension);
     if (!destination) return ProblemKind::NotFound;
     const std::string& folder = folderFor(folders, *destination);
     fs::path target = names.find(folder, entry.fileName);
     // A second entry of the same name meets the first one's file, as if copied one by one.
     if (copies.writing(target)) copies.finish();
+    if (linksOutOf(target, folder)) return ProblemKind::LinkOutOfFolder;
     if (!overwrite && fs::is_regular_file(target, ec)) return ProblemKind::AlreadyExists;
     copies.start(index, *cached, target, overwrite);
     names.add(folder, target.filename().string());
@@ -131,14 +144,33 @@ std::string_view suffixOf(ProblemKind kind) {
         case ProblemKind::AlreadyExists: return ": file already exists";
         case ProblemKind::Unsafe: return ": unsafe file name";
         case ProblemKind::CopyFailed: return ": couldn't copy file";
+        case ProblemKind::LinkNotFollowed: return ": cached file is a symbolic link, not followed";
+        case ProblemKind::LinkOutOfFolder: return ": destination is a symbolic link out of its folder, not written";
     }
     return "";
 }
 
 }  // namespace
 
+namespace {
+
+// CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 (also with the superscript digits Windows takes
+// there), in any case, with or without an extension and blanks before it: Windows opens the
+// device, whatever folder the name is in.
+bool isWindowsDeviceName(std::string_view name) {
+    std::string stem = korvath::toLowerAscii(std::string(name.substr(0, name.find('.'))));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
+    if (stem.size() != 4 || !(stem.starts_with("com") || stem.starts_with("lpt"))) return false;
+    auto digit = static_cast<unsigned char>(stem[3]);
+    return (digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+}
+
+}  // namespace
+
 bool isUnsafeName(std::string_view name) {
-    return name == "." || name == ".." || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string_view::npos;
+    return name == "." || name == ".." || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string_view::npos ||
+           isWindowsDeviceName(name);
 }
 
 ExtractResult extractEntries(const std::vector<CacheEntry>& entries, const ExtractRequest& request,
@@ -197,7 +229,7 @@ std::vector<std::string> summaryLines(const std::vector<Problem>& problems, size
         lines = {" ", "All files successfully extracted! :)", " "};
     } else {
         for (const Problem& problem : problems)
-            lines.push_back("- " + problem.text + std::string(suffixOf(problem.kind)));
+            lines.push_back("- " + printableName(problem.text) + std::string(suffixOf(problem.kind)));
         lines.insert(lines.end(), {" ", "There were errors :(", " "});
     }
     size_t copied = entryCount >= problems.size() ? entryCount - problems.size() : 0;

@@ -17,6 +17,8 @@ enum class ProblemKind {
     AlreadyExists = 3,     // the destination file is there and overwriting is off
     Unsafe,                // the name or key would leave its folder: never read or written
     CopyFailed,            // the copy itself failed; nothing is left under the destination name
+    LinkNotFollowed,       // the cached file is a symbolic link: never read
+    LinkOutOfFolder,       // the destination is a symbolic link leading out of its folder: never written
 };
 
 struct Problem {
@@ -48,7 +50,7 @@ struct ExtractResult {
 };
 
 // True for a name that would leave its folder: it holds a separator of either kind, a NUL or
-// a colon (a drive or a stream), or is "." or "..".
+// a colon (a drive or a stream), is "." or "..", or is a Windows device name (NUL, COM1.txt).
 bool isUnsafeName(std::string_view name);
 
 // Extract from the creation of the destinations on: refuse destinations inside the cache,

@@ -65,6 +65,20 @@ TEST_F(CommandLineTest, ListPrintsNamesInIndexOrder) {
     EXPECT_EQ(r.out, "DM-Deck.knr\nReadme\nRock.ktx\n");
 }
 
+// A name in cache.ini may hold terminal escapes: they are shown, never sent to the terminal.
+TEST_F(CommandLineTest, ControlCharactersInNamesArePrintedEscaped) {
+    dir.write("Cache/cache.ini", "[Cache]\r\nA1=\x1b]0;owned\x07Map.knr\r\nB\x1b[2J=x.knr\r\n");
+    Outcome listed = run("--list " + path("Cache"));
+    EXPECT_EQ(listed.out, "\\x1b]0;owned\\x07Map.knr\nx.knr\n");
+    dir.makeDir("Out");
+    Outcome extracted = run("--extract " + path("Cache") + " --to " + path("Out") + " --create-subdirs");
+    EXPECT_EQ(extracted.status, 1);
+    EXPECT_NE(extracted.out.find("- A1 - \\x1b]0;owned\\x07Map.knr: couldn't locate file\n"), std::string::npos)
+        << extracted.out;
+    EXPECT_NE(extracted.out.find("- B\\x1b[2J - x.knr: couldn't locate file\n"), std::string::npos) << extracted.out;
+    EXPECT_EQ(extracted.out.find('\x1b'), std::string::npos);
+}
+
 TEST_F(CommandLineTest, MissingIndexIsReportedOnStandardError) {
     dir.makeDir("Empty");
     for (std::string args : {"--list " + path("Empty"), "--extract " + path("Empty") + " --to " + path("Empty")}) {

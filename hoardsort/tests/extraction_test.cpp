@@ -144,7 +144,9 @@ TEST_F(ExtractionTest, UnsafeNamesAndKeysAreNeverReadOrWritten) {
     std::vector<CacheEntry> entries = {
         {"SAFE", "../escape.knr"}, {"SAFE", "sub/inside.knr"}, {"SAFE", "..\\back.knr"}, {"SAFE", "sub/Readme"},
         {"SAFE", "."},             {"SAFE", ".."},             {"SAFE", "c:evil.knr"},   {"SAFE", "/abs.knr"},
-        {"../Elsewhere", "Stolen.knr"}, {"..", "Dots.knr"},     {"SAFE", std::string("..\0.knr", 7)}};
+        {"../Elsewhere", "Stolen.knr"}, {"..", "Dots.knr"},     {"SAFE", std::string("..\0.knr", 7)},
+        {"SAFE", "CON.knr"},       {"SAFE", "nul"},            {"SAFE", "Aux.K"},        {"SAFE", "com1.ktx"},
+        {"SAFE", "LPT9.kax.knr"},  {"SAFE", "prn .int"},       {"NUL", "fine.knr"},      {"SAFE", "com\xb9.knr"}};
 
     auto before = snapshot("Out");
     ExtractResult result = extractEntries(entries, request(true));
@@ -157,6 +159,47 @@ TEST_F(ExtractionTest, UnsafeNamesAndKeysAreNeverReadOrWritten) {
     EXPECT_FALSE(fs::exists(dir / "Out/Maps/sub/inside.knr"));
     EXPECT_EQ(summaryLines({result.problems[0]}, 1)[0], "- SAFE - ../escape.knr: unsafe file name");
     EXPECT_EQ(summaryLines({result.problems[8]}, 1)[0], "- ../Elsewhere - Stolen.knr: unsafe file name");
+}
+
+TEST_F(ExtractionTest, NamesThatOnlyLookLikeDevicesAreCopied) {
+    cache("K", "bytes");
+    std::vector<CacheEntry> entries = {{"K", "CONSOLE.knr"}, {"K", "com10.knr"}, {"K", "lpt0.knr"}, {"K", "xnul.knr"},
+                                       {"K", "Con-Deck.knr"}};
+    ExtractResult result = extractEntries(entries, request());
+    EXPECT_TRUE(result.problems.empty());
+    EXPECT_EQ(result.copied, entries.size());
+}
+
+// Links in the cache are not followed; a destination link is written through only when it
+// stays in its folder.
+TEST_F(ExtractionTest, SymbolicLinksNeverLeadACopyOutOfItsFolders) {
+    dir.write("secret.txt", "private");
+    fs::create_symlink(dir / "secret.txt", dir / "Cache/LINK.kxx");
+    cache("A", "new map");
+    cache("B", "new texture");
+    cache("C", "new sound");
+    dir.write("Out/Maps/real.knr", "old map");
+    fs::create_symlink("real.knr", dir / "Out/Maps/Inside.knr");        // stays in the folder
+    fs::create_symlink(dir / "victim.ktx", dir / "Out/Textures/Out.ktx");  // dangling, outside
+    dir.write("victim.kax", "keep me");
+    fs::create_symlink("../../victim.kax", dir / "Out/Sounds/Up.kax");     // existing, outside
+    std::vector<CacheEntry> entries = {{"LINK", "Stolen.knr"}, {"A", "Inside.knr"}, {"B", "Out.ktx"}, {"C", "Up.kax"}};
+
+    ExtractResult result = extractEntries(entries, request(true));
+    EXPECT_EQ(result.copied, 1u);
+    ASSERT_EQ(result.problems.size(), 3u);
+    EXPECT_EQ(result.problems[0].kind, ProblemKind::LinkNotFollowed);
+    EXPECT_EQ(result.problems[1].kind, ProblemKind::LinkOutOfFolder);
+    EXPECT_EQ(result.problems[2].kind, ProblemKind::LinkOutOfFolder);
+    EXPECT_FALSE(fs::exists(dir / "Out/Maps/Stolen.knr"));
+    EXPECT_EQ(dir.read("Out/Maps/real.knr"), "new map");
+    EXPECT_TRUE(fs::is_symlink(dir / "Out/Maps/Inside.knr"));
+    EXPECT_FALSE(fs::exists(dir / "victim.ktx"));
+    EXPECT_EQ(dir.read("victim.kax"), "keep me");
+    EXPECT_EQ(summaryLines({result.problems[0]}, 1)[0],
+              "- LINK - Stolen.knr: cached file is a symbolic link, not followed");
+    EXPECT_EQ(summaryLines({result.problems[2]}, 1)[0],
+              "- C - Up.kax: destination is a symbolic link out of its folder, not written");
 }
 
 TEST_F(ExtractionTest, FailedCopyIsReportedAndLeavesNoFileBehind) {

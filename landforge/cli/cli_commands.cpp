@@ -204,8 +204,9 @@ private:
         if (onto) {
             if (auto f = open(*onto, state)) return f;
         }
-        std::optional<GreyImage> image = decodeImageFile(positionals_[0]);
-        if (!image || !loadImagePatch(state.patch, *image))
+        ImageRead read = readImageFile(positionals_[0]);
+        if (!read.problem.empty()) return fail(positionals_[0] + ": " + read.problem + ".");
+        if (!read.image || !loadImagePatch(state.patch, *read.image))
             return fail(positionals_[0] + ": the file is either corrupted or not in a known image format.");
         startImport(state);
         commitImport(state);

@@ -22,7 +22,9 @@ constexpr std::uint32_t kRle8 = 1, kRle4 = 2;
 
 }  // namespace
 
-bool bitmapCutShort(std::string_view b) {
+bool bitmapCutShort(std::string_view b) { return bitmapCutShort(b, b.size()); }
+
+bool bitmapCutShort(std::string_view b, std::uint64_t fileSize) {
     if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return false;
     std::uint64_t dataStart = u32(b, 10);
     std::uint32_t infoSize = u32(b, 14);
@@ -32,7 +34,9 @@ bool bitmapCutShort(std::string_view b) {
         height = u16(b, 20);
         bits = u16(b, 24);
     } else {
-        if (infoSize < 40 || b.size() < 54) return false;
+        // A header of no known size could be taken by the decoder as any size at all.
+        if (infoSize < 40) return true;
+        if (b.size() < 54) return false;
         width = u32(b, 18);
         auto h = static_cast<std::int32_t>(u32(b, 22));
         height = h < 0 ? -static_cast<std::int64_t>(h) : h;
@@ -44,7 +48,7 @@ bool bitmapCutShort(std::string_view b) {
     std::uint64_t needed;
     if (compression == kRle8 || compression == kRle4) needed = imageSize;
     else needed = (width * bits + 31) / 32 * 4 * height;
-    return b.size() < dataStart + needed;
+    return fileSize < dataStart + needed;
 }
 
 }  // namespace landforge

@@ -194,6 +194,11 @@ TEST(ImageDecoder, FilesThatAreNotImagesAreRefused) {
     EXPECT_FALSE(decodeImageFile(dir.write("junk.bmp", "BM this is not a bitmap").string()));
     EXPECT_FALSE(decodeImageFile((dir / "missing.bmp").string()));
     EXPECT_FALSE(decodeImageFile(dir.makeDir("folder.bmp").string()));
+    // 35 bytes whose header has no known size: the decoder took it for 24576 x 2256 pixels.
+    const std::string odd("BM:\0\0\0\0\0\0\0;\0\0\0\0\0\0\0\0\0\0\0`0\xf7\x01\0\x18\0\0\0\0\x04\0\0\x04\x07\0", 35);
+    EXPECT_FALSE(decodeImageFile(dir.write("odd.bmp", odd).string()));
+    // A broken JPEG header for which the reader reports a format outside Qt's own table.
+    EXPECT_FALSE(decodeImageBytes(std::string("\xff\xd8\x00\x00\x00\x00\x00\x00\x00\xff\xff\xff\xfc\x00\x00\x00\x00\xbd\x00\x00\x00\x00\xfc\xff\xff\xff\xff\xff\xff\xff\x00\x00\x89\x50\x00\x00", 36)));
 }
 
 TEST(ImageDecoder, BitmapCutShortIsRefusedEveryTime) {

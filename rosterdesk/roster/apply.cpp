@@ -5,9 +5,11 @@
 #include "common/files/atomic_file.h"
 #include "common/files/game_path.h"
 #include "common/text/text_lines.h"
+#include "rosterdesk/roster/roster_body.h"
 #include "rosterdesk/roster/roster_file.h"
 #include "rosterdesk/roster/roster_fields.h"
 #include "rosterdesk/roster/roster_section.h"
+#include "rosterdesk/roster/user_ini_lock.h"
 
 namespace fs = std::filesystem;
 
@@ -39,41 +41,50 @@ fs::path removeWorkingCopy(const fs::path& kaPath) {
 
 namespace {
 
-// The key lines of a roster file: the lines after the section header that follows the empty
-// line ending the header block. An empty line typed into the description does not end the
-// block, so no description text reaches user.ini. Empty when there are none; `problem` says why.
-std::vector<std::string> keyLinesOf(const std::vector<std::string>& lines, const std::string& entry,
-                                    std::string& problem) {
+// Where the roster of a roster file starts: the line after the section header that follows the
+// empty line ending the header block. An empty line typed into the description does not end
+// the block, so no description text reaches user.ini. nullopt when there is none; `problem`
+// says why.
+std::optional<std::size_t> rosterStart(const std::vector<std::string>& lines, const std::string& entry,
+                                       std::string& problem) {
     std::size_t blank = 0;
     while (blank < lines.size() && !lines[blank].empty()) ++blank;
     if (blank == lines.size()) {
         problem = entry + " has no empty line after its header block.  Operation Aborted.";
-        return {};
+        return std::nullopt;
     }
     while (blank < lines.size() && !(lines[blank].empty() && blank + 1 < lines.size() &&
                                      isRosterSectionHeader(lines[blank + 1])))
         ++blank;
     if (blank == lines.size()) {
         problem = entry + " has no [Botpack.ChallengeBotInfo] line after its header block.  Operation Aborted.";
-        return {};
+        return std::nullopt;
     }
-    std::vector<std::string> keyLines(lines.begin() + static_cast<std::ptrdiff_t>(blank + 2), lines.end());
-    // Empty lines at the end would end the section early and split it in the game's eyes.
-    while (!keyLines.empty() && keyLines.back().empty()) keyLines.pop_back();
-    if (keyLines.empty()) problem = entry + " holds no roster lines after its header block.  Operation Aborted.";
-    return keyLines;
+    return blank + 2;
+}
+
+// The first free name among "curconfig_bkup_(...).bm2", "curconfig_bkup_(...) (2).bm2", ...
+// so a second backup within one second keeps the first.
+fs::path freeBackupPath(const fs::path& folder, const BackupTime& time) {
+    std::error_code ec;
+    for (int copy = 1;; ++copy) {
+        fs::path candidate = folder / backupFileName(time, copy);
+        if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
+    }
 }
 
 }  // namespace
 
 std::string readRosterDescription(const fs::path& file) {
-    auto lines = korvath::readTextLines(file);
-    if (!lines) return {};
+    std::string problem;
+    auto bytes = readRosterFileBytes(file, problem);
+    if (!bytes) return {};
+    const std::vector<std::string> lines = korvath::splitLines(*bytes);
     std::size_t i = 0;
-    while (i < lines->size() && rightTrimmed((*lines)[i]) != kDescriptionMarker) ++i;
+    while (i < lines.size() && rightTrimmed(lines[i]) != kDescriptionMarker) ++i;
     std::string description;
-    for (++i; i < lines->size(); ++i) {
-        std::string_view line = rightTrimmed((*lines)[i]);
+    for (++i; i < lines.size(); ++i) {
+        std::string_view line = rightTrimmed(lines[i]);
         if (line == asteriskRow()) return description;
         description += std::string(line.size() > 2 ? line.substr(2) : std::string_view()) + " ";
     }
@@ -100,27 +111,48 @@ BackupTime backupTimeNow() {
     return {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
-std::string backupFileName(const BackupTime& t) {
+std::string backupFileName(const BackupTime& t, int copy) {
     return "curconfig_bkup_(" + decimalText(t.month) + "-" + decimalText(t.day) + "-" + decimalText(t.year) + "-" +
-           decimalText(t.hour) + "-" + decimalText(t.minute) + "-" + decimalText(t.second) + ").bm2";
+           decimalText(t.hour) + "-" + decimalText(t.minute) + "-" + decimalText(t.second) + ")" +
+           (copy > 1 ? " (" + decimalText(copy) + ")" : std::string()) + ".bm2";
 }
 
 ApplyResult applyRoster(const ApplyRequest& request) {
     const fs::path rosterFile = request.configPath / request.entry;
     if (!isFile(rosterFile))
         return aborted("Missing File", "Can't find " + request.entry + ".  Operation Aborted.");
-    auto rosterLines = korvath::readTextLines(rosterFile);
-    if (!rosterLines) return aborted("Apply Configuration...", "Can't read " + request.entry + ".  Operation Aborted.");
     std::string problem;
-    std::vector<std::string> keyLines = keyLinesOf(*rosterLines, request.entry, problem);
-    if (keyLines.empty()) return aborted("Invalid Configuration File", problem);
-    return replaceRosterSection({request.kaPath, std::move(keyLines), request.configPath, request.backup, request.time});
+    auto bytes = readRosterFileBytes(rosterFile, problem);
+    if (!bytes) return aborted("Apply Configuration...", problem + "  Operation Aborted.");
+    const std::vector<std::string> rosterLines = korvath::splitLines(*bytes);
+    auto start = rosterStart(rosterLines, request.entry, problem);
+    if (!start) return aborted("Invalid Configuration File", problem);
+    RosterBody body = rosterBody(rosterLines, *start, request.entry);
+    if (!body.problem.empty()) return aborted("Invalid Configuration File", body.problem + "  Operation Aborted.");
+    if (body.keyLines.empty())
+        return aborted("Invalid Configuration File",
+                       request.entry + " holds no roster lines after its header block.  Operation Aborted.");
+    return withWarning(replaceRosterSection({request.kaPath, std::move(body.keyLines), request.configPath,
+                                             request.backup, request.time}),
+                       body.warning);
+}
+
+ApplyResult withWarning(ApplyResult result, const std::string& warning) {
+    if (result.ok && !warning.empty()) result.text += "\r\n\r\n" + warning;
+    return result;
 }
 
 ApplyResult replaceRosterSection(const SectionReplacement& replacement) {
-    const fs::path workingCopy = removeWorkingCopy(replacement.kaPath);
     const fs::path userIni = korvath::resolveGamePath(replacement.kaPath, "System\\user.ini");
-    if (!isFile(userIni)) return aborted("User.ini File Missing", "Can't find user.ini.  Operation Aborted");
+    if (!isFile(userIni)) {
+        removeWorkingCopy(replacement.kaPath);
+        return aborted("User.ini File Missing", "Can't find user.ini.  Operation Aborted");
+    }
+    // Held until user.ini is replaced: the working copy and the backup name are ours meanwhile.
+    std::string problem;
+    std::optional<UserIniLock> lock = UserIniLock::acquire(userIni, problem);
+    if (!lock) return aborted("Apply Configuration...", problem + ".  Operation Aborted");
+    const fs::path workingCopy = removeWorkingCopy(replacement.kaPath);
     auto oldLines = korvath::readTextLines(userIni);
     if (!oldLines) return aborted("Apply Configuration...", "Can't read user.ini.  Operation Aborted");
     const std::vector<std::string>& keyLines = replacement.keyLines;
@@ -152,7 +184,7 @@ ApplyResult replaceRosterSection(const SectionReplacement& replacement) {
                                                      copied.message);
     ApplyResult done{true, "Apply Configuration...", "Completed", {}};
     if (replacement.backup && !oldSection.empty()) {
-        fs::path backupFile = replacement.backupFolder / backupFileName(replacement.time);
+        fs::path backupFile = freeBackupPath(replacement.backupFolder, replacement.time);
         if (korvath::Status saved = korvath::writeFileAtomically(backupFile, korvath::joinCrLf(oldSection)); !saved) {
             fs::remove(workingCopy, ec);
             return aborted("Apply Configuration...",

@@ -26,8 +26,9 @@ struct BackupTime {
     int month = 1, day = 1, year = 2000, hour = 0, minute = 0, second = 0;
 };
 BackupTime backupTimeNow();  // local time
-// "curconfig_bkup_(12-6-2026-21-5-3).bm2"
-std::string backupFileName(const BackupTime& time);
+// "curconfig_bkup_(12-6-2026-21-5-3).bm2"; a later copy of the same second (copy 2, 3, ...)
+// "curconfig_bkup_(12-6-2026-21-5-3) (2).bm2".
+std::string backupFileName(const BackupTime& time, int copy = 1);
 
 struct ApplyRequest {
     std::filesystem::path configPath;  // the roster folder; backups go here too
@@ -44,11 +45,16 @@ struct ApplyResult {
     std::filesystem::path backupFile;  // empty when none was written
 };
 
+// Only the roster file's key lines are applied (see roster_body.h); lines left out are named
+// after "Completed" in the result's text.
 ApplyResult applyRoster(const ApplyRequest& request);
+// `result` with `warning` added to its text when it succeeded.
+ApplyResult withWarning(ApplyResult result, const std::string& warning);
 
 // What applying and restoring share: `keyLines` replace the lines of user.ini's roster section
 // (the section is appended when there is none), the old lines going to a backup in
-// `backupFolder` when `backup` is set. "System\dummy.ini" holds the old user.ini meanwhile.
+// `backupFolder` when `backup` is set, under a name no other file has. "System\dummy.ini" holds
+// the old user.ini meanwhile. user.ini is locked from before it is read until it is replaced.
 struct SectionReplacement {
     std::filesystem::path kaPath;
     std::vector<std::string> keyLines;

@@ -1,6 +1,9 @@
 #include "rosterdesk/roster/restore.h"
 
+#include <system_error>
+
 #include "common/text/text_lines.h"
+#include "rosterdesk/roster/roster_body.h"
 
 namespace fs = std::filesystem;
 
@@ -14,20 +17,29 @@ BackupLines backupKeyLines(const std::vector<std::string>& lines, const std::str
         result.problem = name + " is not a roster backup: it does not start with [Botpack.ChallengeBotInfo].";
         return result;
     }
-    result.keyLines.assign(lines.begin() + static_cast<std::ptrdiff_t>(first + 1), lines.end());
-    while (!result.keyLines.empty() && result.keyLines.back().empty()) result.keyLines.pop_back();
-    if (result.keyLines.empty()) result.problem = name + " holds no roster lines.";
+    RosterBody body = rosterBody(lines, first + 1, name);
+    result.warning = std::move(body.warning);
+    if (!body.problem.empty())
+        result.problem = std::move(body.problem);
+    else if (body.keyLines.empty())
+        result.problem = name + " holds no roster lines.";
+    else
+        result.keyLines = std::move(body.keyLines);
     return result;
 }
 
 ApplyResult restoreBackup(const RestoreRequest& request) {
     const std::string name = request.backupFile.filename().string();
-    auto lines = korvath::readTextLines(request.backupFile);
-    if (!lines) return {false, "Missing File", "Can't find " + name + ".  Operation Aborted.", {}};
-    BackupLines backup = backupKeyLines(*lines, name);
+    std::error_code ec;
+    if (!fs::exists(request.backupFile, ec)) return {false, "Missing File", "Can't find " + name + ".  Operation Aborted.", {}};
+    std::string problem;
+    auto bytes = readRosterFileBytes(request.backupFile, problem);
+    if (!bytes) return {false, "Invalid Backup File", problem + "  Operation Aborted.", {}};
+    BackupLines backup = backupKeyLines(korvath::splitLines(*bytes), name);
     if (backup.keyLines.empty()) return {false, "Invalid Backup File", backup.problem + "  Operation Aborted.", {}};
     fs::path folder = request.backupFile.parent_path().empty() ? fs::path(".") : request.backupFile.parent_path();
-    return replaceRosterSection({request.kaPath, std::move(backup.keyLines), folder, request.backup, request.time});
+    return withWarning(replaceRosterSection({request.kaPath, std::move(backup.keyLines), folder, request.backup, request.time}),
+                       backup.warning);
 }
 
 }  // namespace rosterdesk

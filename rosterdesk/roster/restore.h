@@ -12,9 +12,10 @@ namespace rosterdesk {
 struct BackupLines {
     std::vector<std::string> keyLines;  // empty when the file is no roster backup
     std::string problem;                // why not
+    std::string warning;                // lines left out, "" when none
 };
-// A backup's key lines: everything after its "[Botpack.ChallengeBotInfo]" first line, without
-// trailing empty lines. `name` is used in the messages.
+// A backup's key lines: the key lines after its "[Botpack.ChallengeBotInfo]" first line, up to
+// a line opening another section (see roster_body.h). `name` is used in the messages.
 BackupLines backupKeyLines(const std::vector<std::string>& lines, const std::string& name);
 
 struct RestoreRequest {

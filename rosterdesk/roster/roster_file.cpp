@@ -2,6 +2,7 @@
 
 #include "common/files/game_path.h"
 #include "common/text/text_lines.h"
+#include "rosterdesk/roster/roster_body.h"
 #include "rosterdesk/roster/roster_fields.h"
 
 namespace rosterdesk {
@@ -168,8 +169,9 @@ RosterParse parseRosterFile(std::string_view bytes) {
 }
 
 korvath::Status readRosterFileInto(const std::filesystem::path& file, Roster& roster) {
-    auto bytes = korvath::readFileBytes(file);
-    if (!bytes) return korvath::Status::failure("Can't read " + file.filename().string() + ".");
+    std::string problem;
+    auto bytes = readRosterFileBytes(file, problem);
+    if (!bytes) return korvath::Status::failure(problem);
     RosterParse parsed = parseRosterFile(*bytes);
     if (!parsed.roster) return korvath::Status::failure(parsed.message);
     roster = std::move(*parsed.roster);

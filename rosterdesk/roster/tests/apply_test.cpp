@@ -175,11 +175,9 @@ TEST_F(ApplyTest, GameFolderNamesAreFoundWithoutRegardToCase) {
 }
 
 TEST_F(ApplyTest, AFailedBackupLeavesUserIniUntouched) {
-    writeSmallRoster();
     const std::string original = "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n";
     writeUserIni(original);
-    dir.makeDir("configs/curconfig_bkup_(12-6-2026-21-5-3).bm2/blocker");  // a folder where the file must go
-    ApplyResult result = applyRoster(request);
+    ApplyResult result = replaceRosterSection({dir / "game", {"BotNames[0]=New"}, dir / "no such folder", true, {}});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.text.starts_with("Can't write the backup file.  Operation Aborted")) << result.text;
     EXPECT_EQ(userIni(), original);
@@ -189,6 +187,7 @@ TEST_F(ApplyTest, AFailedBackupLeavesUserIniUntouched) {
 TEST(BackupName, PlainNumbersWithoutLeadingZeros) {
     EXPECT_EQ(backupFileName({12, 6, 2026, 21, 5, 3}), "curconfig_bkup_(12-6-2026-21-5-3).bm2");
     EXPECT_EQ(backupFileName({1, 31, 2027, 0, 0, 0}), "curconfig_bkup_(1-31-2027-0-0-0).bm2");
+    EXPECT_EQ(backupFileName({1, 31, 2027, 0, 0, 0}, 2), "curconfig_bkup_(1-31-2027-0-0-0) (2).bm2");
 }
 
 TEST(RosterListing, DescriptionsAndFilesThatWouldNeverEnd) {
