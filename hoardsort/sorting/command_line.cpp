@@ -90,6 +90,7 @@ const char* usageText() {
            "Without --list or --extract the window opens.\n"
            "  --home DIR          folder for hoardsort.cfg and ula.txt (default: beside the program)\n"
            "  --screenshot FILE   save the main window as a PNG picture and quit\n"
+           "  --version           print the version and quit\n"
            "  --list CACHE_DIR    print the file names in CACHE_DIR/cache.ini, one per line, in order\n"
            "  --extract CACHE_DIR copy every cached file into BASE_DIR/Maps (.knr), /System (.k, .int),\n"
            "                      /Textures (.ktx), /Sounds (.kax) and /Music (.kmx), or into the\n"

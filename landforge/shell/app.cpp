@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "common/files/home_folder.h"
 #include "common/interaction/scripted_interaction.h"
 #include "common/qt/qt_interaction.h"
 #include "shell/app_icon.h"
@@ -88,7 +89,10 @@ int runWindow(int& argc, char** argv, const WindowOptions& options) {
 
     EditorState state;
     initTerrainState(state.terrain, static_cast<std::uint32_t>(std::time(nullptr)));
-    state.programFolder = QCoreApplication::applicationDirPath().toStdString();
+    // Help's readme.htm: beside the program, or in the installed program's data folder.
+    std::filesystem::path exeDir = korvath::fromQString(QCoreApplication::applicationDirPath());
+    std::optional<std::filesystem::path> readme = korvath::findShippedFile(exeDir, "landforge", "readme.htm");
+    state.programFolder = (readme ? readme->parent_path() : exeDir).string();
     QtEditorDialogs dialogs;
     EditorContext ctx{state, ui, dialogs, decodeImageFile};
     loadStartTerrain(ctx, options.document);

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "common/cli/arg_list.h"
+#include "common/cli/version.h"
 #include "shell/app.h"
 
 namespace {
@@ -12,11 +13,13 @@ const char* kUsage =
     "  (under KORVATH_ARENA_DIR), else a generated terrain.\n"
     "  --screenshot FILE  start as usual, save the main window with its views as PNG, quit\n"
     "  --home DIR         accepted for all window programs; Landforge keeps no settings\n"
-    "  --help             this text\n";
+    "  --help             this text\n"
+    "  --version          print the version\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (korvath::answerVersion(argc, argv, "landforge", std::cout)) return 0;
     korvath::ArgList args(argc, argv);
     if (args.flag("--help")) {
         std::cout << kUsage;
