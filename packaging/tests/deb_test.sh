@@ -36,7 +36,7 @@ diff "$work/installed.txt" "$work/packaged.txt" >"$work/diff.txt" || fail "packa
 
 if command -v lintian >/dev/null; then
   echo "lintian:"
-  lintian --no-tag-display-limit "$deb" | tee "$work/lintian.txt"
+  lintian --tag-display-limit 0 "$deb" | tee "$work/lintian.txt"
   grep -q '^E: ' "$work/lintian.txt" && fail "lintian reports errors"
 else
   fail "lintian is not installed"
