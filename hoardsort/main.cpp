@@ -4,10 +4,12 @@
 #include <string>
 
 #include "common/cli/arg_list.h"
+#include "common/cli/version.h"
 #include "hoardsort/sorting/command_line.h"
 #include "hoardsort/ui/app.h"
 
 int main(int argc, char** argv) {
+    if (korvath::answerVersion(argc, argv, "hoardsort", std::cout)) return hoardsort::kExitOk;
     korvath::ArgList args(argc, argv);
     if (args.flag("--help")) {
         std::cout << hoardsort::usageText();

@@ -15,7 +15,8 @@ count=0
 while read -r file; do
   count=$((count + 1))
   if ! "$cxx" -std=c++20 -fsyntax-only -Wall -Wextra -Werror -I. -Ilandforge -Irosterdesk \
-       -Iexporter -Iexporter/host -Iexporter/plugin -Iexporter/convert -I"$inc" "$file"; then
+       -Iexporter -Iexporter/host -Iexporter/plugin -Iexporter/convert -I"$inc" \
+       ${KORVATH_GENERATED_DIR:+-I"$KORVATH_GENERATED_DIR"} "$file"; then
     echo "windows-syntax-check: $file does not compile for Windows" >&2
     failed=1
   fi

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/files/game_path.h"
+#include "korvath_config.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -33,14 +34,16 @@ void seedShippedFiles(const fs::path& home, const fs::path& exeDir, std::string_
     for (const std::string& name : shippedFiles) {
         std::error_code ec;
         if (fs::exists(resolveGamePath(home, name), ec)) continue;
-        for (const fs::path& from : {exeDir, exeDir / ".." / "share" / appName}) {
-            fs::path source = resolveGamePath(from, name);
-            if (fs::is_regular_file(source, ec)) {
-                fs::copy_file(source, home / name, ec);
-                break;
-            }
-        }
+        auto source = findShippedFile(exeDir, appName, name);
+        if (!source) continue;
+        fs::create_directories((home / name).parent_path(), ec);
+        fs::copy_file(*source, home / name, ec);
     }
+}
+
+bool isInstalledProgram(const fs::path& exeDir, std::string_view appName) {
+    std::error_code ec;
+    return fs::is_directory(installedDataFolder(exeDir, appName), ec);
 }
 
 }  // namespace
@@ -59,7 +62,7 @@ fs::path resolveHomeFolder(const std::optional<fs::path>& explicitHome, const fs
     fs::path home;
     if (explicitHome)
         home = *explicitHome;
-    else if (isWritableFolder(exeDir))
+    else if (!isInstalledProgram(exeDir, appName) && isWritableFolder(exeDir))
         home = exeDir;
     else
         home = perUserConfigFolder(appName);
@@ -67,6 +70,23 @@ fs::path resolveHomeFolder(const std::optional<fs::path>& explicitHome, const fs
     fs::create_directories(home, ec);
     if (home != exeDir) seedShippedFiles(home, exeDir, appName, shippedFiles);
     return home;
+}
+
+fs::path installedDataFolder(const fs::path& exeDir, std::string_view appName) {
+    return (exeDir / KORVATH_DATA_FROM_BIN / appName).lexically_normal();
+}
+
+fs::path installedPluginFolder(const fs::path& exeDir) {
+    return (exeDir / KORVATH_PLUGIN_FROM_BIN).lexically_normal();
+}
+
+std::optional<fs::path> findShippedFile(const fs::path& exeDir, std::string_view appName, std::string_view name) {
+    for (const fs::path& folder : {exeDir, installedDataFolder(exeDir, appName)}) {
+        fs::path file = resolveGamePath(folder, name);
+        std::error_code ec;
+        if (fs::is_regular_file(file, ec)) return file;
+    }
+    return std::nullopt;
 }
 
 }  // namespace korvath

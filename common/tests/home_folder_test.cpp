@@ -28,3 +28,33 @@ TEST(HomeFolder, WritableProgramFolderIsTheHome) {
     dir.makeDir("bin");
     EXPECT_EQ(korvath::resolveHomeFolder(std::nullopt, dir / "bin", "tool", {}), dir / "bin");
 }
+
+// An installed program (bin/ beside share/korvath-toolkit/TOOL) never keeps settings in bin/,
+// even where bin/ is writable (root, a prefix in the user's home): they go to the per-user
+// folder, seeded from the installed data folder, sub-folders included.
+TEST(HomeFolder, InstalledProgramUsesThePerUserFolderSeededFromShare) {
+    TempDir dir;
+    dir.makeDir("prefix/bin");
+    auto data = korvath::installedDataFolder(dir / "prefix/bin", "tool");
+    EXPECT_EQ(data, (dir / "prefix/share/korvath-toolkit/tool").lexically_normal());
+    dir.write("prefix/share/korvath-toolkit/tool/help/index.html", "page");
+    dir.write("prefix/share/korvath-toolkit/tool/ula.txt", "terms");
+    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    auto home = korvath::resolveHomeFolder(std::nullopt, dir / "prefix/bin", "tool", {"help/index.html", "ula.txt"});
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(home, dir / "config/tool");
+    EXPECT_EQ(dir.read("config/tool/help/index.html"), "page");
+    EXPECT_EQ(dir.read("config/tool/ula.txt"), "terms");
+}
+
+TEST(HomeFolder, ShippedFileBesideTheProgramWinsOverTheInstalledOne) {
+    TempDir dir;
+    dir.write("prefix/bin/README.HTM", "beside");
+    dir.write("prefix/share/korvath-toolkit/tool/readme.htm", "installed");
+    dir.write("prefix/share/korvath-toolkit/tool/only.txt", "installed");
+    EXPECT_EQ(korvath::findShippedFile(dir / "prefix/bin", "tool", "readme.htm"), dir / "prefix/bin/README.HTM");
+    auto only = korvath::findShippedFile(dir / "prefix/bin", "tool", "only.txt");
+    ASSERT_TRUE(only);
+    EXPECT_EQ(only->lexically_normal(), (dir / "prefix/share/korvath-toolkit/tool/only.txt").lexically_normal());
+    EXPECT_FALSE(korvath::findShippedFile(dir / "prefix/bin", "tool", "missing.txt"));
+}

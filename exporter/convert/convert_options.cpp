@@ -29,6 +29,7 @@ const char* const kUsage =
     "                    warnings and a progress window with Cancel (needs a display)\n"
     "  --about           show the exporter's about box\n"
     "  --screenshot FILE with --dialog or --about: save the dialog as PNG and quit\n"
+    "  --version         print the version\n"
     "Exit status: 0 exported, 130 cancelled (Ctrl-C), 1 failed or refused, 2 usage error.\n";
 
 namespace {

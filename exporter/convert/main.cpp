@@ -1,4 +1,5 @@
 // korvathexp-convert: exports a model file through the korvathexp plug-in.
+#include "common/cli/version.h"
 #include "exporter/convert/convert_options.h"
 #include "exporter/convert/convert_run.h"
 
@@ -24,6 +25,7 @@ extern "C" void onInterrupt(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (korvath::answerVersion(argc, argv, "korvathexp-convert", std::cout)) return 0;
     std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = korvath::convert::parseCommandLine(args);
     if (parsed.help) {

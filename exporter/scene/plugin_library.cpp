@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "common/files/home_folder.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -74,17 +76,22 @@ std::unique_ptr<SceneExport> PluginLibrary::createExporter() const {
 }
 
 std::string pluginBesideExecutable() {
+    std::error_code ec;
 #ifdef _WIN32
     char buffer[MAX_PATH] = {};
     ::DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return "korvathexp.dle";
     std::filesystem::path exe(std::string(buffer, length));
 #else
-    std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return "korvathexp.dle";
 #endif
-    return (exe.parent_path() / "korvathexp.dle").string();
+    // Beside the program in the build tree; an installed program finds it in the toolkit's
+    // library folder.
+    std::filesystem::path beside = exe.parent_path() / "korvathexp.dle";
+    if (std::filesystem::exists(beside, ec)) return beside.string();
+    std::filesystem::path installed = installedPluginFolder(exe.parent_path()) / "korvathexp.dle";
+    return std::filesystem::exists(installed, ec) ? installed.string() : beside.string();
 }
 
 }  // namespace korvath::scene

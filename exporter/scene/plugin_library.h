@@ -37,7 +37,8 @@ private:
     hostsdk::CanAutoDeferFn canAutoDefer_ = nullptr;
 };
 
-// korvathexp.dle in the folder of the running program.
+// korvathexp.dle in the folder of the running program, else (an installed program) in the
+// toolkit's library folder; the first when neither has it, for the message.
 std::string pluginBesideExecutable();
 
 }  // namespace korvath::scene

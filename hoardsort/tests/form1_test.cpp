@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -435,6 +437,55 @@ TEST_F(Form1Test, PickerOkPutsTheSelectedFolderIntoTheBaseBoxAndCancelLeavesIt) 
     });
     click("Command4");
     EXPECT_EQ(textOf("Text7").toStdString(), (dir / "Arena").string());
+}
+
+}  // namespace
+}  // namespace hoardsort
+
+namespace hoardsort {
+namespace {
+
+// A drag from a file manager onto the cache-folder box: whether the box accepts it, and the
+// box's text after the drop.
+struct DropOutcome {
+    bool accepted;
+    QString text;
+};
+
+DropOutcome dropOn(QLineEdit* box, QMimeData& data) {
+    const QPoint middle = box->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    if (!enter.isAccepted()) return {false, box->text()};
+    QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
+    return {drop.isAccepted(), box->text()};
+}
+
+TEST_F(Form1Test, DroppingOneFolderOnTheCacheBoxSetsItAndAnythingElseIsRefused) {
+    dir.makeDir("Other Cache");
+    QLineEdit* box = child<QLineEdit>("Text1");
+    const QString before = box->text();
+    const QUrl folder = QUrl::fromLocalFile(QString::fromStdString((dir / "Other Cache").string()));
+    struct Case {
+        const char* what;
+        QList<QUrl> urls;
+    };
+    for (const Case& c : {Case{"a file", {QUrl::fromLocalFile(QString::fromStdString((dir / "Arena/Cache/A1.kxx").string()))}},
+                          Case{"two folders", {folder, folder}},
+                          Case{"a web address", {QUrl("https://example.org/Cache/")}},
+                          Case{"a missing folder", {QUrl::fromLocalFile(QString::fromStdString((dir / "Gone").string()))}}}) {
+        QMimeData data;
+        data.setUrls(c.urls);
+        DropOutcome outcome = dropOn(box, data);
+        EXPECT_FALSE(outcome.accepted) << c.what;
+        EXPECT_EQ(outcome.text, before) << c.what;
+    }
+    QMimeData data;
+    data.setUrls({folder});
+    DropOutcome outcome = dropOn(box, data);
+    EXPECT_TRUE(outcome.accepted);
+    EXPECT_EQ(outcome.text.toStdString(), (dir / "Other Cache").string());
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "common/qt/window_util.h"
 #include "hoardsort/sorting/agreement.h"
 #include "hoardsort/sorting/folder_text.h"
+#include "hoardsort/ui/folder_drop.h"
 #include "hoardsort/ui/form2.h"
 #include "hoardsort/ui/form3.h"
 #include "hoardsort/ui/logo.h"
@@ -71,6 +72,7 @@ void Form1::buildControls() {
     picture1_ = named(new QLabel, "Picture1");
     label1_ = named(new QLabel("Korvath Arena Cache Folder"), "Label1");
     text1_ = named(new QLineEdit, "Text1", "This is where your CACHE.INI file is stored");
+    new FolderDrop(text1_);
     command1_ = named(new QPushButton("Search for maps"), "Command1", "Search for all maps downloaded in the cache folder");
     command5_ = named(new QPushButton("View Cache.INI"), "Command5", "Views the cache.ini file in notepad");
     label5_ = named(new QLabel("KA Files found:"), "Label5");

@@ -1,8 +1,10 @@
 #include <iostream>
 
 #include "cli/cli_commands.h"
+#include "common/cli/version.h"
 
 int main(int argc, char** argv) {
+    if (korvath::answerVersion(argc, argv, "landforge-cli", std::cout)) return 0;
     std::vector<std::string> args(argv + 1, argv + argc);
     return landforge::runLandforgeCli(std::move(args), std::cout, std::cerr);
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "common/files/home_folder.h"
 #include "common/interaction/scripted_interaction.h"
 #include "common/qt/qt_interaction.h"
 #include "common/qt/qt_text.h"
@@ -69,7 +70,10 @@ int runWindow(int& argc, char** argv, const WindowOptions& options) {
 
     EditorState state;
     initTerrainState(state.terrain, static_cast<std::uint32_t>(std::time(nullptr)));
-    state.programFolder = korvath::nativeFromQString(QCoreApplication::applicationDirPath());
+    // Help's readme.htm: beside the program, or in the installed program's data folder.
+    const std::filesystem::path exeDir = korvath::pathFromQString(QCoreApplication::applicationDirPath());
+    std::optional<std::filesystem::path> readme = korvath::findShippedFile(exeDir, "landforge", "readme.htm");
+    state.programFolder = (readme ? readme->parent_path() : exeDir).string();
     QtEditorDialogs dialogs;
     EditorContext ctx{state, ui, dialogs, decodeImageFile};
     const char* game = std::getenv("KORVATH_ARENA_DIR");
@@ -79,7 +83,7 @@ int runWindow(int& argc, char** argv, const WindowOptions& options) {
         std::optional<std::filesystem::path> home;
         if (options.home) home = *options.home;
         std::filesystem::path file =
-            korvath::resolveHomeFolder(home, state.programFolder, "landforge", {}) / kRecentTerrainsFileName;
+            korvath::resolveHomeFolder(home, exeDir, "landforge", {}) / kRecentTerrainsFileName;
         state.recentTerrainsFile = file.string();
         state.recentTerrains = loadRecentTerrains(file);
         if (!state.terrain.filePath.empty()) {

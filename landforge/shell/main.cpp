@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "common/cli/arg_list.h"
+#include "common/cli/version.h"
 #include "shell/app.h"
 
 namespace {
@@ -16,11 +17,13 @@ const char* kUsage =
     "                     folder when writable, else ~/.config/landforge\n"
     "  --render MODE      start in render mode points, wireframe or shaded\n"
     "  --view X,Y,W,H     start with this view area\n"
-    "  --help             this text\n";
+    "  --help             this text\n"
+    "  --version          print the version\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (korvath::answerVersion(argc, argv, "landforge", std::cout)) return 0;
     korvath::ArgList args(argc, argv);
     if (args.flag("--help")) {
         std::cout << kUsage;

@@ -33,6 +33,8 @@ const char* const kHelp =
     "      print the roster file's 32 slots and roster-wide settings\n"
     "  --help\n"
     "      print this text\n"
+    "  --version\n"
+    "      print the version\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 usage error.\n";
 

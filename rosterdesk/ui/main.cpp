@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/cli/arg_list.h"
+#include "common/cli/version.h"
 #include "common/files/home_folder.h"
 #include "common/qt/qt_interaction.h"
 #include "common/qt/window_util.h"
@@ -19,6 +20,7 @@ constexpr const char* kUsage =
     "  --home DIR         the program's own folder (options.ini, pattern.ini, int.ini, logs)\n"
     "  --screenshot FILE  start without the first-start questions, save the main window as PNG, quit\n"
     "  --help             show this text\n"
+    "  --version          print the version\n"
     "ROSTER.bm is opened after start-up as File, Open would (copied into the roster folder first).\n"
     "KORVATH_ARENA_DIR, when set, is the game folder the first-start dialogs offer.\n";
 
@@ -31,6 +33,7 @@ int saveAndQuit(QWidget& window, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (korvath::answerVersion(argc, argv, "rosterdesk", std::cout)) return 0;
     korvath::ArgList args(argc, argv);
     if (args.flag("--help")) {
         std::cout << kUsage;
