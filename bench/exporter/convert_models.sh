@@ -10,8 +10,9 @@ folder="${2:-/usr/share/assimp/models}"
 limit="${3:-30}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# Pictures, shaders, material and data files that come with the models are no scenes.
-skip='^(png|jpg|jpeg|tga|bmp|dds|pcx|gif|tif|tiff|txt|md|bin|mtl|glsl|vert|frag|skin|shader|xml|ini|cfg|zip|pk3|raw|pal|lmp|wav|h|c|cpp|py|html|htm|license|readme|lxo)$'
+# Pictures, shaders, material and data files that come with the models are no scenes, and the
+# exporter's own output formats (.3d, .uc) are no input.
+skip='^(3d|uc|png|jpg|jpeg|tga|bmp|dds|pcx|gif|tif|tiff|txt|md|bin|mtl|glsl|vert|frag|skin|shader|xml|ini|cfg|zip|pk3|raw|pal|lmp|wav|h|c|cpp|py|html|htm|license|readme|lxo)$'
 printf '%-8s %4s %7s %7s  %s\n' format exit frames seconds file
 find "$folder" -type f | LC_ALL=C sort | while IFS= read -r file; do
   ext="${file##*.}"
