@@ -104,6 +104,23 @@ Status moveInto(const fs::path& temp, const fs::path& target, bool replace) {
     DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     if (::MoveFileExW(temp.c_str(), target.c_str(), flags)) return Status::success();
     DWORD error = ::GetLastError();
+    // A program reading the file with FILE_SHARE_DELETE still blocks a rename over it, but lets
+    // it be renamed: move the old file aside, the new one in, and delete the old one, which that
+    // program keeps reading until it closes it. A program that does not share deletion blocks
+    // the first step, and nothing changes.
+    std::error_code ec;
+    if (replace && (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) &&
+        fs::is_regular_file(target, ec)) {
+        fs::path aside = temporarySibling(target);
+        if (::MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            if (::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+                ::DeleteFileW(aside.c_str());
+                return Status::success();
+            }
+            error = ::GetLastError();
+            ::MoveFileExW(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        }
+    }
     if (!replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
         return Status::failure(target.string() + " already exists");
     return Status::failure("cannot replace " + target.string() + ": " +
