@@ -20,6 +20,8 @@
 #include <io.h>
 #include <sys/stat.h>
 #include <windows.h>
+
+#include <cwctype>
 #else
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -115,10 +117,42 @@ bool closeFile(int file) { return ::_close(file) == 0; }
 // MoveFileEx with MOVEFILE_WRITE_THROUGH below already waits for the folder entry.
 void flushFolder(const fs::path&) {}
 
+// CON, NUL, COM1 and the like name devices in every folder, also with an extension.
+bool isDeviceName(const fs::path& file) {
+    std::wstring base = file.filename().wstring();
+    base = base.substr(0, base.find(L'.'));
+    while (!base.empty() && (base.back() == L' ' || base.back() == L':')) base.pop_back();
+    for (wchar_t& c : base) c = static_cast<wchar_t>(std::towupper(c));
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
+        if (base == device) return true;
+    return base.size() == 4 && (base.starts_with(L"COM") || base.starts_with(L"LPT")) && base[3] >= L'1' &&
+           base[3] <= L'9';
+}
+
 Status moveInto(const fs::path& temp, const fs::path& target, bool replace) {
+    if (isDeviceName(target))
+        return Status::failure("cannot write " + target.string() + ": " + target.filename().string() +
+                               " is a device name on Windows, not a file name");
     DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     if (::MoveFileExW(temp.c_str(), target.c_str(), flags)) return Status::success();
     DWORD error = ::GetLastError();
+    // A program reading the file with FILE_SHARE_DELETE still blocks a rename over it, but lets
+    // it be renamed: move the old file aside, the new one in, and delete the old one, which that
+    // program keeps reading until it closes it. A program that does not share deletion blocks
+    // the first step, and nothing changes.
+    std::error_code ec;
+    if (replace && (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) &&
+        fs::is_regular_file(target, ec)) {
+        fs::path aside = temporarySibling(target);
+        if (::MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            if (::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+                ::DeleteFileW(aside.c_str());
+                return Status::success();
+            }
+            error = ::GetLastError();
+            ::MoveFileExW(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        }
+    }
     if (!replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
         return Status::failure(target.string() + " already exists");
     return Status::failure("cannot replace " + target.string() + ": " +

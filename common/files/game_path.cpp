@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace korvath {
@@ -9,6 +16,20 @@ namespace korvath {
 namespace {
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+#ifdef _WIN32
+// The file system ignores case already, so `part` exists in any case; the entry's stored name
+// keeps a replaced file's name (a rename to another case would change it).
+bool appendStoredName(fs::path& current, const std::string& part) {
+    if (part.find_first_of("*?") != std::string::npos) return false;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW((current / part).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    ::FindClose(search);
+    current /= found.cFileName;
+    return true;
+}
+#endif
 }  // namespace
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
@@ -51,6 +72,10 @@ fs::path resolveGamePath(const fs::path& base, std::string_view relative) {
     bool matching = true;  // once a component is missing, nothing below it can exist
     for (const std::string& part : splitGamePath(relative)) {
         if (matching && part != "." && part != "..") {
+#ifdef _WIN32
+            if (appendStoredName(current, part)) continue;
+            matching = false;
+#else
             std::error_code ec;
             if (!fs::exists(current / part, ec)) {
                 bool found = false;
@@ -65,6 +90,7 @@ fs::path resolveGamePath(const fs::path& base, std::string_view relative) {
                 if (found) continue;
                 matching = false;
             }
+#endif
         }
         current /= part;
     }

@@ -16,9 +16,12 @@ TEST(GamePath, ResolvesEitherSeparatorWithoutRegardToCase) {
 
 TEST(GamePath, ExactNameWinsAndMissingTailIsKeptAsWritten) {
     korvath::testing::TempDir game;
+#ifndef _WIN32  // two names that differ only in case need a file system that tells them apart
     game.write("Cache/a.kxx", "1");
     game.write("Cache/A.kxx", "2");
     EXPECT_EQ(resolveGamePath(game.path(), "cache\\A.kxx"), game / "Cache/A.kxx");
+#endif
+    game.makeDir("Cache");
     EXPECT_EQ(resolveGamePath(game.path(), "cache\\New\\File.txt"), game / "Cache/New/File.txt");
 }
 

@@ -59,7 +59,7 @@ protected:
     // Opens `bytes`, written to a file, for append and returns the file's bytes afterwards.
     std::string appendTo(const std::string& bytes, int vertices, int frames, AppendResult& result) {
         const auto path = dir.write("x_a.3d", bytes);
-        std::FILE* file = std::fopen(path.c_str(), "r+b");
+        std::FILE* file = std::fopen(path.string().c_str(), "r+b");
         EXPECT_NE(file, nullptr);
         result = OpenAnimationForAppend(file, vertices, frames);
         if (result == AppendResult::Ready) std::fputc(0x77, file);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
+#include "hoardsort/sorting/folder_text.h"
 
 namespace hoardsort {
 namespace {
@@ -25,11 +26,11 @@ TEST(CacheIndex, SearchReadsCrLfIndexAndKeepsFolderWithSeparator) {
     dir.write("Cache/cache.ini", "[Cache]\r\n\r\nABC123=DM-Deck.knr\r\nXYZ=Tex.ktx\r\n");
     SearchResult result = searchCache((dir / "Cache").string());
     ASSERT_TRUE(result.status.ok) << result.status.message;
-    EXPECT_EQ(result.cacheFolder, (dir / "Cache").string() + "/");
+    EXPECT_EQ(result.cacheFolder, (dir / "Cache").string() + kSeparator);
     ASSERT_EQ(result.entries.size(), 2u);
     EXPECT_EQ(result.entries[1].fileName, "Tex.ktx");
     // A trailing separator in the box changes nothing.
-    EXPECT_EQ(searchCache((dir / "Cache").string() + "/").cacheFolder, result.cacheFolder);
+    EXPECT_EQ(searchCache((dir / "Cache").string() + kSeparator).cacheFolder, result.cacheFolder);
 }
 
 TEST(CacheIndex, IndexNameIsFoundWithoutRegardToCase) {
@@ -47,7 +48,7 @@ TEST(CacheIndex, MissingIndexGivesMessageWithFolder) {
     for (const char* folder : {"Empty", "Cache", "Nowhere"}) {
         SearchResult result = searchCache((dir / folder).string());
         EXPECT_FALSE(result.status.ok);
-        EXPECT_EQ(result.status.message, "Couldn't locate 'cache.ini' in directory " + (dir / folder).string() + "/");
+        EXPECT_EQ(result.status.message, "Couldn't locate 'cache.ini' in directory " + (dir / folder).string() + kSeparator);
         EXPECT_TRUE(result.entries.empty());
     }
 }

@@ -4,6 +4,7 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
+#include "hoardsort/sorting/folder_text.h"
 
 namespace fs = std::filesystem;
 using Kind = korvath::ScriptedInteraction::Kind;
@@ -52,7 +53,7 @@ TEST(CreateFolder, RootSelectedGivesNoDoubleSeparator) {
     korvath::testing::TempDir dir;
     korvath::ScriptedInteraction ui;
     ui.answerText("made");
-    EXPECT_EQ(createFolderFlow(dir.path().string() + "/", ui), (dir / "made").string());
+    EXPECT_EQ(createFolderFlow(dir.path().string() + kSeparator, ui), (dir / "made").string());
 }
 
 TEST(CreateFolder, ExistingFolderOrMissingParentReportsFailure) {

@@ -37,7 +37,7 @@ protected:
     std::map<std::string, std::string> snapshot(const std::string& folder) const {
         std::map<std::string, std::string> files;
         for (auto& e : fs::recursive_directory_iterator(dir / folder))
-            files[fs::relative(e.path(), dir.path()).string()] =
+            files[fs::relative(e.path(), dir.path()).generic_string()] =
                 e.is_regular_file() ? korvath::testing::readFile(e.path()) : "<dir>";
         return files;
     }
@@ -249,7 +249,9 @@ TEST_F(ExtractionTest, DestinationInsideTheCacheIsRefusedBeforeAnythingIsMade) {
     cache("K", "bytes");
     dir.write("Cache/cache.ini", "[Cache]\r\nK=Map.knr\r\n");
     dir.makeDir("Cache/Sub");
-    fs::create_directory_symlink(dir / "Cache", dir / "Link");
+    std::error_code linked;
+    fs::create_directory_symlink(dir / "Cache", dir / "Link", linked);
+    if (linked) GTEST_SKIP() << "no symbolic links here (Windows needs a right Wine does not give): " << linked.message();
     auto before = snapshot("Cache");
     for (const char* inside : {"Cache", "Cache/", "Cache/Sub", "Cache/New", "Link", "Link/New", "Out/../Cache"}) {
         ExtractRequest r = request(true);

@@ -31,8 +31,13 @@ TEST(FolderText, ChangeAllPathsBelowBase) {
     EXPECT_EQ(destinationsBelow("", '/').sounds, "/Sounds");
 }
 
-TEST(FolderText, DefaultsOffWindowsLieUnderHome) {
+TEST(FolderText, DefaultsLieUnderHomeOrOnDriveC) {
     Destinations d = defaultDestinations();
+#ifdef _WIN32
+    EXPECT_EQ(d.maps, "c:\\maps\\maps");
+    EXPECT_EQ(d.music, "c:\\maps\\music");
+    return;
+#endif
     std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     if (home.empty() || home.back() != '/') home += '/';
     EXPECT_EQ(d.maps, home + "maps/maps");

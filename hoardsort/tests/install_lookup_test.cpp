@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 
 #include "common/testing/temp_dir.h"
@@ -54,6 +55,7 @@ TEST(WineRegistry, OtherTypesAndMissingNamesGiveNothing) {
     EXPECT_FALSE(readWineRegistryString("", kKey, "Folder"));
 }
 
+#ifndef _WIN32  // Linux reads a Wine prefix's files; Windows asks the registry itself
 // A Wine prefix with drive_c and the dosdevices link Wine makes for it.
 struct Prefix {
     korvath::testing::TempDir dir;
@@ -110,6 +112,26 @@ TEST(InstallLookup, EnvironmentOverridesThenPrefixThenHomeWine) {
                 "\"Folder\"=\"C:\\\\Arena64\"\n");
     EXPECT_EQ(lookup(), (p.dir / ".wine/drive_c/Arena64").string());
 }
+#else
+// windows-build.sh writes the installer's key with `wine reg add` and names the folder it wrote
+// in KORVATH_REGISTRY_FOLDER: first only in the 32-bit view, then also in the 64-bit one.
+TEST(InstallRegistry, FolderComesFromTheRegistryUnlessTheEnvironmentNamesOne) {
+    const char* expected = std::getenv("KORVATH_REGISTRY_FOLDER");
+    if (!expected) GTEST_SKIP() << "run by windows-build.sh registry, which writes the key first";
+    std::map<std::string, std::string> env;
+    auto lookup = [&] {
+        return findInstallFolder([&](const char* name) -> const char* {
+            auto it = env.find(name);
+            return it == env.end() ? nullptr : it->second.c_str();
+        });
+    };
+    EXPECT_EQ(lookup(), expected);
+    env["KORVATH_ARENA_DIR"] = "D:\\Elsewhere";
+    EXPECT_EQ(lookup(), "D:\\Elsewhere");
+    EXPECT_EQ(readRegistryString(std::string(kKey), "NoSuchValue"), "");
+    EXPECT_EQ(readRegistryString("Software\\No Such Vendor", "Folder"), "");
+}
+#endif
 
 }  // namespace
 }  // namespace hoardsort

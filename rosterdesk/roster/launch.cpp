@@ -10,6 +10,7 @@ namespace rosterdesk {
 
 namespace {
 
+#ifndef _WIN32
 std::optional<fs::path> findOnPath(const std::string& name, const std::string& pathVariable) {
     std::size_t start = 0;
     while (start <= pathVariable.size()) {
@@ -25,6 +26,7 @@ std::optional<fs::path> findOnPath(const std::string& name, const std::string& p
     }
     return std::nullopt;
 }
+#endif
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/interaction/scripted_interaction.h"
+#include "common/testing/environment.h"
 #include "common/testing/temp_dir.h"
 
 namespace rosterdesk {
@@ -58,13 +59,13 @@ TEST(QuitAndLaunch, MissingExecutableGivesTheMessageAndKeepsTheProgramOpen) {
     dir.write("System/KorvathArena.exe", "MZ");
     dir.write("bin/wine", "");
     std::string oldPath = getenv("PATH") ? getenv("PATH") : "";
-    setenv("PATH", (dir / "bin").c_str(), 1);
+    korvath::testing::setEnvironment("PATH", (dir / "bin").string());
     starter.succeed = false;
     ui.clear();
     settings.dontAsk = true;
     EXPECT_EQ(quitAndLaunch(session, settings, dir.path(), dir.path(), starter, ui, kNoDialog, kCancelSaveAs),
               LaunchOutcome::GameMissing);
-    setenv("PATH", oldPath.c_str(), 1);
+    korvath::testing::setEnvironment("PATH", oldPath);
     ASSERT_EQ(ui.shown().size(), 1u);
     EXPECT_EQ(ui.shown()[0].text, "Korvath Arena Executable not found!");
     EXPECT_EQ(starter.started.size(), 1u);
@@ -75,7 +76,7 @@ TEST(QuitAndLaunch, ConfirmationDontAskAndTheSavePrompt) {
     dir.write("System/KorvathArena.exe", "MZ");
     dir.write("bin/wine", "");
     std::string oldPath = getenv("PATH") ? getenv("PATH") : "";
-    setenv("PATH", (dir / "bin").c_str(), 1);
+    korvath::testing::setEnvironment("PATH", (dir / "bin").string());
     RosterSession session;
     newDocument(session);  // a roster of the user's, "Modified"
     LaunchSettings settings;
@@ -104,7 +105,7 @@ TEST(QuitAndLaunch, ConfirmationDontAskAndTheSavePrompt) {
     EXPECT_EQ(quitAndLaunch(session, settings, dir.path(), dir.path(), starter, ui, kNoDialog, kCancelSaveAs),
               LaunchOutcome::Quit);
     EXPECT_TRUE(ui.shown().empty());
-    setenv("PATH", oldPath.c_str(), 1);
+    korvath::testing::setEnvironment("PATH", oldPath);
 }
 
 }  // namespace
