@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/testing/environment.h"
 #include "common/testing/temp_dir.h"
 
 using korvath::testing::TempDir;
@@ -39,9 +40,9 @@ TEST(HomeFolder, InstalledProgramUsesThePerUserFolderSeededFromShare) {
     EXPECT_EQ(data, (dir / "prefix/share/korvath-toolkit/tool").lexically_normal());
     dir.write("prefix/share/korvath-toolkit/tool/help/index.html", "page");
     dir.write("prefix/share/korvath-toolkit/tool/ula.txt", "terms");
-    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    korvath::testing::setEnvironment("XDG_CONFIG_HOME", (dir / "config").string());
     auto home = korvath::resolveHomeFolder(std::nullopt, dir / "prefix/bin", "tool", {"help/index.html", "ula.txt"});
-    ::unsetenv("XDG_CONFIG_HOME");
+    korvath::testing::setEnvironment("XDG_CONFIG_HOME", std::nullopt);
     EXPECT_EQ(home, dir / "config/tool");
     EXPECT_EQ(dir.read("config/tool/help/index.html"), "page");
     EXPECT_EQ(dir.read("config/tool/ula.txt"), "terms");

@@ -174,7 +174,9 @@ TEST_F(ExtractionTest, NamesThatOnlyLookLikeDevicesAreCopied) {
 // stays in its folder.
 TEST_F(ExtractionTest, SymbolicLinksNeverLeadACopyOutOfItsFolders) {
     dir.write("secret.txt", "private");
-    fs::create_symlink(dir / "secret.txt", dir / "Cache/LINK.kxx");
+    std::error_code linked;
+    fs::create_symlink(dir / "secret.txt", dir / "Cache/LINK.kxx", linked);
+    if (linked) GTEST_SKIP() << "no symbolic links here (Windows needs a right Wine does not give): " << linked.message();
     cache("A", "new map");
     cache("B", "new texture");
     cache("C", "new sound");

@@ -194,7 +194,9 @@ TEST(T3dExport, ReplacingAnExportKeepsTheLinkAndItsMode) {
     ExportArea area = exportArea(s.grid, kFullRect);
     fs::path real = dir.write("maps/arena.t3d", "old");
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
-    fs::create_symlink("maps/arena.t3d", dir / "arena.t3d");
+    std::error_code linked;
+    fs::create_symlink("maps/arena.t3d", dir / "arena.t3d", linked);
+    if (linked) GTEST_SKIP() << "no symbolic links here (Windows needs a right Wine does not give): " << linked.message();
     ASSERT_TRUE(writeT3dFile(area, 1, (dir / "arena.t3d").string()).ok);
     EXPECT_TRUE(fs::is_symlink(dir / "arena.t3d"));
     EXPECT_EQ(dir.read("maps/arena.t3d"), t3dText(area, 1));

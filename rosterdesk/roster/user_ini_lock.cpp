@@ -38,12 +38,22 @@ bool sameFile(HANDLE handle, const std::filesystem::path& path) {
 }  // namespace
 
 std::optional<UserIniLock> UserIniLock::acquire(const std::filesystem::path& userIni, std::string& problem) {
+    constexpr int kMissingAttempts = 50;
+    int missing = 0;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         // Every sharing mode, so readers and the rename that replaces the file are not hindered.
         HANDLE handle = CreateFileW(userIni.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
-            problem = "Can't open user.ini to lock it (error " + std::to_string(GetLastError()) + ")";
+            const DWORD error = GetLastError();
+            // Another apply may be replacing it this moment (moved aside, then the new one moved
+            // in): try again for a while before calling it missing.
+            const bool betweenNames = error == ERROR_FILE_NOT_FOUND || error == ERROR_ACCESS_DENIED;
+            if (betweenNames && ++missing < kMissingAttempts) {
+                Sleep(10);
+                continue;
+            }
+            problem = "Can't open user.ini to lock it (error " + std::to_string(error) + ")";
             return std::nullopt;
         }
         // Byte locks are binding on Windows: lock one byte far past the end, which nobody reads.
