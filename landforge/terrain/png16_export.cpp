@@ -5,26 +5,11 @@
 #include <cmath>
 
 #include "common/files/atomic_file.h"
+#include "terrain/png_crc.h"
 
 namespace landforge {
 
 namespace {
-
-std::uint32_t crc32(const std::string& bytes, std::size_t from) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (std::size_t k = from; k < bytes.size(); ++k)
-        c = table[(c ^ static_cast<unsigned char>(bytes[k])) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
 
 std::uint32_t adler32(const std::string& bytes) {
     std::uint32_t a = 1, b = 0;
@@ -44,7 +29,7 @@ void putChunk(std::string& out, const char* type, const std::string& data) {
     std::size_t start = out.size();
     out.append(type, 4);
     out += data;
-    putBig32(out, crc32(out, start));
+    putBig32(out, pngCrc(std::string_view(out).substr(start)));
 }
 
 // A zlib stream of stored (uncompressed) deflate blocks: simple, and every decoder reads it.

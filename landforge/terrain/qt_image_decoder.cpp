@@ -12,6 +12,7 @@
 #include <QImageReader>
 
 #include "terrain/bitmap_check.h"
+#include "terrain/png_crc.h"
 
 namespace landforge {
 
@@ -36,21 +37,6 @@ GreyImage greyOf(const QImage& decoded) {
         }
     }
     return grey;
-}
-
-std::uint32_t crc32(const char* data, std::size_t size) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) c = table[(c ^ static_cast<unsigned char>(data[i])) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
 }
 
 std::uint32_t bigEndian(const QByteArray& b, int at) {
@@ -78,11 +64,11 @@ Head shortenedPngHead(QByteArray head) {
     if (head.size() < 33 || !head.startsWith(kSignature)) return {head, {}};
     QSize declared(static_cast<int>(std::min<std::uint32_t>(bigEndian(head, 16), INT32_MAX)),
                    static_cast<int>(std::min<std::uint32_t>(bigEndian(head, 20), INT32_MAX)));
-    if (crc32(head.constData() + 12, 17) != bigEndian(head, 29)) return {head, declared};  // left to the decoder
+    if (pngCrc(std::string_view(head.constData() + 12, 17)) != bigEndian(head, 29)) return {head, declared};  // left to the decoder
     if (head[28] != 0) return {head, declared, true};
     if (declared.height() <= kKeep) return {head, declared};
     putBigEndian(head, 20, kKeep);
-    putBigEndian(head, 29, crc32(head.constData() + 12, 17));
+    putBigEndian(head, 29, pngCrc(std::string_view(head.constData() + 12, 17)));
     return {head, declared};
 }
 
