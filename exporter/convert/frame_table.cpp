@@ -35,60 +35,88 @@ FrameTable::~FrameTable() {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    changed_.notify_all();
+    workerWake_.notify_all();
     worker_.join();
 }
-
-namespace {
-
-// A frame takes well under a millisecond; waiting that long awake costs less than being woken
-// (on virtual machines an idle processor sleeps and takes long to wake).
-template <typename Done>
-void spinUntil(const Done& done) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(500);
-    while (!done() && std::chrono::steady_clock::now() < until) std::this_thread::yield();
-}
-
-}  // namespace
 
 void FrameTable::aheadLoop() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        if (!stopping_ && aheadWanted_ < 0) {
-            lock.unlock();
-            spinUntil([this] { return stopping_ || aheadWanted_ >= 0; });
-            lock.lock();
+        auto canWork = [this] { return nextSlot_ >= 0 && nextSlot_ < frameCount_ && ringReady_ < kRing; };
+        if (!stopping_ && !canWork()) {
+            // A full ring waits until the exporter has taken half of it.
+            workerWaiting_ = true;
+            workerWake_.wait(lock, [&] { return stopping_ || (canWork() && ringReady_ <= kRing / 2); });
+            workerWaiting_ = false;
         }
-        changed_.wait(lock, [this] { return stopping_ || aheadWanted_ >= 0; });
         if (stopping_) return;
-        const int slot = aheadWanted_;
+        const int slot = nextSlot_;
+        const int generation = generation_;
+        AheadFrame& frame = ring_[std::size_t((ringFirst_ + ringReady_) % kRing)];
+        workerBusy_ = true;
         lock.unlock();
         std::string error;
-        const bool ok = evaluate(slot, ahead_, error);
+        const bool ok = evaluate(slot, frame.nodes, error);
         lock.lock();
-        aheadSlot_ = slot;
-        aheadOk_ = ok;
-        aheadError_ = std::move(error);
-        aheadWanted_ = -1;
-        changed_.notify_all();
+        workerBusy_ = false;
+        if (generation == generation_) {
+            frame.slot = slot;
+            frame.ok = ok;
+            frame.error = std::move(error);
+            ++ringReady_;
+            ++nextSlot_;
+            if (readyWanted_ > 0 && (ringReady_ >= readyWanted_ || nextSlot_ >= frameCount_)) readyWake_.notify_one();
+        } else {
+            readyWake_.notify_one();  // a restart waits for this frame to end
+        }
     }
 }
 
-void FrameTable::startAhead(int slot) {
-    if (!worker_.joinable()) worker_ = std::thread(&FrameTable::aheadLoop, this);
-    {
-        std::lock_guard lock(mutex_);
-        aheadSlot_ = -1;
-        aheadWanted_ = slot;
-    }
-    changed_.notify_all();
-}
-
-void FrameTable::waitAhead() {
-    if (!worker_.joinable()) return;
-    spinUntil([this] { return aheadWanted_ < 0; });
+// Takes `slot` from the ring, waiting when the worker is about to make it; false when the
+// worker is elsewhere (the exporter skipped back or far ahead).
+bool FrameTable::takeAhead(int slot) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return aheadWanted_ < 0; });
+    for (;;) {
+        while (ringReady_ > 0 && ring_[std::size_t(ringFirst_)].slot < slot) {  // skipped frames
+            ringFirst_ = (ringFirst_ + 1) % kRing;
+            --ringReady_;
+        }
+        if (ringReady_ > 0) break;
+        if (nextSlot_ < 0 || nextSlot_ >= frameCount_ || slot < nextSlot_ || slot >= nextSlot_ + kRing / 2)
+            return false;
+        // An exporter faster than the worker sleeps until half the ring is ready.
+        readyWanted_ = std::min(std::max(slot - nextSlot_ + 1, kRing / 2), frameCount_ - nextSlot_);
+        if (workerWaiting_) workerWake_.notify_one();
+        readyWake_.wait(lock, [this] { return ringReady_ >= readyWanted_ || nextSlot_ >= frameCount_; });
+        readyWanted_ = 0;
+    }
+    AheadFrame& frame = ring_[std::size_t(ringFirst_)];
+    if (frame.slot != slot) return false;
+    ringFirst_ = (ringFirst_ + 1) % kRing;
+    --ringReady_;
+    if (workerWaiting_ && ringReady_ <= kRing / 2) workerWake_.notify_one();
+    if (!frame.ok) {
+        lateError_ = frame.error;
+        failServe(slot);
+    } else {
+        take(frame.nodes, slot);
+    }
+    return true;
+}
+
+// Stops the worker (after the frame it is on) and, with `slot` >= 0, sets it going from there.
+void FrameTable::restartAhead(int slot) {
+    std::unique_lock lock(mutex_);
+    ++generation_;
+    ringReady_ = 0;
+    nextSlot_ = -1;
+    readyWanted_ = 1;
+    readyWake_.wait(lock, [this] { return !workerBusy_; });
+    readyWanted_ = 0;
+    if (slot < 0 || slot >= frameCount_) return;
+    nextSlot_ = slot;
+    if (!worker_.joinable()) worker_ = std::thread(&FrameTable::aheadLoop, this);
+    workerWake_.notify_one();
 }
 
 int FrameTable::slot(int frame) const { return std::clamp(frame - startFrame_, 0, std::max(frameCount_ - 1, 0)); }
@@ -218,30 +246,25 @@ void FrameTable::failServe(int slot) {
     cachedSlot_ = slot;
 }
 
-void FrameTable::serve(int slot) {
+void FrameTable::take(std::vector<NodeFrames>& source, int slot) {
     const SceneModel& model = loaded_->model;
-    waitAhead();  // the evaluator is ours again
-    std::vector<NodeFrames>* source = &scratch_;
-    if (aheadSlot_ == slot && scratchSlot_ != slot) {
-        aheadSlot_ = -1;
-        if (!aheadOk_) {
-            lateError_ = aheadError_;
-            return failServe(slot);
-        }
-        source = &ahead_;
-    } else if (scratchSlot_ != slot && !evaluate(slot, scratch_, lateError_)) {
-        return failServe(slot);
-    }
     for (std::size_t i = 0; i < nodes_.size(); ++i) {
-        const ModelNode& node = model.nodes[i];
-        if (!node.hasMesh()) continue;
-        nodes_[i].transforms.assign(1, (*source)[i].transforms[0]);
-        nodes_[i].positions.swap((*source)[i].positions);
+        if (!model.nodes[i].hasMesh()) continue;
+        nodes_[i].transforms.assign(1, source[i].transforms[0]);
+        nodes_[i].positions.swap(source[i].positions);
     }
-    if (source == &scratch_) scratchSlot_ = -1;  // swapped away
     cachedSlot_ = slot;
+}
+
+void FrameTable::serve(int slot) {
     // Exporters ask for frames in order; key frames read from files stay on this thread.
-    if (!model.keyFramePerImport && slot + 1 < frameCount_) startAhead(slot + 1);
+    const bool ahead = !loaded_->model.keyFramePerImport && frameCount_ > 1;
+    if (ahead && scratchSlot_ != slot && takeAhead(slot)) return;
+    if (ahead) restartAhead(-1);  // the evaluator is ours again
+    if (scratchSlot_ != slot && !evaluate(slot, scratch_, lateError_)) return failServe(slot);
+    take(scratch_, slot);
+    scratchSlot_ = -1;  // swapped away
+    if (ahead) restartAhead(slot + 1);
 }
 
 const aiMatrix4x4& FrameTable::transform(int node, int frame) {
