@@ -87,6 +87,8 @@ FrameEvaluator::FrameEvaluator(const SceneModel& model, const aiScene& scene,
     world_.assign(n, aiMatrix4x4());
     boneColumns_.resize(bones_.size());
     nodeMorphWeights_.resize(n);
+    chosen_.resize(n);
+    skinRuns_.resize(n);
 }
 
 void FrameEvaluator::buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
@@ -233,23 +235,49 @@ std::vector<FrameEvaluator::VertexRef> FrameEvaluator::allVertices(int node) con
     return out;
 }
 
-// The usual case in one tight loop: the vertices from `k` on that belong to the same skinned
-// part without morph targets. The same steps as below, so the same results; returns where the
-// part's vertices end.
-std::size_t FrameEvaluator::skinRun(const aiMesh& mesh, const Skin& skin, const aiMatrix4x4& own,
-                                    const std::vector<VertexRef>& which, std::size_t k,
-                                    std::vector<aiVector3D>& out) const {
-    const std::uint32_t part = which[k].part;
-    const aiVector3D* base = mesh.mVertices;
-    const std::uint32_t* start = skin.start.data();
-    const Influence* influences = skin.influences.data();
+void FrameEvaluator::choose(int node, std::vector<VertexRef> which) {
+    const ModelNode& mn = model_.nodes[std::size_t(node)];
+    std::vector<SkinRun>& runs = skinRuns_[std::size_t(node)];
+    runs.clear();
+    for (std::size_t k = 0; k < which.size();) {
+        const std::uint32_t part = which[k].part;
+        const aiMesh& mesh = *scene_.mMeshes[mn.parts[part].meshIndex];
+        const Skin& skin = skins_[mn.parts[part].meshIndex];
+        std::size_t end = k;
+        while (end < which.size() && which[end].part == part) ++end;
+        if (mn.skinned && !skin.start.empty() && mesh.mNumAnimMeshes == 0) {
+            SkinRun& run = runs.emplace_back();
+            run.begin = k;
+            run.end = end;
+            run.base.reserve(end - k);
+            run.start.reserve(end - k + 1);
+            run.start.push_back(0);
+            for (std::size_t j = k; j < end; ++j) {
+                const std::uint32_t v = which[j].local;
+                run.base.push_back(mesh.mVertices[v]);
+                run.influences.insert(run.influences.end(), skin.influences.begin() + skin.start[v],
+                                      skin.influences.begin() + skin.start[v + 1]);
+                run.start.push_back(std::uint32_t(run.influences.size()));
+            }
+        }
+        k = end;
+    }
+    chosen_[std::size_t(node)] = std::move(which);
+}
+
+// The usual case in one tight loop; the same steps as the general case in vertices(), so the
+// same results.
+void FrameEvaluator::skinRun(const SkinRun& run, const aiMatrix4x4& own, aiVector3D* out) const {
+    const aiVector3D* base = run.base.data();
+    const std::uint32_t* start = run.start.data();
+    const Influence* influences = run.influences.data();
     const BoneColumns* bones = boneColumns_.data();
-    for (; k < which.size() && which[k].part == part; ++k) {
-        const std::uint32_t v = which[k].local;
-        const aiVector3D p = base[v];
-        const std::uint32_t first = start[v], last = start[v + 1];
+    const std::size_t count = run.end - run.begin;
+    for (std::size_t j = 0; j < count; ++j) {
+        const aiVector3D p = base[j];
+        const std::uint32_t first = start[j], last = start[j + 1];
         if (first == last) {
-            out[k] = own * p;
+            out[j] = own * p;
             continue;
         }
         const Column x = {p.x, p.x, p.x, p.x}, y = {p.y, p.y, p.y, p.y}, z = {p.z, p.z, p.z, p.z};
@@ -258,13 +286,14 @@ std::size_t FrameEvaluator::skinRun(const aiMesh& mesh, const Skin& skin, const 
             const Column* c = bones[influences[i].bone].c;
             sum += influences[i].weight * (c[0] * x + c[1] * y + c[2] * z + c[3]);
         }
-        out[k] = aiVector3D(sum[0], sum[1], sum[2]);
+        out[j] = aiVector3D(sum[0], sum[1], sum[2]);
     }
-    return k;
 }
 
-void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std::vector<aiVector3D>& out) const {
+void FrameEvaluator::vertices(int node, std::vector<aiVector3D>& out) const {
     const ModelNode& mn = model_.nodes[std::size_t(node)];
+    const std::vector<VertexRef>& which = chosen_[std::size_t(node)];
+    const std::vector<SkinRun>& runs = skinRuns_[std::size_t(node)];
     const std::vector<float>& keyed = nodeMorphWeights_[std::size_t(node)];
     const aiMatrix4x4& own = world_[std::size_t(node)];
     out.resize(which.size());
@@ -272,15 +301,18 @@ void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std
     std::uint32_t partIndex = UINT32_MAX;
     const aiMesh* mesh = nullptr;
     const Skin* skin = nullptr;
+    std::size_t nextRun = 0;
     for (std::size_t k = 0; k < which.size(); ++k) {
+        if (nextRun < runs.size() && runs[nextRun].begin == k) {
+            skinRun(runs[nextRun], own, out.data() + k);
+            k = runs[nextRun++].end - 1;
+            partIndex = UINT32_MAX;
+            continue;
+        }
         if (which[k].part != partIndex) {
             partIndex = which[k].part;
             mesh = scene_.mMeshes[mn.parts[partIndex].meshIndex];
             skin = mn.skinned ? &skins_[mn.parts[partIndex].meshIndex] : nullptr;
-            if (skin != nullptr && !skin->start.empty() && mesh->mNumAnimMeshes == 0) {
-                k = skinRun(*mesh, *skin, own, which, k, out) - 1;
-                continue;
-            }
         }
         const std::uint32_t v = which[k].local;
         aiVector3D p = mesh->mVertices[v];

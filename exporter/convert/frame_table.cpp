@@ -139,6 +139,8 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
         keyEvaluator.emplace(model, keyScene, nodesDepthFirst(keyScene), nullptr, framesPerSecond_);
         if (!keyEvaluator->valid(error)) return false;
         evaluator = &*keyEvaluator;
+        for (std::size_t i = 0; i < model.nodes.size(); ++i)
+            if (model.nodes[i].hasMesh()) evaluator->choose(int(i), which_[i]);
         evaluator->pose(0.0);
     } else {
         evaluator->pose(model.keyFramePerImport ? 0.0 : double(frame) / framesPerSecond_);
@@ -149,7 +151,7 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
         if (!node.hasMesh()) continue;
         NodeFrames& out = raw[i];
         out.transforms.resize(1);
-        evaluator->vertices(int(i), which_[i], out.positions);
+        evaluator->vertices(int(i), out.positions);
         aiMatrix4x4 transform = loaded_->upRotation;
         if (node.skinned) {
             // Skinned vertices are world positions already. A skin on a mirrored node is shown
@@ -189,7 +191,10 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
     mirroredSkin_.assign(n, false);
     which_.assign(n, {});
     for (std::size_t i = 0; i < n; ++i)
-        if (model.nodes[i].hasMesh()) which_[i] = main_->allVertices(int(i));
+        if (model.nodes[i].hasMesh()) {
+            which_[i] = main_->allVertices(int(i));
+            main_->choose(int(i), which_[i]);
+        }
 
     std::vector<std::optional<Welder>> welders(n);
     if (!evaluate(0, scratch_, error)) return false;
@@ -228,6 +233,7 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
         std::vector<FrameEvaluator::VertexRef> first(kept);
         for (std::uint32_t v = node.rawVertexCount; v-- > 0;) first[node.weldMap[v]] = which_[i][v];
         which_[i] = std::move(first);
+        main_->choose(int(i), which_[i]);
         scratchSlot_ = -1;
     }
     nodes_.assign(n, {});
