@@ -265,30 +265,70 @@ void FrameEvaluator::choose(int node, std::vector<VertexRef> which) {
     chosen_[std::size_t(node)] = std::move(which);
 }
 
-// The usual case in one tight loop; the same steps as the general case in vertices(), so the
-// same results.
+// The usual case: a skinned vertex is weight × (m0·x + m1·y + m2·z + m3) summed over its bones
+// lane by lane, the same steps as the general case in vertices(), so the same results.
+inline void FrameEvaluator::skinOne(const SkinRun& run, std::size_t j, const aiMatrix4x4& own,
+                                    aiVector3D* out) const {
+    const aiVector3D p = run.base[j];
+    const std::uint32_t first = run.start[j], last = run.start[j + 1];
+    if (first == last) {
+        out[j] = own * p;
+        return;
+    }
+    const Column x = {p.x, p.x, p.x, p.x}, y = {p.y, p.y, p.y, p.y}, z = {p.z, p.z, p.z, p.z};
+    Column sum = {0.0f, 0.0f, 0.0f, 0.0f};
+    for (std::uint32_t i = first; i < last; ++i) {
+        const Column* c = boneColumns_[run.influences[i].bone].c;
+        sum += run.influences[i].weight * (c[0] * x + c[1] * y + c[2] * z + c[3]);
+    }
+    out[j] = aiVector3D(sum[0], sum[1], sum[2]);
+}
+
 void FrameEvaluator::skinRun(const SkinRun& run, const aiMatrix4x4& own, aiVector3D* out) const {
+    const std::size_t count = run.end - run.begin;
+    for (std::size_t j = 0; j < count; ++j) skinOne(run, j, own, out);
+}
+
+#ifdef KORVATH_WIDE_SKINNING
+// Two vertices with as many bones each share one vector: lanes 0-3 the first, 4-7 the second,
+// each lane taking skinOne's steps (no fused multiply-add is enabled), so the same results.
+void FrameEvaluator::skinRunWide(const SkinRun& run, const aiMatrix4x4& own, aiVector3D* out) const {
+    using Wide = float __attribute__((vector_size(32)));
     const aiVector3D* base = run.base.data();
     const std::uint32_t* start = run.start.data();
     const Influence* influences = run.influences.data();
     const BoneColumns* bones = boneColumns_.data();
     const std::size_t count = run.end - run.begin;
-    for (std::size_t j = 0; j < count; ++j) {
-        const aiVector3D p = base[j];
-        const std::uint32_t first = start[j], last = start[j + 1];
-        if (first == last) {
-            out[j] = own * p;
+    std::size_t j = 0;
+    for (; j + 1 < count; j += 2) {
+        const std::uint32_t a = start[j], b = start[j + 1], n = b - a;
+        if (n == 0 || start[j + 2] - b != n) {
+            skinOne(run, j, own, out);
+            skinOne(run, j + 1, own, out);
             continue;
         }
-        const Column x = {p.x, p.x, p.x, p.x}, y = {p.y, p.y, p.y, p.y}, z = {p.z, p.z, p.z, p.z};
-        Column sum = {0.0f, 0.0f, 0.0f, 0.0f};
-        for (std::uint32_t i = first; i < last; ++i) {
-            const Column* c = bones[influences[i].bone].c;
-            sum += influences[i].weight * (c[0] * x + c[1] * y + c[2] * z + c[3]);
+        const aiVector3D p = base[j], q = base[j + 1];
+        const Wide x = {p.x, p.x, p.x, p.x, q.x, q.x, q.x, q.x};
+        const Wide y = {p.y, p.y, p.y, p.y, q.y, q.y, q.y, q.y};
+        const Wide z = {p.z, p.z, p.z, p.z, q.z, q.z, q.z, q.z};
+        Wide sum = {};
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const Column* c = bones[influences[a + i].bone].c;
+            const Column* d = bones[influences[b + i].bone].c;
+            const Wide c0 = __builtin_shufflevector(c[0], d[0], 0, 1, 2, 3, 4, 5, 6, 7);
+            const Wide c1 = __builtin_shufflevector(c[1], d[1], 0, 1, 2, 3, 4, 5, 6, 7);
+            const Wide c2 = __builtin_shufflevector(c[2], d[2], 0, 1, 2, 3, 4, 5, 6, 7);
+            const Wide c3 = __builtin_shufflevector(c[3], d[3], 0, 1, 2, 3, 4, 5, 6, 7);
+            const float v = influences[a + i].weight, w = influences[b + i].weight;
+            const Wide weight = {v, v, v, v, w, w, w, w};
+            sum += weight * (c0 * x + c1 * y + c2 * z + c3);
         }
         out[j] = aiVector3D(sum[0], sum[1], sum[2]);
+        out[j + 1] = aiVector3D(sum[4], sum[5], sum[6]);
     }
+    if (j < count) skinOne(run, j, own, out);
 }
+#endif
 
 void FrameEvaluator::vertices(int node, std::vector<aiVector3D>& out) const {
     const ModelNode& mn = model_.nodes[std::size_t(node)];
@@ -304,7 +344,13 @@ void FrameEvaluator::vertices(int node, std::vector<aiVector3D>& out) const {
     std::size_t nextRun = 0;
     for (std::size_t k = 0; k < which.size(); ++k) {
         if (nextRun < runs.size() && runs[nextRun].begin == k) {
-            skinRun(runs[nextRun], own, out.data() + k);
+#ifdef KORVATH_WIDE_SKINNING
+            static const bool wide = __builtin_cpu_supports("avx2");
+            if (wide)
+                skinRunWide(runs[nextRun], own, out.data() + k);
+            else
+#endif
+                skinRun(runs[nextRun], own, out.data() + k);
             k = runs[nextRun++].end - 1;
             partIndex = UINT32_MAX;
             continue;

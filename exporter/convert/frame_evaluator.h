@@ -81,6 +81,13 @@ private:
     };
 
     void skinRun(const SkinRun& run, const aiMatrix4x4& own, aiVector3D* out) const;
+    void skinOne(const SkinRun& run, std::size_t j, const aiMatrix4x4& own, aiVector3D* out) const;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define KORVATH_WIDE_SKINNING 1
+    // skinRun two vertices at a time where the processor has 256-bit vectors.
+    __attribute__((target("avx2"))) void skinRunWide(const SkinRun& run, const aiMatrix4x4& own,
+                                                     aiVector3D* out) const;
+#endif
     void buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
                    const std::unordered_map<std::string, int>& byName);
     aiMatrix4x4 localTransform(int node, double ticks) const;
