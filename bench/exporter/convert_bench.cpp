@@ -283,8 +283,9 @@ int runOne(const std::string& format, bool keep, const std::string& plugin) {
                 "ratio to the load and durable write: %.2f\n",
                 load * 1000, loadAndWrite * 1000, loadAndDurableWrite * 1000, whole * 1000, whole / load,
                 whole / loadAndWrite, whole / loadAndDurableWrite);
-    std::printf("flushing the output bytes to the disk takes %.1f ms on its own, %.0f %% of the conversion's "
-                "wall time if the conversion waited for all of it (it starts the flush while it works)\n",
+    std::printf("flushing the output bytes to the disk: %.1f ms when a writer waits for all of it at the end (the "
+                "durable write above), %.0f %% of the conversion's wall time; the conversion starts its flushes "
+                "while it packs frames and waits only for the rest\n",
                 flush * 1000, 100.0 * flush / whole);
     std::printf("processor time (all threads): load %.1f ms, load + write %.1f ms, load + durable write %.1f ms, "
                 "conversion %.1f ms; ratio to the load and write %.2f\n",
