@@ -268,11 +268,12 @@ void FrameEvaluator::choose(int node, std::vector<VertexRef> which) {
 // The usual case: a skinned vertex is weight × (m0·x + m1·y + m2·z + m3) summed over its bones
 // lane by lane, the same steps as the general case in vertices(), so the same results.
 inline void FrameEvaluator::skinOne(const SkinRun& run, std::size_t j, const aiMatrix4x4& own,
-                                    aiVector3D* out) const {
+                                    hostsdk::Point3* out) const {
     const aiVector3D p = run.base[j];
     const std::uint32_t first = run.start[j], last = run.start[j + 1];
     if (first == last) {
-        out[j] = own * p;
+        const aiVector3D moved = own * p;
+        out[j] = {moved.x, moved.y, moved.z};
         return;
     }
     const Column x = {p.x, p.x, p.x, p.x}, y = {p.y, p.y, p.y, p.y}, z = {p.z, p.z, p.z, p.z};
@@ -281,10 +282,10 @@ inline void FrameEvaluator::skinOne(const SkinRun& run, std::size_t j, const aiM
         const Column* c = boneColumns_[run.influences[i].bone].c;
         sum += run.influences[i].weight * (c[0] * x + c[1] * y + c[2] * z + c[3]);
     }
-    out[j] = aiVector3D(sum[0], sum[1], sum[2]);
+    out[j] = {sum[0], sum[1], sum[2]};
 }
 
-void FrameEvaluator::skinRun(const SkinRun& run, const aiMatrix4x4& own, aiVector3D* out) const {
+void FrameEvaluator::skinRun(const SkinRun& run, const aiMatrix4x4& own, hostsdk::Point3* out) const {
     const std::size_t count = run.end - run.begin;
     for (std::size_t j = 0; j < count; ++j) skinOne(run, j, own, out);
 }
@@ -292,7 +293,7 @@ void FrameEvaluator::skinRun(const SkinRun& run, const aiMatrix4x4& own, aiVecto
 #ifdef KORVATH_WIDE_SKINNING
 // Two vertices with as many bones each share one vector: lanes 0-3 the first, 4-7 the second,
 // each lane taking skinOne's steps (no fused multiply-add is enabled), so the same results.
-void FrameEvaluator::skinRunWide(const SkinRun& run, const aiMatrix4x4& own, aiVector3D* out) const {
+void FrameEvaluator::skinRunWide(const SkinRun& run, const aiMatrix4x4& own, hostsdk::Point3* out) const {
     using Wide = float __attribute__((vector_size(32)));
     const aiVector3D* base = run.base.data();
     const std::uint32_t* start = run.start.data();
@@ -323,14 +324,14 @@ void FrameEvaluator::skinRunWide(const SkinRun& run, const aiMatrix4x4& own, aiV
             const Wide weight = {v, v, v, v, w, w, w, w};
             sum += weight * (c0 * x + c1 * y + c2 * z + c3);
         }
-        out[j] = aiVector3D(sum[0], sum[1], sum[2]);
-        out[j + 1] = aiVector3D(sum[4], sum[5], sum[6]);
+        out[j] = {sum[0], sum[1], sum[2]};
+        out[j + 1] = {sum[4], sum[5], sum[6]};
     }
     if (j < count) skinOne(run, j, own, out);
 }
 #endif
 
-void FrameEvaluator::vertices(int node, std::vector<aiVector3D>& out) const {
+void FrameEvaluator::vertices(int node, std::vector<hostsdk::Point3>& out) const {
     const ModelNode& mn = model_.nodes[std::size_t(node)];
     const std::vector<VertexRef>& which = chosen_[std::size_t(node)];
     const std::vector<SkinRun>& runs = skinRuns_[std::size_t(node)];
@@ -385,7 +386,7 @@ void FrameEvaluator::vertices(int node, std::vector<aiVector3D>& out) const {
                 p = aiVector3D(sum[0], sum[1], sum[2]);
             }
         }
-        out[k] = p;
+        out[k] = {p.x, p.y, p.z};
     }
 }
 

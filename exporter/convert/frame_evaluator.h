@@ -3,6 +3,8 @@
 // animation, and every mesh node's loader vertices after morph targets and skinning.
 #include "exporter/convert/scene_model.h"
 
+#include "host/types.h"
+
 #include <assimp/matrix4x4.h>
 #include <assimp/vector3.h>
 
@@ -50,7 +52,7 @@ public:
 
     // The chosen vertices of the node as of the last pose(): in the node's object space, or in
     // world space when the node is skinned (a skin ignores its own node's transform).
-    void vertices(int node, std::vector<aiVector3D>& out) const;
+    void vertices(int node, std::vector<hostsdk::Point3>& out) const;
 
     // True when the two loader vertices of `node` are made from the same data (mesh, base
     // position, bone weights, morph targets), so they land on the same spot in every frame.
@@ -80,13 +82,13 @@ private:
         std::vector<Influence> influences;
     };
 
-    void skinRun(const SkinRun& run, const aiMatrix4x4& own, aiVector3D* out) const;
-    void skinOne(const SkinRun& run, std::size_t j, const aiMatrix4x4& own, aiVector3D* out) const;
+    void skinRun(const SkinRun& run, const aiMatrix4x4& own, hostsdk::Point3* out) const;
+    void skinOne(const SkinRun& run, std::size_t j, const aiMatrix4x4& own, hostsdk::Point3* out) const;
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #define KORVATH_WIDE_SKINNING 1
     // skinRun two vertices at a time where the processor has 256-bit vectors.
     __attribute__((target("avx2"))) void skinRunWide(const SkinRun& run, const aiMatrix4x4& own,
-                                                     aiVector3D* out) const;
+                                                     hostsdk::Point3* out) const;
 #endif
     void buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
                    const std::unordered_map<std::string, int>& byName);

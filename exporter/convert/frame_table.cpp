@@ -161,7 +161,7 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
                 aiMatrix4x4 flip;
                 flip.c3 = -1.0f;
                 transform = transform * flip;
-                for (aiVector3D& v : out.positions) v.z = -v.z;
+                for (hostsdk::Point3& v : out.positions) v.z = -v.z;
             }
         } else {
             transform = transform * evaluator->world(int(i));
@@ -247,7 +247,8 @@ void FrameTable::failServe(int slot) {
     const SceneModel& model = loaded_->model;
     for (std::size_t i = 0; i < nodes_.size(); ++i) {
         nodes_[i].transforms.assign(1, aiMatrix4x4());
-        nodes_[i].positions.assign(model.nodes[i].vertexCount, aiVector3D());
+        nodes_[i].positions.assign(model.nodes[i].vertexCount, hostsdk::Point3());
+        nodes_[i].lent = false;
     }
     cachedSlot_ = slot;
 }
@@ -258,6 +259,7 @@ void FrameTable::take(std::vector<NodeFrames>& source, int slot) {
         if (!model.nodes[i].hasMesh()) continue;
         nodes_[i].transforms.assign(1, source[i].transforms[0]);
         nodes_[i].positions.swap(source[i].positions);
+        nodes_[i].lent = false;
     }
     cachedSlot_ = slot;
 }
@@ -279,10 +281,18 @@ const aiMatrix4x4& FrameTable::transform(int node, int frame) {
     return nodes_[std::size_t(node)].transforms[0];
 }
 
-const aiVector3D* FrameTable::positions(int node, int frame) {
+const hostsdk::Point3* FrameTable::positions(int node, int frame) {
     const int s = slot(frame);
-    if (s != cachedSlot_) serve(s);
+    if (s != cachedSlot_ || nodes_[std::size_t(node)].lent) serve(s);
     return nodes_[std::size_t(node)].positions.data();
+}
+
+void FrameTable::lendPositions(int node, int frame, std::vector<hostsdk::Point3>& into) {
+    const int s = slot(frame);
+    NodeFrames& served = nodes_[std::size_t(node)];
+    if (s != cachedSlot_ || served.lent) serve(s);
+    into.swap(served.positions);
+    served.lent = true;
 }
 
 }  // namespace korvath::convert

@@ -40,7 +40,10 @@ public:
     // Node `node` at host frame `frame` (frames outside the range read the nearest end):
     // object → host world transform (before --scale), and vertexCount positions.
     const aiMatrix4x4& transform(int node, int frame);
-    const aiVector3D* positions(int node, int frame);
+    const hostsdk::Point3* positions(int node, int frame);
+    // The same positions moved into `into` without a copy (its old contents come back to the
+    // table as a buffer), for the host mesh that shows them.
+    void lendPositions(int node, int frame, std::vector<hostsdk::Point3>& into);
 
     // The error of a frame evaluated on request (a key-frame import that failed), if any.
     const std::string& lateError() const { return lateError_; }
@@ -48,7 +51,8 @@ public:
 private:
     struct NodeFrames {
         std::vector<aiMatrix4x4> transforms;  // one: the frame served
-        std::vector<aiVector3D> positions;
+        std::vector<hostsdk::Point3> positions;
+        bool lent = false;  // positions were moved out by lendPositions()
     };
 
     int slot(int frame) const;
