@@ -185,7 +185,9 @@ bool writePlain(const std::filesystem::path& path, const std::string& bytes, dou
 
 int runOne(const std::string& format, bool keep, const std::string& plugin) {
     const std::string extension = format == "collada" ? "dae" : "gltf";
-    const auto folder = std::filesystem::temp_directory_path() / "korvathexp-convert-bench";
+    // One folder per run: two runs at once (the machine is shared) must not delete each other's files.
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("korvathexp-convert-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string scenePath = (folder / ("skinned." + extension)).string();
     {
