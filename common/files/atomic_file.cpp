@@ -113,6 +113,7 @@ bool copyAll(int in, int out) {
 void takeIdentity(int, const fs::path&) {}
 
 bool flushFile(int out) { return ::_commit(out) == 0; }
+void startWriteback(int) {}
 bool closeFile(int file) { return ::_close(file) == 0; }
 // MoveFileEx with MOVEFILE_WRITE_THROUGH below already waits for the folder entry.
 void flushFolder(const fs::path&) {}
@@ -261,6 +262,8 @@ void takeIdentity(int out, const fs::path& old) {
 }
 
 bool flushFile(int out) { return ::fsync(out) == 0; }
+// Queues the written pages for the disk and returns; errors show again at the fsync.
+void startWriteback(int out) { ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE); }
 bool closeFile(int file) { return ::close(file) == 0; }
 
 // Makes the rename itself survive a power cut. A folder that cannot be opened is left to the
@@ -510,6 +513,10 @@ Status AtomicFileWriter::commit() {
     file_ = nullptr;
     temporary_.clear();
     return finish(file, real_, true, failure, filled, error);
+}
+
+void AtomicFileWriter::startFlush() {
+    if (file_ && std::fflush(file_) == 0) startWriteback(descriptorOf(file_));
 }
 
 void AtomicFileWriter::abandon() {

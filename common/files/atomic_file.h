@@ -61,6 +61,9 @@ public:
     void write(std::string_view bytes);
     // The new file for writers built on stdio (opened for reading and writing).
     std::FILE* stream() const { return file_; }
+    // Starts putting what is written so far on the disk without waiting for it, so that a
+    // long write overlaps its flush with the work still to do and commit() waits less.
+    void startFlush();
     // Flushes the new file and moves it over the target; on failure the target is as it was.
     Status commit();
     // Drops the new file; the target stays as it was.

@@ -87,6 +87,8 @@ FrameEvaluator::FrameEvaluator(const SceneModel& model, const aiScene& scene,
     world_.assign(n, aiMatrix4x4());
     boneColumns_.resize(bones_.size());
     nodeMorphWeights_.resize(n);
+    chosen_.resize(n);
+    skinRuns_.resize(n);
 }
 
 void FrameEvaluator::buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
@@ -233,38 +235,106 @@ std::vector<FrameEvaluator::VertexRef> FrameEvaluator::allVertices(int node) con
     return out;
 }
 
-// The usual case in one tight loop: the vertices from `k` on that belong to the same skinned
-// part without morph targets. The same steps as below, so the same results; returns where the
-// part's vertices end.
-std::size_t FrameEvaluator::skinRun(const aiMesh& mesh, const Skin& skin, const aiMatrix4x4& own,
-                                    const std::vector<VertexRef>& which, std::size_t k,
-                                    std::vector<aiVector3D>& out) const {
-    const std::uint32_t part = which[k].part;
-    const aiVector3D* base = mesh.mVertices;
-    const std::uint32_t* start = skin.start.data();
-    const Influence* influences = skin.influences.data();
-    const BoneColumns* bones = boneColumns_.data();
-    for (; k < which.size() && which[k].part == part; ++k) {
-        const std::uint32_t v = which[k].local;
-        const aiVector3D p = base[v];
-        const std::uint32_t first = start[v], last = start[v + 1];
-        if (first == last) {
-            out[k] = own * p;
-            continue;
+void FrameEvaluator::choose(int node, std::vector<VertexRef> which) {
+    const ModelNode& mn = model_.nodes[std::size_t(node)];
+    std::vector<SkinRun>& runs = skinRuns_[std::size_t(node)];
+    runs.clear();
+    for (std::size_t k = 0; k < which.size();) {
+        const std::uint32_t part = which[k].part;
+        const aiMesh& mesh = *scene_.mMeshes[mn.parts[part].meshIndex];
+        const Skin& skin = skins_[mn.parts[part].meshIndex];
+        std::size_t end = k;
+        while (end < which.size() && which[end].part == part) ++end;
+        if (mn.skinned && !skin.start.empty() && mesh.mNumAnimMeshes == 0) {
+            SkinRun& run = runs.emplace_back();
+            run.begin = k;
+            run.end = end;
+            run.base.reserve(end - k);
+            run.start.reserve(end - k + 1);
+            run.start.push_back(0);
+            for (std::size_t j = k; j < end; ++j) {
+                const std::uint32_t v = which[j].local;
+                run.base.push_back(mesh.mVertices[v]);
+                run.influences.insert(run.influences.end(), skin.influences.begin() + skin.start[v],
+                                      skin.influences.begin() + skin.start[v + 1]);
+                run.start.push_back(std::uint32_t(run.influences.size()));
+            }
         }
-        const Column x = {p.x, p.x, p.x, p.x}, y = {p.y, p.y, p.y, p.y}, z = {p.z, p.z, p.z, p.z};
-        Column sum = {0.0f, 0.0f, 0.0f, 0.0f};
-        for (std::uint32_t i = first; i < last; ++i) {
-            const Column* c = bones[influences[i].bone].c;
-            sum += influences[i].weight * (c[0] * x + c[1] * y + c[2] * z + c[3]);
-        }
-        out[k] = aiVector3D(sum[0], sum[1], sum[2]);
+        k = end;
     }
-    return k;
+    chosen_[std::size_t(node)] = std::move(which);
 }
 
-void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std::vector<aiVector3D>& out) const {
+// The usual case: a skinned vertex is weight × (m0·x + m1·y + m2·z + m3) summed over its bones
+// lane by lane, the same steps as the general case in vertices(), so the same results.
+inline void FrameEvaluator::skinOne(const SkinRun& run, std::size_t j, const aiMatrix4x4& own,
+                                    hostsdk::Point3* out) const {
+    const aiVector3D p = run.base[j];
+    const std::uint32_t first = run.start[j], last = run.start[j + 1];
+    if (first == last) {
+        const aiVector3D moved = own * p;
+        out[j] = {moved.x, moved.y, moved.z};
+        return;
+    }
+    const Column x = {p.x, p.x, p.x, p.x}, y = {p.y, p.y, p.y, p.y}, z = {p.z, p.z, p.z, p.z};
+    Column sum = {0.0f, 0.0f, 0.0f, 0.0f};
+    for (std::uint32_t i = first; i < last; ++i) {
+        const Column* c = boneColumns_[run.influences[i].bone].c;
+        sum += run.influences[i].weight * (c[0] * x + c[1] * y + c[2] * z + c[3]);
+    }
+    out[j] = {sum[0], sum[1], sum[2]};
+}
+
+void FrameEvaluator::skinRun(const SkinRun& run, const aiMatrix4x4& own, hostsdk::Point3* out) const {
+    const std::size_t count = run.end - run.begin;
+    for (std::size_t j = 0; j < count; ++j) skinOne(run, j, own, out);
+}
+
+#ifdef KORVATH_WIDE_SKINNING
+// Two vertices with as many bones each share one vector: lanes 0-3 the first, 4-7 the second,
+// each lane taking skinOne's steps (no fused multiply-add is enabled), so the same results.
+void FrameEvaluator::skinRunWide(const SkinRun& run, const aiMatrix4x4& own, hostsdk::Point3* out) const {
+    using Wide = float __attribute__((vector_size(32)));
+    const aiVector3D* base = run.base.data();
+    const std::uint32_t* start = run.start.data();
+    const Influence* influences = run.influences.data();
+    const BoneColumns* bones = boneColumns_.data();
+    const std::size_t count = run.end - run.begin;
+    std::size_t j = 0;
+    for (; j + 1 < count; j += 2) {
+        const std::uint32_t a = start[j], b = start[j + 1], n = b - a;
+        if (n == 0 || start[j + 2] - b != n) {
+            skinOne(run, j, own, out);
+            skinOne(run, j + 1, own, out);
+            continue;
+        }
+        const aiVector3D p = base[j], q = base[j + 1];
+        const Wide x = {p.x, p.x, p.x, p.x, q.x, q.x, q.x, q.x};
+        const Wide y = {p.y, p.y, p.y, p.y, q.y, q.y, q.y, q.y};
+        const Wide z = {p.z, p.z, p.z, p.z, q.z, q.z, q.z, q.z};
+        Wide sum = {};
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const Column* c = bones[influences[a + i].bone].c;
+            const Column* d = bones[influences[b + i].bone].c;
+            const Wide c0 = __builtin_shufflevector(c[0], d[0], 0, 1, 2, 3, 4, 5, 6, 7);
+            const Wide c1 = __builtin_shufflevector(c[1], d[1], 0, 1, 2, 3, 4, 5, 6, 7);
+            const Wide c2 = __builtin_shufflevector(c[2], d[2], 0, 1, 2, 3, 4, 5, 6, 7);
+            const Wide c3 = __builtin_shufflevector(c[3], d[3], 0, 1, 2, 3, 4, 5, 6, 7);
+            const float v = influences[a + i].weight, w = influences[b + i].weight;
+            const Wide weight = {v, v, v, v, w, w, w, w};
+            sum += weight * (c0 * x + c1 * y + c2 * z + c3);
+        }
+        out[j] = {sum[0], sum[1], sum[2]};
+        out[j + 1] = {sum[4], sum[5], sum[6]};
+    }
+    if (j < count) skinOne(run, j, own, out);
+}
+#endif
+
+void FrameEvaluator::vertices(int node, std::vector<hostsdk::Point3>& out) const {
     const ModelNode& mn = model_.nodes[std::size_t(node)];
+    const std::vector<VertexRef>& which = chosen_[std::size_t(node)];
+    const std::vector<SkinRun>& runs = skinRuns_[std::size_t(node)];
     const std::vector<float>& keyed = nodeMorphWeights_[std::size_t(node)];
     const aiMatrix4x4& own = world_[std::size_t(node)];
     out.resize(which.size());
@@ -272,15 +342,24 @@ void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std
     std::uint32_t partIndex = UINT32_MAX;
     const aiMesh* mesh = nullptr;
     const Skin* skin = nullptr;
+    std::size_t nextRun = 0;
     for (std::size_t k = 0; k < which.size(); ++k) {
+        if (nextRun < runs.size() && runs[nextRun].begin == k) {
+#ifdef KORVATH_WIDE_SKINNING
+            static const bool wide = __builtin_cpu_supports("avx2");
+            if (wide)
+                skinRunWide(runs[nextRun], own, out.data() + k);
+            else
+#endif
+                skinRun(runs[nextRun], own, out.data() + k);
+            k = runs[nextRun++].end - 1;
+            partIndex = UINT32_MAX;
+            continue;
+        }
         if (which[k].part != partIndex) {
             partIndex = which[k].part;
             mesh = scene_.mMeshes[mn.parts[partIndex].meshIndex];
             skin = mn.skinned ? &skins_[mn.parts[partIndex].meshIndex] : nullptr;
-            if (skin != nullptr && !skin->start.empty() && mesh->mNumAnimMeshes == 0) {
-                k = skinRun(*mesh, *skin, own, which, k, out) - 1;
-                continue;
-            }
         }
         const std::uint32_t v = which[k].local;
         aiVector3D p = mesh->mVertices[v];
@@ -307,7 +386,7 @@ void FrameEvaluator::vertices(int node, const std::vector<VertexRef>& which, std
                 p = aiVector3D(sum[0], sum[1], sum[2]);
             }
         }
-        out[k] = p;
+        out[k] = {p.x, p.y, p.z};
     }
 }
 

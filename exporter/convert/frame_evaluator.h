@@ -3,6 +3,8 @@
 // animation, and every mesh node's loader vertices after morph targets and skinning.
 #include "exporter/convert/scene_model.h"
 
+#include "host/types.h"
+
 #include <assimp/matrix4x4.h>
 #include <assimp/vector3.h>
 
@@ -45,9 +47,12 @@ public:
     // Every loader vertex of the node, in joined order.
     std::vector<VertexRef> allVertices(int node) const;
 
+    // Chooses the vertices of the node that vertices() evaluates, in that order.
+    void choose(int node, std::vector<VertexRef> which);
+
     // The chosen vertices of the node as of the last pose(): in the node's object space, or in
     // world space when the node is skinned (a skin ignores its own node's transform).
-    void vertices(int node, const std::vector<VertexRef>& which, std::vector<aiVector3D>& out) const;
+    void vertices(int node, std::vector<hostsdk::Point3>& out) const;
 
     // True when the two loader vertices of `node` are made from the same data (mesh, base
     // position, bone weights, morph targets), so they land on the same spot in every frame.
@@ -67,8 +72,24 @@ private:
         aiMatrix4x4 offset;
     };
 
-    std::size_t skinRun(const aiMesh& mesh, const Skin& skin, const aiMatrix4x4& own,
-                        const std::vector<VertexRef>& which, std::size_t k, std::vector<aiVector3D>& out) const;
+    // Chosen vertices [begin, end) of one skinned part without morph targets, copied out of
+    // the part in the chosen order, so each frame reads them front to back (welded vertices of
+    // loaders that split at face corners lie scattered over the part).
+    struct SkinRun {
+        std::size_t begin = 0, end = 0;
+        std::vector<aiVector3D> base;
+        std::vector<std::uint32_t> start;  // per vertex, into influences; one extra at the end
+        std::vector<Influence> influences;
+    };
+
+    void skinRun(const SkinRun& run, const aiMatrix4x4& own, hostsdk::Point3* out) const;
+    void skinOne(const SkinRun& run, std::size_t j, const aiMatrix4x4& own, hostsdk::Point3* out) const;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define KORVATH_WIDE_SKINNING 1
+    // skinRun two vertices at a time where the processor has 256-bit vectors.
+    __attribute__((target("avx2"))) void skinRunWide(const SkinRun& run, const aiMatrix4x4& own,
+                                                     hostsdk::Point3* out) const;
+#endif
     void buildSkin(unsigned meshIndex, const aiMesh& mesh, int meshNode,
                    const std::unordered_map<std::string, int>& byName);
     aiMatrix4x4 localTransform(int node, double ticks) const;
@@ -91,6 +112,8 @@ private:
     };
     std::vector<BoneColumns> boneColumns_;
     std::vector<std::vector<float>> nodeMorphWeights_;  // per node, per anim mesh, as of pose()
+    std::vector<std::vector<VertexRef>> chosen_;        // per node
+    std::vector<std::vector<SkinRun>> skinRuns_;        // per node, in chosen order
     std::string error_;
 };
 

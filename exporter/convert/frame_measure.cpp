@@ -19,12 +19,12 @@ FrameMeasurer::FrameMeasurer(const SceneModel& model) : model_(model), outside_(
     measure_.vertices = exportedVertexCount(model);
 }
 
-void FrameMeasurer::add(int index, int frame, const hostsdk::Matrix3& tm, const aiVector3D* positions) {
+void FrameMeasurer::add(int index, int frame, const hostsdk::Matrix3& tm, const hostsdk::Point3* positions) {
     const ModelNode& node = model_.nodes[std::size_t(index)];
     std::vector<bool>& outside = outside_[std::size_t(index)];
     outside.resize(node.vertexCount);
     for (std::uint32_t v = 0; v < node.vertexCount; ++v) {
-        const hostsdk::Point3 p = tm * hostsdk::Point3(positions[v].x, positions[v].y, positions[v].z);
+        const hostsdk::Point3 p = tm * positions[v];
         const float ax = std::fabs(p.x), ay = std::fabs(p.y), az = std::fabs(p.z);
         if (ax <= 128.0f && ay <= 128.0f && az <= 128.0f) {  // the usual case; false for not a number
             measure_.largest = std::max({measure_.largest, ax, ay, az});

@@ -23,7 +23,7 @@ struct FrameMeasure {
 class FrameMeasurer {
 public:
     explicit FrameMeasurer(const SceneModel& model);
-    void add(int node, int frame, const hostsdk::Matrix3& tm, const aiVector3D* positions);
+    void add(int node, int frame, const hostsdk::Matrix3& tm, const hostsdk::Point3* positions);
     FrameMeasure result() const;
 
 private:

@@ -35,60 +35,88 @@ FrameTable::~FrameTable() {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    changed_.notify_all();
+    workerWake_.notify_all();
     worker_.join();
 }
-
-namespace {
-
-// A frame takes well under a millisecond; waiting that long awake costs less than being woken
-// (on virtual machines an idle processor sleeps and takes long to wake).
-template <typename Done>
-void spinUntil(const Done& done) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(500);
-    while (!done() && std::chrono::steady_clock::now() < until) std::this_thread::yield();
-}
-
-}  // namespace
 
 void FrameTable::aheadLoop() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        if (!stopping_ && aheadWanted_ < 0) {
-            lock.unlock();
-            spinUntil([this] { return stopping_ || aheadWanted_ >= 0; });
-            lock.lock();
+        auto canWork = [this] { return nextSlot_ >= 0 && nextSlot_ < frameCount_ && ringReady_ < kRing; };
+        if (!stopping_ && !canWork()) {
+            // A full ring waits until the exporter has taken half of it.
+            workerWaiting_ = true;
+            workerWake_.wait(lock, [&] { return stopping_ || (canWork() && ringReady_ <= kRing / 2); });
+            workerWaiting_ = false;
         }
-        changed_.wait(lock, [this] { return stopping_ || aheadWanted_ >= 0; });
         if (stopping_) return;
-        const int slot = aheadWanted_;
+        const int slot = nextSlot_;
+        const int generation = generation_;
+        AheadFrame& frame = ring_[std::size_t((ringFirst_ + ringReady_) % kRing)];
+        workerBusy_ = true;
         lock.unlock();
         std::string error;
-        const bool ok = evaluate(slot, ahead_, error);
+        const bool ok = evaluate(slot, frame.nodes, error);
         lock.lock();
-        aheadSlot_ = slot;
-        aheadOk_ = ok;
-        aheadError_ = std::move(error);
-        aheadWanted_ = -1;
-        changed_.notify_all();
+        workerBusy_ = false;
+        if (generation == generation_) {
+            frame.slot = slot;
+            frame.ok = ok;
+            frame.error = std::move(error);
+            ++ringReady_;
+            ++nextSlot_;
+            if (readyWanted_ > 0 && (ringReady_ >= readyWanted_ || nextSlot_ >= frameCount_)) readyWake_.notify_one();
+        } else {
+            readyWake_.notify_one();  // a restart waits for this frame to end
+        }
     }
 }
 
-void FrameTable::startAhead(int slot) {
-    if (!worker_.joinable()) worker_ = std::thread(&FrameTable::aheadLoop, this);
-    {
-        std::lock_guard lock(mutex_);
-        aheadSlot_ = -1;
-        aheadWanted_ = slot;
-    }
-    changed_.notify_all();
-}
-
-void FrameTable::waitAhead() {
-    if (!worker_.joinable()) return;
-    spinUntil([this] { return aheadWanted_ < 0; });
+// Takes `slot` from the ring, waiting when the worker is about to make it; false when the
+// worker is elsewhere (the exporter skipped back or far ahead).
+bool FrameTable::takeAhead(int slot) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return aheadWanted_ < 0; });
+    for (;;) {
+        while (ringReady_ > 0 && ring_[std::size_t(ringFirst_)].slot < slot) {  // skipped frames
+            ringFirst_ = (ringFirst_ + 1) % kRing;
+            --ringReady_;
+        }
+        if (ringReady_ > 0) break;
+        if (nextSlot_ < 0 || nextSlot_ >= frameCount_ || slot < nextSlot_ || slot >= nextSlot_ + kRing / 2)
+            return false;
+        // An exporter faster than the worker sleeps until half the ring is ready.
+        readyWanted_ = std::min(std::max(slot - nextSlot_ + 1, kRing / 2), frameCount_ - nextSlot_);
+        if (workerWaiting_) workerWake_.notify_one();
+        readyWake_.wait(lock, [this] { return ringReady_ >= readyWanted_ || nextSlot_ >= frameCount_; });
+        readyWanted_ = 0;
+    }
+    AheadFrame& frame = ring_[std::size_t(ringFirst_)];
+    if (frame.slot != slot) return false;
+    ringFirst_ = (ringFirst_ + 1) % kRing;
+    --ringReady_;
+    if (workerWaiting_ && ringReady_ <= kRing / 2) workerWake_.notify_one();
+    if (!frame.ok) {
+        lateError_ = frame.error;
+        failServe(slot);
+    } else {
+        take(frame.nodes, slot);
+    }
+    return true;
+}
+
+// Stops the worker (after the frame it is on) and, with `slot` >= 0, sets it going from there.
+void FrameTable::restartAhead(int slot) {
+    std::unique_lock lock(mutex_);
+    ++generation_;
+    ringReady_ = 0;
+    nextSlot_ = -1;
+    readyWanted_ = 1;
+    readyWake_.wait(lock, [this] { return !workerBusy_; });
+    readyWanted_ = 0;
+    if (slot < 0 || slot >= frameCount_) return;
+    nextSlot_ = slot;
+    if (!worker_.joinable()) worker_ = std::thread(&FrameTable::aheadLoop, this);
+    workerWake_.notify_one();
 }
 
 int FrameTable::slot(int frame) const { return std::clamp(frame - startFrame_, 0, std::max(frameCount_ - 1, 0)); }
@@ -111,6 +139,8 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
         keyEvaluator.emplace(model, keyScene, nodesDepthFirst(keyScene), nullptr, framesPerSecond_);
         if (!keyEvaluator->valid(error)) return false;
         evaluator = &*keyEvaluator;
+        for (std::size_t i = 0; i < model.nodes.size(); ++i)
+            if (model.nodes[i].hasMesh()) evaluator->choose(int(i), which_[i]);
         evaluator->pose(0.0);
     } else {
         evaluator->pose(model.keyFramePerImport ? 0.0 : double(frame) / framesPerSecond_);
@@ -121,7 +151,7 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
         if (!node.hasMesh()) continue;
         NodeFrames& out = raw[i];
         out.transforms.resize(1);
-        evaluator->vertices(int(i), which_[i], out.positions);
+        evaluator->vertices(int(i), out.positions);
         aiMatrix4x4 transform = loaded_->upRotation;
         if (node.skinned) {
             // Skinned vertices are world positions already. A skin on a mirrored node is shown
@@ -131,7 +161,7 @@ bool FrameTable::evaluate(int slot, std::vector<NodeFrames>& raw, std::string& e
                 aiMatrix4x4 flip;
                 flip.c3 = -1.0f;
                 transform = transform * flip;
-                for (aiVector3D& v : out.positions) v.z = -v.z;
+                for (hostsdk::Point3& v : out.positions) v.z = -v.z;
             }
         } else {
             transform = transform * evaluator->world(int(i));
@@ -161,7 +191,10 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
     mirroredSkin_.assign(n, false);
     which_.assign(n, {});
     for (std::size_t i = 0; i < n; ++i)
-        if (model.nodes[i].hasMesh()) which_[i] = main_->allVertices(int(i));
+        if (model.nodes[i].hasMesh()) {
+            which_[i] = main_->allVertices(int(i));
+            main_->choose(int(i), which_[i]);
+        }
 
     std::vector<std::optional<Welder>> welders(n);
     if (!evaluate(0, scratch_, error)) return false;
@@ -200,6 +233,7 @@ bool FrameTable::prepare(LoadedModel& loaded, const std::string& path, int frame
         std::vector<FrameEvaluator::VertexRef> first(kept);
         for (std::uint32_t v = node.rawVertexCount; v-- > 0;) first[node.weldMap[v]] = which_[i][v];
         which_[i] = std::move(first);
+        main_->choose(int(i), which_[i]);
         scratchSlot_ = -1;
     }
     nodes_.assign(n, {});
@@ -213,35 +247,32 @@ void FrameTable::failServe(int slot) {
     const SceneModel& model = loaded_->model;
     for (std::size_t i = 0; i < nodes_.size(); ++i) {
         nodes_[i].transforms.assign(1, aiMatrix4x4());
-        nodes_[i].positions.assign(model.nodes[i].vertexCount, aiVector3D());
+        nodes_[i].positions.assign(model.nodes[i].vertexCount, hostsdk::Point3());
+        nodes_[i].lent = false;
+    }
+    cachedSlot_ = slot;
+}
+
+void FrameTable::take(std::vector<NodeFrames>& source, int slot) {
+    const SceneModel& model = loaded_->model;
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (!model.nodes[i].hasMesh()) continue;
+        nodes_[i].transforms.assign(1, source[i].transforms[0]);
+        nodes_[i].positions.swap(source[i].positions);
+        nodes_[i].lent = false;
     }
     cachedSlot_ = slot;
 }
 
 void FrameTable::serve(int slot) {
-    const SceneModel& model = loaded_->model;
-    waitAhead();  // the evaluator is ours again
-    std::vector<NodeFrames>* source = &scratch_;
-    if (aheadSlot_ == slot && scratchSlot_ != slot) {
-        aheadSlot_ = -1;
-        if (!aheadOk_) {
-            lateError_ = aheadError_;
-            return failServe(slot);
-        }
-        source = &ahead_;
-    } else if (scratchSlot_ != slot && !evaluate(slot, scratch_, lateError_)) {
-        return failServe(slot);
-    }
-    for (std::size_t i = 0; i < nodes_.size(); ++i) {
-        const ModelNode& node = model.nodes[i];
-        if (!node.hasMesh()) continue;
-        nodes_[i].transforms.assign(1, (*source)[i].transforms[0]);
-        nodes_[i].positions.swap((*source)[i].positions);
-    }
-    if (source == &scratch_) scratchSlot_ = -1;  // swapped away
-    cachedSlot_ = slot;
     // Exporters ask for frames in order; key frames read from files stay on this thread.
-    if (!model.keyFramePerImport && slot + 1 < frameCount_) startAhead(slot + 1);
+    const bool ahead = !loaded_->model.keyFramePerImport && frameCount_ > 1;
+    if (ahead && scratchSlot_ != slot && takeAhead(slot)) return;
+    if (ahead) restartAhead(-1);  // the evaluator is ours again
+    if (scratchSlot_ != slot && !evaluate(slot, scratch_, lateError_)) return failServe(slot);
+    take(scratch_, slot);
+    scratchSlot_ = -1;  // swapped away
+    if (ahead) restartAhead(slot + 1);
 }
 
 const aiMatrix4x4& FrameTable::transform(int node, int frame) {
@@ -250,10 +281,18 @@ const aiMatrix4x4& FrameTable::transform(int node, int frame) {
     return nodes_[std::size_t(node)].transforms[0];
 }
 
-const aiVector3D* FrameTable::positions(int node, int frame) {
+const hostsdk::Point3* FrameTable::positions(int node, int frame) {
     const int s = slot(frame);
-    if (s != cachedSlot_) serve(s);
+    if (s != cachedSlot_ || nodes_[std::size_t(node)].lent) serve(s);
     return nodes_[std::size_t(node)].positions.data();
+}
+
+void FrameTable::lendPositions(int node, int frame, std::vector<hostsdk::Point3>& into) {
+    const int s = slot(frame);
+    NodeFrames& served = nodes_[std::size_t(node)];
+    if (s != cachedSlot_ || served.lent) serve(s);
+    into.swap(served.positions);
+    served.lent = true;
 }
 
 }  // namespace korvath::convert

@@ -12,7 +12,6 @@
 #include <assimp/matrix4x4.h>
 #include <assimp/vector3.h>
 
-#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -41,7 +40,10 @@ public:
     // Node `node` at host frame `frame` (frames outside the range read the nearest end):
     // object → host world transform (before --scale), and vertexCount positions.
     const aiMatrix4x4& transform(int node, int frame);
-    const aiVector3D* positions(int node, int frame);
+    const hostsdk::Point3* positions(int node, int frame);
+    // The same positions moved into `into` without a copy (its old contents come back to the
+    // table as a buffer), for the host mesh that shows them.
+    void lendPositions(int node, int frame, std::vector<hostsdk::Point3>& into);
 
     // The error of a frame evaluated on request (a key-frame import that failed), if any.
     const std::string& lateError() const { return lateError_; }
@@ -49,16 +51,20 @@ public:
 private:
     struct NodeFrames {
         std::vector<aiMatrix4x4> transforms;  // one: the frame served
-        std::vector<aiVector3D> positions;
+        std::vector<hostsdk::Point3> positions;
+        bool lent = false;  // positions were moved out by lendPositions()
     };
 
     int slot(int frame) const;
     bool evaluate(int slot, std::vector<NodeFrames>& raw, std::string& error);
     void serve(int slot);
     void failServe(int slot);
-    // The next frame is evaluated on a second thread while the exporter packs this one.
-    void startAhead(int slot);
-    void waitAhead();
+    void take(std::vector<NodeFrames>& source, int slot);
+    // Frames ahead of the one served are evaluated in order on a second thread into a ring of
+    // frames while the exporter packs; the faster side sleeps until the ring is half full (or
+    // half empty), so the two wake each other a few times per export, not every frame.
+    bool takeAhead(int slot);
+    void restartAhead(int slot);
     void aheadLoop();
 
     LoadedModel* loaded_ = nullptr;
@@ -75,17 +81,28 @@ private:
     std::vector<NodeFrames> scratch_;
     std::string lateError_;
 
-    // Shared with the worker thread under mutex_; ahead_ and the evaluator belong to the
-    // worker while aheadWanted_ is set.
+    // Shared with the worker under mutex_. The evaluator and the ring entry after the last
+    // ready one belong to the worker while it is busy.
+    struct AheadFrame {
+        int slot = -1;
+        bool ok = false;
+        std::string error;
+        std::vector<NodeFrames> nodes;
+    };
+    static constexpr int kRing = 8;
     std::thread worker_;
     std::mutex mutex_;
-    std::condition_variable changed_;
-    std::atomic<int> aheadWanted_{-1};  // the slot being evaluated ahead
-    int aheadSlot_ = -1;    // the slot ahead_ holds
-    bool aheadOk_ = false;
-    std::atomic<bool> stopping_{false};
-    std::vector<NodeFrames> ahead_;
-    std::string aheadError_;
+    std::condition_variable workerWake_;
+    std::condition_variable readyWake_;
+    std::vector<AheadFrame> ring_ = std::vector<AheadFrame>(kRing);
+    int ringFirst_ = 0;  // the oldest ready frame
+    int ringReady_ = 0;  // ready frames from ringFirst_ on
+    int nextSlot_ = -1;  // the slot the worker evaluates next; -1 while it is to rest
+    int generation_ = 0;  // counts restarts, so a frame begun before one is dropped
+    bool workerBusy_ = false;
+    bool workerWaiting_ = false;
+    int readyWanted_ = 0;  // ready frames the consumer sleeps for; 0 while it does not
+    bool stopping_ = false;
 };
 
 }  // namespace korvath::convert

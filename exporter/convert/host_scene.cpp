@@ -2,9 +2,7 @@
 
 #include "exporter/convert/host_materials.h"
 
-#include <cstring>
 #include <memory>
-#include <type_traits>
 
 namespace korvath::convert {
 
@@ -42,12 +40,11 @@ void fillNode(const SceneModel& model, FrameTable& table, const HostSceneSetting
         auto fixed = std::make_shared<hostsdk::Mesh>(staticMeshPart(node));
         const int ticksPerFrame = settings.ticksPerFrame;
         const float scale = settings.scale;
-        const std::uint32_t count = node.vertexCount;
         auto onEvaluate = settings.onEvaluate;
         auto frameAt = [ticksPerFrame](hostsdk::TimeValue t) {
             return t >= 0 ? t / ticksPerFrame : -((-t + ticksPerFrame - 1) / ticksPerFrame);
         };
-        hostNode.setMeshEvaluator([&table, index, fixed, count, frameAt, onEvaluate](hostsdk::TimeValue t,
+        hostNode.setMeshEvaluator([&table, index, fixed, frameAt, onEvaluate](hostsdk::TimeValue t,
                                                                                   hostsdk::Mesh& mesh) {
             if (onEvaluate) onEvaluate();
             if (mesh.faces.size() != fixed->faces.size() || mesh.tvFace.size() != fixed->tvFace.size()) {
@@ -55,10 +52,7 @@ void fillNode(const SceneModel& model, FrameTable& table, const HostSceneSetting
                 mesh.tVerts = fixed->tVerts;
                 mesh.tvFace = fixed->tvFace;
             }
-            const aiVector3D* p = table.positions(index, frameAt(t));
-            mesh.verts.resize(count);
-            static_assert(sizeof(Point3) == sizeof(aiVector3D) && std::is_trivially_copyable_v<Point3>);
-            if (count > 0) std::memcpy(static_cast<void*>(mesh.verts.data()), p, count * sizeof(Point3));
+            table.lendPositions(index, frameAt(t), mesh.verts);
         });
         hostNode.setTransformEvaluator([&table, index, frameAt, scale](hostsdk::TimeValue t) {
             return toHostMatrix(table.transform(index, frameAt(t)), scale);

@@ -25,13 +25,13 @@ struct PositionHash {
     }
 };
 
-bool same(const aiVector3D& a, const aiVector3D& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+bool same(const hostsdk::Point3& a, const hostsdk::Point3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
 
 }  // namespace
 
 Welder::Welder(std::uint32_t vertexCount) : count_(vertexCount), groupOf_(vertexCount, 0) {}
 
-void Welder::addFrame(const aiVector3D* p) {
+void Welder::addFrame(const hostsdk::Point3* p) {
     if (!started_) {
         started_ = true;
         // Open addressing over group numbers (0 = free), compared with a group's first member:
@@ -65,7 +65,7 @@ void Welder::addFrame(const aiVector3D* p) {
     const std::size_t groupCount = members_.size();
     for (std::size_t g = 0; g < groupCount; ++g) {
         if (members_[g].size() < 2) continue;
-        const aiVector3D& first = p[members_[g].front()];
+        const hostsdk::Point3& first = p[members_[g].front()];
         bool allSame = true;
         for (std::uint32_t v : members_[g]) allSame = allSame && same(p[v], first);
         if (allSame) continue;

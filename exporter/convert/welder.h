@@ -1,7 +1,7 @@
 #pragma once
 // Finds the vertices of one mesh that lie on the same spot in every frame, so that the vertices
 // a loader split at face corners become one again.
-#include <assimp/vector3.h>
+#include "host/types.h"
 
 #include <cstdint>
 #include <vector>
@@ -14,7 +14,7 @@ public:
 
     // One frame's positions (vertexCount of them). The first frame groups equal positions;
     // each later frame splits a group whose members no longer coincide.
-    void addFrame(const aiVector3D* positions);
+    void addFrame(const hostsdk::Point3* positions);
 
     // Old vertex → kept vertex. Kept vertices are numbered in the order of their first
     // member, so a mesh without coinciding vertices keeps its order.

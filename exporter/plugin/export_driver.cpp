@@ -120,8 +120,18 @@ void KorvathExp::TrianglePass(std::FILE* data) {
     }
 }
 
-void KorvathExp::FramePass(std::FILE* animation) {
-    std::vector<std::uint32_t> packed;  // one mesh's frame, reused for every frame
+// Frames are written in blocks of about a megabyte, and every few blocks the disk is asked to
+// start storing them, so the flush at the end has little left to wait for.
+void KorvathExp::FramePass(korvath::AtomicFileWriter& animation) {
+    constexpr size_t kBlockWords = size_t{1} << 18;
+    constexpr size_t kBlocksPerFlush = 4;
+    std::vector<std::uint32_t> packed;  // whole frames, written when a block is full
+    size_t blocks = 0;
+    auto writeBlock = [&] {
+        WritePackedVertices(animation.stream(), packed);
+        packed.clear();
+        if (++blocks % kBlocksPerFlush == 0) animation.startFlush();
+    };
     const size_t frameCount = frames.size();
     for (size_t j = 0; j < frameCount; ++j) {
         currentTime = frames[j] * ticksPerFrame;
@@ -135,13 +145,16 @@ void KorvathExp::FramePass(std::FILE* animation) {
             // Every frame keeps the counted number of vertices, so later frames stay aligned.
             const size_t count = static_cast<size_t>(entry.vertexCount);
             const size_t packedCount = static_cast<size_t>(std::min(entry.vertexCount, available));
-            packed.resize(count);
+            const size_t at = packed.size();
+            packed.resize(at + count);
             const Point3* verts = packedCount > 0 ? handle.tri->GetMesh().verts.data() : nullptr;
-            if (PackFrame(tm, verts, packedCount, packed.data())) boundsWarning = true;
-            std::fill(packed.begin() + static_cast<std::ptrdiff_t>(packedCount), packed.end(), PackVertex(0.0f, 0.0f, 0.0f));
-            WritePackedVertices(animation, packed);
+            if (PackFrame(tm, verts, packedCount, packed.data() + at)) boundsWarning = true;
+            std::fill(packed.begin() + static_cast<std::ptrdiff_t>(at + packedCount), packed.end(),
+                      PackVertex(0.0f, 0.0f, 0.0f));
         }
+        if (packed.size() >= kBlockWords) writeBlock();
     }
+    if (!packed.empty()) writeBlock();
 }
 
 bool KorvathExp::Refuse(const char* text) {
@@ -204,6 +217,7 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
     ip->ProgressStart(GetString(7), TRUE, DoNothing, nullptr);
     WriteDataHeader(data.stream(), triangleCount, vertexCount);
     TrianglePass(data.stream());
+    data.startFlush();  // stored while the frames are packed
     korvath::AtomicFileWriter animation;
     using Start = korvath::AtomicFileWriter::Start;
     if (!animation.open(animationPath, append ? Start::CopyOfTarget : Start::Empty)) {
@@ -225,7 +239,7 @@ int KorvathExp::DoExport(const char* name, ExpInterface*, Interface* i, BOOL sup
             return 0;
         }
     }
-    FramePass(animation.stream());
+    FramePass(animation);
     ip->ProgressEnd();
     // A cancelled export skipped nodes, so its headers overstate what follows them: both copies
     // are dropped and the files stay as they were.

@@ -11,8 +11,8 @@ namespace korvathexp {
 // when a coordinate lies outside -128..128. This is the definition of the packing.
 bool PackFrameScalar(const hostsdk::Matrix3& tm, const hostsdk::Point3* verts, size_t count, std::uint32_t* out);
 
-// The same words and answer, four vertices at a time where the compiler has vector extensions
-// (else PackFrameScalar itself).
+// The same words and answer, four vertices at a time where the compiler has vector extensions,
+// eight where the processor also has 256-bit vectors (else PackFrameScalar itself).
 bool PackFrame(const hostsdk::Matrix3& tm, const hostsdk::Point3* verts, size_t count, std::uint32_t* out);
 
 }  // namespace korvathexp

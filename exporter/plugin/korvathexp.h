@@ -7,6 +7,10 @@
 
 #include "host/plugin.h"
 
+namespace korvath {
+class AtomicFileWriter;
+}
+
 namespace korvathexp {
 
 using namespace hostsdk;
@@ -73,7 +77,7 @@ private:
     bool IsExported(INode* node);
     void CountPass(INode* node);
     void TrianglePass(std::FILE* data);
-    void FramePass(std::FILE* animation);
+    void FramePass(korvath::AtomicFileWriter& animation);
     bool Refuse(const char* text);
     int RunOptionsDialog();
 };

@@ -41,7 +41,8 @@ Converted convertScene(const aiScene& scene, int fps) {
 
 // The host-world position of vertex `v` of model node `node` at frame `frame`.
 aiVector3D hostPosition(const Converted& c, int node, int frame, int v) {
-    return c.table->transform(node, frame) * c.table->positions(node, frame)[v];
+    const hostsdk::Point3 p = c.table->positions(node, frame)[v];
+    return c.table->transform(node, frame) * aiVector3D(p.x, p.y, p.z);
 }
 
 int nodeNamed(const Converted& c, const std::string& name) {
@@ -122,8 +123,9 @@ TEST(SyntheticScenes, SkinIgnoresItsOwnNodeAndNormalisesWeights) {
 }
 
 TEST(SyntheticScenes, FramesEvaluatedAheadMatchFramesEvaluatedOnRequest) {
-    // A skin whose bone slides: one table is read frame after frame (each next frame is
-    // evaluated ahead on the second thread), the other jumps about (mostly on request).
+    // A skin whose bone slides: one table is read frame after frame (the next frames are
+    // evaluated ahead on the second thread), the other jumps about: back, far ahead (both
+    // evaluated on request) and a few frames ahead (frames made ahead and skipped).
     auto scene = emptyScene();
     aiNode* skinNode = addNode(scene->mRootNode, "Skin", {0, 0, 0});
     addNode(scene->mRootNode, "Bone", {0, 2, 0});
@@ -144,17 +146,25 @@ TEST(SyntheticScenes, FramesEvaluatedAheadMatchFramesEvaluatedOnRequest) {
     const Converted jumping = convertScene(*scene, 30);
     const int node = nodeNamed(inOrder, "Skin");
     ASSERT_GE(node, 0);
-    std::vector<std::vector<aiVector3D>> expected;
+    std::vector<std::vector<hostsdk::Point3>> expected;
     for (int f = 0; f <= 10; ++f) {
-        const aiVector3D* p = inOrder.table->positions(node, f);
+        const hostsdk::Point3* p = inOrder.table->positions(node, f);
         expected.emplace_back(p, p + 3);
     }
     // Vertex 0 rides the bone: file (0, 2, f), host (0, -f, 2).
-    expectNear(inOrder.table->transform(node, 7) * expected[7][0], {0, -7, 2}, "frame 7 read in order");
-    for (int f : {10, 3, 2, 1, 7, 6, 5, 0, 9, 8, 4, 5}) {
-        const aiVector3D* p = jumping.table->positions(node, f);
+    expectNear(hostPosition(inOrder, node, 7, 0), {0, -7, 2}, "frame 7 read again");
+    for (int f : {10, 3, 2, 1, 7, 6, 5, 0, 9, 8, 4, 5, 6, 8, 9, 10, 0, 1, 3, 4, 4, 7}) {
+        const hostsdk::Point3* p = jumping.table->positions(node, f);
         for (int v = 0; v < 3; ++v) EXPECT_EQ(p[v], expected[std::size_t(f)][std::size_t(v)]) << "frame " << f;
     }
+    // Positions lent to a host mesh leave with it; the table serves the frame again when asked.
+    std::vector<hostsdk::Point3> lent;
+    jumping.table->lendPositions(node, 6, lent);
+    EXPECT_EQ(lent, expected[6]);
+    const hostsdk::Point3* again = jumping.table->positions(node, 6);
+    EXPECT_EQ(std::vector<hostsdk::Point3>(again, again + 3), expected[6]);
+    jumping.table->lendPositions(node, 6, lent);
+    EXPECT_EQ(lent, expected[6]);
 }
 
 TEST(UpAxis, DeclaredAxisIsTurnedOntoZAndYIsTheDefault) {
@@ -174,9 +184,9 @@ TEST(UpAxis, DeclaredAxisIsTurnedOntoZAndYIsTheDefault) {
 
 TEST(Welder, WeldsOnlyWhatCoincidesInEveryFrameAndKeepsFirstUseOrder) {
     Welder welder(5);
-    const aiVector3D nan(std::nanf(""), 0, 0);
-    const aiVector3D frame0[5] = {{1, 0, 0}, {2, 0, 0}, {1, 0, 0}, {2, 0, 0}, nan};
-    const aiVector3D frame1[5] = {{1, 0, 0}, {2, 0, 0}, {1, 0, 0}, {3, 0, 0}, nan};
+    const hostsdk::Point3 nan(std::nanf(""), 0, 0);
+    const hostsdk::Point3 frame0[5] = {{1, 0, 0}, {2, 0, 0}, {1, 0, 0}, {2, 0, 0}, nan};
+    const hostsdk::Point3 frame1[5] = {{1, 0, 0}, {2, 0, 0}, {1, 0, 0}, {3, 0, 0}, nan};
     welder.addFrame(frame0);
     welder.addFrame(frame1);
     std::uint32_t kept = 0;
