@@ -95,7 +95,10 @@ fi
 
 # Menu entries, metainfo, icons and file types.
 desktop_files=("$prefix"/share/applications/*.desktop)
-[ -e "${desktop_files[0]}" ] || fail "no menu entries installed"
+for window_program in hoardsort rosterdesk landforge; do
+  [ -x "$prefix/bin/$window_program" ] || continue
+  grep -qs "^Exec=$window_program\b" "${desktop_files[@]}" || fail "no menu entry for $window_program"
+done
 for entry in "${desktop_files[@]}"; do
   [ -e "$entry" ] || continue
   desktop-file-validate "$entry" || fail "desktop-file-validate $(basename "$entry")"
