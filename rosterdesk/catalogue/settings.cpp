@@ -1,5 +1,6 @@
 #include "rosterdesk/catalogue/settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 
@@ -18,6 +19,15 @@ constexpr char kSeparator = static_cast<char>(fs::path::preferred_separator);
 
 bool endsInSeparator(const std::string& folder) {
     return !folder.empty() && (folder.back() == kSeparator || folder.back() == '/');
+}
+
+// On Windows "/" and "\" both separate folders, so "C:/ka/" and "C:/ka\" name one folder.
+bool sameFolderText(std::string a, std::string b) {
+    if (kSeparator != '/') {
+        std::replace(a.begin(), a.end(), '/', kSeparator);
+        std::replace(b.begin(), b.end(), '/', kSeparator);
+    }
+    return a == b;
 }
 
 // Readers end a field at a comma and skip leading blanks unless the field is quoted.
@@ -109,7 +119,7 @@ bool confirmGameFolder(korvath::Interaction& ui, const std::string& folder) {
 
 bool changeGameFolder(korvath::Interaction& ui, Settings& settings, const std::string& chosen) {
     std::string folder = chosen.empty() ? chosen : withTrailingSeparator(chosen);
-    if (folder == settings.KAPath) return false;
+    if (sameFolderText(folder, settings.KAPath)) return false;
     settings.KAPath = folder;
     ui.message({"Restart Rosterdesk", "Rosterdesk must be restarted for changes to take affect.",
                 korvath::Buttons::Ok, korvath::Icon::None});

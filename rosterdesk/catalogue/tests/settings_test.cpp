@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
 
 namespace rosterdesk {
 namespace {
+
+const std::string kSep(1, static_cast<char>(std::filesystem::path::preferred_separator));  // the native one
 
 using korvath::testing::TempDir;
 
@@ -20,7 +25,7 @@ TEST(Options, ReadsTheSevenLines) {
     EXPECT_EQ(s.AutoClose, 1);
     EXPECT_FALSE(s.FirstRun);
     EXPECT_EQ(s.ConfigPath, "/rosters/");
-    EXPECT_EQ(s.KAPath, "/games/ka/");  // a separator is added
+    EXPECT_EQ(s.KAPath, "/games/ka" + kSep);  // a separator is added
     EXPECT_EQ(s.StartupStep, "");
 }
 
@@ -29,7 +34,7 @@ TEST(Options, RelocationFlagIgnoresTheFolders) {
     parseOptions("[SplashScreen]\n0\n\n[KAPath]\n 1 \n/rosters/\n/games/ka/\n", s);
     EXPECT_TRUE(s.FirstRun);
     EXPECT_EQ(s.KAPath, "");
-    EXPECT_EQ(s.ConfigPath, "/");  // an empty roster folder becomes the separator alone
+    EXPECT_EQ(s.ConfigPath, kSep);  // an empty roster folder becomes the separator alone
     Settings t;
     parseOptions("[SplashScreen]\n0\n\n[KAPath]\n11\n/r/\n/g/\n", t);
     EXPECT_FALSE(t.FirstRun);
@@ -80,7 +85,7 @@ TEST(Options, WritesExactShapeAndQuotesCommas) {
     EXPECT_EQ(back.ConfigPath, "/home/u/My,Rosters/");
     Settings cut;
     parseOptions("[SplashScreen]\r\n1\r\n\r\n[KAPath]\r\n0\r\n/home/u/My,Rosters/\r\n/g/\r\n", cut);
-    EXPECT_EQ(cut.ConfigPath, "/home/u/My/");
+    EXPECT_EQ(cut.ConfigPath, "/home/u/My" + kSep);
 }
 
 TEST(Options, WriteFailsWhereAFolderIsAFile) {
@@ -132,7 +137,7 @@ TEST(GameFolder, ChangingItAsksForARestartOnlyWhenItDiffers) {
     EXPECT_FALSE(s.RestartPending);
 
     EXPECT_TRUE(changeGameFolder(ui, s, "/games/other"));
-    EXPECT_EQ(s.KAPath, "/games/other/");
+    EXPECT_EQ(s.KAPath, "/games/other" + kSep);
     EXPECT_TRUE(s.RestartPending);
     ASSERT_EQ(ui.shown().size(), 1u);
     EXPECT_EQ(ui.shown()[0].title, "Restart Rosterdesk");

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
 #include "rosterdesk/catalogue/tests/int_text.h"
 
 namespace rosterdesk {
 namespace {
+
+const std::string kSep(1, static_cast<char>(std::filesystem::path::preferred_separator));  // the native one
 
 using korvath::ScriptedInteraction;
 using korvath::testing::TempDir;
@@ -40,9 +45,9 @@ TEST(FolderSetup, FirstRunShowsEverythingInOrder) {
     EXPECT_EQ(titles(ui), (std::vector<std::string>{"dlgFirstRun", "Locate Korvath Arena Directory...",
                                                     "Invalid KA Path", "Locate Korvath Arena Directory...", "Remember!",
                                                     "dlgNewBoss", "Locate Configuration Directory..."}));
-    EXPECT_EQ(ui.shown()[2].text, (dir / "nogame").string() + "/ is not a valid KA path.\r\n\r\nPlease choose again.");
+    EXPECT_EQ(ui.shown()[2].text, (dir / "nogame").string() + kSep + " is not a valid KA path.\r\n\r\nPlease choose again.");
     EXPECT_EQ(s.KAPath, game);
-    EXPECT_EQ(s.ConfigPath, rosters + "/");
+    EXPECT_EQ(s.ConfigPath, rosters + kSep);
     EXPECT_FALSE(s.FirstRun);
     EXPECT_TRUE(std::filesystem::is_directory(rosters));
     EXPECT_EQ(said, (std::vector<std::string>{"Locate Korvath Arena & Configuration Directory...",
@@ -78,7 +83,7 @@ TEST(FolderSetup, CancelOrUncreatableFolderKeepsTheSettings) {
     blocked.answerText((dir / "game").string());
     blocked.answerText((dir / "file" / "rosters").string());
     korvath::Status status = chooseFolders(blocked, s);
-    EXPECT_EQ(status.message, "The configuration folder " + (dir / "file" / "rosters").string() + "/ could not be created.");
+    EXPECT_EQ(status.message, "The configuration folder " + (dir / "file" / "rosters").string() + kSep + " could not be created.");
     EXPECT_EQ(s.KAPath, "/old/");
 }
 
