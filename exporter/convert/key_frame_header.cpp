@@ -13,7 +13,7 @@ struct FrameCountField {
 };
 
 // MD2: seven counts before the frames'. MD3 and MDC: version, a 64-byte name and flags come
-// first. Quake MDL and the game-studio MDL2 to MDL5: scale, origin, radius, eye and four counts.
+// first. IDPO MDL and the MDL2 to MDL5 kinds: scale, origin, radius, eye and four counts.
 constexpr FrameCountField kFields[] = {
     {"IDP2", 40}, {"IDP3", 76}, {"IDPC", 76}, {"IDPO", 68},
     {"MDL2", 68}, {"MDL3", 68}, {"MDL4", 68}, {"MDL5", 68},

@@ -1,5 +1,5 @@
 #pragma once
-// The number of key frames a single-key-frame model file (MD2, MD3, MDC, Quake-style MDL)
+// The number of key frames a single-key-frame model file (MD2, MD3, MDC, IDPO MDL)
 // declares in its header.
 #include <optional>
 #include <string_view>

@@ -228,7 +228,7 @@ LoadResult loadModel(const LoadOptions& options) {
         if (!joinNodeMeshes(scene, *source, node, result.error)) return result;
     }
 
-    // A loader of this kind that gives animations (Half-Life MDL sequences) is read like any other.
+    // A loader of this kind that gives animations (HL1 MDL sequences) is read like any other.
     if (singleKeyFrame && scene.mNumAnimations == 0) {
         if (options.animation) {
             result.error = "the scene has no animation named \"" + *options.animation + "\"";

@@ -131,7 +131,7 @@ TEST(FrameChoice, EveryInstalledMdlConvertsOrIsRefusedWithAReason) {
         }
     }
     EXPECT_GE(converted, 4);
-    EXPECT_GE(animated, 1);  // the Half-Life files' sequences
+    EXPECT_GE(animated, 1);  // the HL1 files' sequences
 }
 
 TEST(FrameChoice, HalfLifeSequencesAreTheAnimationsAndAStoredKeyFrameCountIsOne) {
