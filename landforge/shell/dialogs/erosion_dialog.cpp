@@ -1,5 +1,7 @@
 #include "shell/dialogs/erosion_dialog.h"
 
+#include "common/qt/qt_text.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QElapsedTimer>
@@ -13,7 +15,7 @@ namespace landforge::shell {
 
 namespace {
 
-QString decimals(float v) { return QString::fromStdString(formatThreeDecimals(v)); }
+QString decimals(float v) { return korvath::toQString(formatThreeDecimals(v)); }
 
 }  // namespace
 
@@ -64,8 +66,8 @@ ThermalErosionDialog::ThermalErosionDialog(const ThermalErosionValues& v, QWidge
 ThermalErosionValues ThermalErosionDialog::values() const {
     ThermalErosionValues v;
     v.settings.iterations = fieldInt(1101);
-    v.settings.talusAngle = parseRealField(fieldText(1102).toStdString());
-    v.settings.amount = parseRealField(fieldText(1103).toStdString());
+    v.settings.talusAngle = parseRealField(korvath::fromQString(fieldText(1102)));
+    v.settings.amount = parseRealField(korvath::fromQString(fieldText(1103)));
     v.viewOnly = viewOnly();
     return v;
 }
@@ -85,11 +87,11 @@ HydraulicErosionDialog::HydraulicErosionDialog(const HydraulicErosionValues& v, 
 HydraulicErosionValues HydraulicErosionDialog::values() const {
     HydraulicErosionValues v;
     v.settings.droplets = fieldInt(1111);
-    v.settings.rain = parseRealField(fieldText(1112).toStdString());
-    v.settings.erosionRate = parseRealField(fieldText(1113).toStdString());
-    v.settings.depositionRate = parseRealField(fieldText(1114).toStdString());
-    v.settings.evaporation = parseRealField(fieldText(1115).toStdString());
-    v.settings.seed = parseUnsignedField(fieldText(1116).toStdString());
+    v.settings.rain = parseRealField(korvath::fromQString(fieldText(1112)));
+    v.settings.erosionRate = parseRealField(korvath::fromQString(fieldText(1113)));
+    v.settings.depositionRate = parseRealField(korvath::fromQString(fieldText(1114)));
+    v.settings.evaporation = parseRealField(korvath::fromQString(fieldText(1115)));
+    v.settings.seed = parseUnsignedField(korvath::fromQString(fieldText(1116)));
     v.viewOnly = viewOnly();
     return v;
 }

@@ -1,5 +1,7 @@
 #include "shell/dialogs/form_dialog.h"
 
+#include "common/qt/qt_text.h"
+
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -86,6 +88,6 @@ QString FormDialog::fieldText(int id) const {
     return edit ? edit->text() : QString();
 }
 
-int FormDialog::fieldInt(int id) const { return parseIntField(fieldText(id).toStdString()); }
+int FormDialog::fieldInt(int id) const { return parseIntField(korvath::fromQString(fieldText(id))); }
 
 }  // namespace landforge::shell

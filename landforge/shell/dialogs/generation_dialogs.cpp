@@ -1,5 +1,7 @@
 #include "shell/dialogs/generation_dialogs.h"
 
+#include "common/qt/qt_text.h"
+
 #include <QButtonGroup>
 #include <QRadioButton>
 
@@ -7,8 +9,8 @@ namespace landforge::shell {
 
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-float real(const FormDialog& d, int id) { return parseRealField(d.fieldText(id).toStdString()); }
+QString text(const std::string& s) { return korvath::toQString(s); }
+float real(const FormDialog& d, int id) { return parseRealField(korvath::fromQString(d.fieldText(id))); }
 
 void addOkCancel(FormDialog& d, const QString& ok = "OK") {
     d.addButton(kOkId, ok, true);
@@ -27,7 +29,7 @@ TerrainParamsDialog::TerrainParamsDialog(const TerrainParamsValues& v, QWidget* 
 }
 
 TerrainParamsValues TerrainParamsDialog::values() const {
-    return {parseUnsignedField(fieldText(1001).toStdString()), real(*this, 1002), real(*this, 1003),
+    return {parseUnsignedField(korvath::fromQString(fieldText(1001))), real(*this, 1002), real(*this, 1003),
             real(*this, 1004)};
 }
 

@@ -385,7 +385,7 @@ TEST(OverheadWithAWindowManager, StaysAboveTheMainWindowAfterAClickInAView) {
     click.start("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
     ASSERT_TRUE(click.waitForFinished(10000));
     ASSERT_EQ(click.exitCode(), 0) << click.readAllStandardError().toStdString();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }, 3000)) << "the click reached the view";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }, 10000)) << "the click reached the view";
     QTest::qWait(300);
     EXPECT_TRUE(above()) << "still above after the click";
     EXPECT_TRUE(overhead->isVisible());
@@ -397,7 +397,7 @@ TEST(OverheadWithAWindowManager, StaysAboveTheMainWindowAfterAClickInAView) {
         return xprop.waitForFinished(10000) && xprop.readAllStandardOutput().contains("_NET_WM_STATE_HIDDEN");
     };
     window.showMinimized();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hidden(window) && hidden(*overhead); }, 3000)) << "minimised together";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hidden(window) && hidden(*overhead); }, 10000)) << "minimised together";
     window.close();
 }
 
