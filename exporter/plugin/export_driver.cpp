@@ -14,6 +14,8 @@
 
 namespace korvathexp {
 
+using namespace hostsdk;
+
 namespace {
 
 constexpr const char* kWarning = "Warning!";

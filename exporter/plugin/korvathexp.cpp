@@ -6,6 +6,8 @@
 
 namespace korvathexp {
 
+using namespace hostsdk;
+
 const char* KorvathExp::Ext(int n) { return n == 0 ? "3d" : ""; }
 const char* KorvathExp::LongDesc() { return GetString(4); }
 const char* KorvathExp::ShortDesc() { return GetString(5); }

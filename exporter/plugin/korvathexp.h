@@ -13,8 +13,6 @@ class AtomicFileWriter;
 
 namespace korvathexp {
 
-using namespace hostsdk;
-
 // Dialog and control ids of the plug-in's resources.
 constexpr int IDD_ABOUT = 102;
 constexpr int IDD_PANEL = 105;
@@ -28,23 +26,23 @@ constexpr int kMaxFrames = 65535;
 
 // One exported mesh, in export order.
 struct ExportedMesh {
-    INode* node = nullptr;
+    hostsdk::INode* node = nullptr;
     int vertexBase = 0;
     int vertexCount = 0;
 };
 
-class KorvathExp : public SceneExport {
+class KorvathExp : public hostsdk::SceneExport {
 public:
     // Per-export state, reset at the start of each export.
     bool append = false;
-    TimeValue animStart = 0, animEnd = 0;
+    hostsdk::TimeValue animStart = 0, animEnd = 0;
     int ticksPerFrame = 1;
     int startFrame = 0, endFrame = 0;
     int triangleCount = 0, vertexCount = 0, meshCount = 0, meshIndex = 0;
-    TimeValue currentTime = 0;
+    hostsdk::TimeValue currentTime = 0;
     bool boundsWarning = false, noTextureWarning = false, noMaterialWarning = false;
     bool vertexCountWarning = false;  // a mesh's vertex count changed between frames
-    Interface* ip = nullptr;
+    hostsdk::Interface* ip = nullptr;
     std::vector<int> frames;
     std::vector<ExportedMesh> meshes;  // their vertex bases, in export order
     int textureNumber = 0;
@@ -58,24 +56,24 @@ public:
     const char* OtherMessage1() override { return ""; }
     const char* OtherMessage2() override { return ""; }
     unsigned int Version() override { return 100; }
-    void ShowAbout(HWND parent) override;
-    int DoExport(const char* name, ExpInterface* ei, Interface* i, BOOL suppressPrompts = FALSE,
-                 DWORD options = 0) override;
-    BOOL SupportsOptions(int ext, DWORD options) override;
+    void ShowAbout(hostsdk::HWND parent) override;
+    int DoExport(const char* name, hostsdk::ExpInterface* ei, hostsdk::Interface* i, hostsdk::BOOL suppressPrompts = hostsdk::FALSE,
+                 hostsdk::DWORD options = 0) override;
+    hostsdk::BOOL SupportsOptions(int ext, hostsdk::DWORD options) override;
 
     // Fills the frame list from the text of the options dialog (FrameListFromText).
     void ParseFrameRange(const char* text);
     // The polygon type of a face of `node` with material id `materialId`; may change the
     // texture number and set the no-material warning.
-    unsigned char PolygonTypeFromMaterial(INode* node, MtlID materialId);
+    unsigned char PolygonTypeFromMaterial(hostsdk::INode* node, hostsdk::MtlID materialId);
 
-    static bool IsMirrored(const Matrix3& tm);
+    static bool IsMirrored(const hostsdk::Matrix3& tm);
     // The node's mesh object at time t, or null; `made` tells that the caller must DeleteMe it.
-    static TriObject* MeshFromNode(INode* node, TimeValue t, bool& made);
+    static hostsdk::TriObject* MeshFromNode(hostsdk::INode* node, hostsdk::TimeValue t, bool& made);
 
 private:
-    bool IsExported(INode* node);
-    void CountPass(INode* node);
+    bool IsExported(hostsdk::INode* node);
+    void CountPass(hostsdk::INode* node);
     void TrianglePass(std::FILE* data);
     void FramePass(korvath::AtomicFileWriter& animation);
     bool Refuse(const char* text);

@@ -7,6 +7,8 @@
 #include "korvathexp.h"
 
 namespace korvathexp {
+
+using namespace hostsdk;
 namespace {
 
 std::vector<int> parse(const char* text, int start = 0, int end = 100) {

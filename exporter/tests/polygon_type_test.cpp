@@ -5,6 +5,8 @@
 #include "test_scene.h"
 
 namespace korvathexp {
+
+using namespace hostsdk;
 namespace {
 
 using korvath::exporter_test::Host;
