@@ -37,8 +37,6 @@ EditorKey keyOf(const QKeyEvent& event) {
     return text.size() == 1 ? keyOfChar(text.at(0).toLatin1()) : EditorKey::None;
 }
 
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-
 // The first local file of a drag, empty when it brings none.
 QString droppedFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
@@ -91,10 +89,10 @@ void MainWindow::showOnScreen() {
 QMenu* MainWindow::menuFor(const QString& path) {
     if (auto found = menus_.find(path); found != menus_.end()) return found->second;
     int cut = path.lastIndexOf('/');
-    QString title = qstr(menuTitle(path.toStdString()));
+    QString title = korvath::toQString(menuTitle(korvath::fromQString(path)));
     QMenu* menu = cut < 0 ? menuBar()->addMenu(title) : menuFor(path.left(cut))->addMenu(title);
     menu->setObjectName(path);
-    if (submenuAlwaysDisabled(path.toStdString())) menu->setEnabled(false);
+    if (submenuAlwaysDisabled(korvath::fromQString(path))) menu->setEnabled(false);
     menus_[path] = menu;
     return menu;
 }
@@ -102,13 +100,13 @@ QMenu* MainWindow::menuFor(const QString& path) {
 void MainWindow::buildMenus() {
     for (const CommandInfo& c : commandTable()) {
         if (c.id == cmd::RecentTerrain) menuFor("File")->addSeparator();
-        QMenu* menu = menuFor(qstr(c.menuPath));
+        QMenu* menu = menuFor(korvath::toQString(c.menuPath));
         if (c.id == cmd::FileExit || c.id == cmd::HelpAbout) menu->addSeparator();
-        QAction* a = menu->addAction(qstr(c.caption));
+        QAction* a = menu->addAction(korvath::toQString(c.caption));
         a->setObjectName(QString::number(c.id));
         a->setCheckable(static_cast<bool>(c.checked));
         if (!c.shortcut.empty())
-            a->setShortcut(QKeySequence(qstr(c.shortcut)));
+            a->setShortcut(QKeySequence(korvath::toQString(c.shortcut)));
         int id = c.id;
         connect(a, &QAction::triggered, this, [this, id] { runCommandId(id); });
         actions_[c.id] = a;

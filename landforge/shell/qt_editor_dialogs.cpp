@@ -78,7 +78,7 @@ int QtEditorDialogs::exportScale() {
 }
 
 void QtEditorDialogs::pointInfo(const std::string& text) {
-    PointInfoDialog d(QString::fromStdString(text), parent_);
+    PointInfoDialog d(korvath::toQString(text), parent_);
     d.exec();
 }
 
@@ -103,7 +103,7 @@ std::optional<HydraulicErosionValues> QtEditorDialogs::hydraulicErosion(const Hy
 
 bool QtEditorDialogs::runWithProgress(const std::string& title, const std::function<bool()>& step,
                                       const std::function<double()>& progress) {
-    return runStepsWithProgress(parent_, QString::fromStdString(title), step, progress);
+    return runStepsWithProgress(parent_, korvath::toQString(title), step, progress);
 }
 
 }  // namespace landforge::shell

@@ -1,5 +1,7 @@
 #include "shell/status_strip.h"
 
+#include "common/qt/qt_text.h"
+
 #include <QLabel>
 
 namespace landforge::shell {
@@ -25,7 +27,7 @@ StatusStrip::StatusStrip(QWidget* parent) : QFrame(parent) {
     QFontMetrics metrics = parts_[0]->fontMetrics();
     int padding = 2 * (parts_[0]->frameWidth() + kIndent) + 2;
     std::array<int, kStatusPartCount> edges = statusPartEdges(
-        [&](const std::string& text) { return metrics.horizontalAdvance(QString::fromStdString(text)); }, padding);
+        [&](const std::string& text) { return metrics.horizontalAdvance(korvath::toQString(text)); }, padding);
     int left = 0;
     for (int k = 0; k < kStatusPartCount; ++k) {
         parts_[k]->setGeometry(left, 0, edges[k] - left, height);
@@ -35,7 +37,7 @@ StatusStrip::StatusStrip(QWidget* parent) : QFrame(parent) {
 }
 
 void StatusStrip::setTexts(const std::array<std::string, kStatusPartCount>& texts) {
-    for (int k = 0; k < kStatusPartCount; ++k) parts_[k]->setText(QString::fromStdString(texts[k]));
+    for (int k = 0; k < kStatusPartCount; ++k) parts_[k]->setText(korvath::toQString(texts[k]));
 }
 
 QString StatusStrip::text(int part) const { return parts_[part]->text(); }
