@@ -66,8 +66,8 @@ ThermalErosionDialog::ThermalErosionDialog(const ThermalErosionValues& v, QWidge
 ThermalErosionValues ThermalErosionDialog::values() const {
     ThermalErosionValues v;
     v.settings.iterations = fieldInt(1101);
-    v.settings.talusAngle = parseRealField(korvath::fromQString(fieldText(1102)));
-    v.settings.amount = parseRealField(korvath::fromQString(fieldText(1103)));
+    v.settings.talusAngle = fieldReal(1102);
+    v.settings.amount = fieldReal(1103);
     v.viewOnly = viewOnly();
     return v;
 }
@@ -87,11 +87,11 @@ HydraulicErosionDialog::HydraulicErosionDialog(const HydraulicErosionValues& v, 
 HydraulicErosionValues HydraulicErosionDialog::values() const {
     HydraulicErosionValues v;
     v.settings.droplets = fieldInt(1111);
-    v.settings.rain = parseRealField(korvath::fromQString(fieldText(1112)));
-    v.settings.erosionRate = parseRealField(korvath::fromQString(fieldText(1113)));
-    v.settings.depositionRate = parseRealField(korvath::fromQString(fieldText(1114)));
-    v.settings.evaporation = parseRealField(korvath::fromQString(fieldText(1115)));
-    v.settings.seed = parseUnsignedField(korvath::fromQString(fieldText(1116)));
+    v.settings.rain = fieldReal(1112);
+    v.settings.erosionRate = fieldReal(1113);
+    v.settings.depositionRate = fieldReal(1114);
+    v.settings.evaporation = fieldReal(1115);
+    v.settings.seed = fieldUnsigned(1116);
     v.viewOnly = viewOnly();
     return v;
 }

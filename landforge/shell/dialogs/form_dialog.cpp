@@ -89,5 +89,7 @@ QString FormDialog::fieldText(int id) const {
 }
 
 int FormDialog::fieldInt(int id) const { return parseIntField(korvath::fromQString(fieldText(id))); }
+float FormDialog::fieldReal(int id) const { return parseRealField(korvath::fromQString(fieldText(id))); }
+std::uint32_t FormDialog::fieldUnsigned(int id) const { return parseUnsignedField(korvath::fromQString(fieldText(id))); }
 
 }  // namespace landforge::shell

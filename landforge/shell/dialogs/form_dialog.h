@@ -2,6 +2,7 @@
 // The frame every Landforge dialog is built from: labelled fields and buttons in rows, each
 // control named by its number so tests and readers find it by id. A button ends the dialog
 // with its own id as the result; closing the window otherwise gives 0.
+#include <cstdint>
 #include <QDialog>
 #include <QString>
 
@@ -32,6 +33,8 @@ public:
 
     QString fieldText(int id) const;
     int fieldInt(int id) const;
+    float fieldReal(int id) const;
+    std::uint32_t fieldUnsigned(int id) const;
 
 private:
     QGridLayout* rows_;

@@ -10,7 +10,6 @@ namespace landforge::shell {
 namespace {
 
 QString text(const std::string& s) { return korvath::toQString(s); }
-float real(const FormDialog& d, int id) { return parseRealField(korvath::fromQString(d.fieldText(id))); }
 
 void addOkCancel(FormDialog& d, const QString& ok = "OK") {
     d.addButton(kOkId, ok, true);
@@ -29,8 +28,7 @@ TerrainParamsDialog::TerrainParamsDialog(const TerrainParamsValues& v, QWidget* 
 }
 
 TerrainParamsValues TerrainParamsDialog::values() const {
-    return {parseUnsignedField(korvath::fromQString(fieldText(1001))), real(*this, 1002), real(*this, 1003),
-            real(*this, 1004)};
+    return {fieldUnsigned(1001), fieldReal(1002), fieldReal(1003), fieldReal(1004)};
 }
 
 AddNoiseDialog::AddNoiseDialog(const NoiseValues& v, QWidget* parent)
