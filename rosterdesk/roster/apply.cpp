@@ -144,13 +144,15 @@ ApplyResult withWarning(ApplyResult result, const std::string& warning) {
 
 ApplyResult replaceRosterSection(const SectionReplacement& replacement) {
     const fs::path userIni = korvath::resolveGamePath(replacement.kaPath, "System\\user.ini");
+    // Held until user.ini is replaced: the working copy and the backup name are ours meanwhile.
+    // Asked first, because on Windows another apply's replacement leaves a moment without the
+    // file, which the lock waits out.
+    std::string problem;
+    std::optional<UserIniLock> lock = UserIniLock::acquire(userIni, problem);
     if (!isFile(userIni)) {
         removeWorkingCopy(replacement.kaPath);
         return aborted("User.ini File Missing", "Can't find user.ini.  Operation Aborted");
     }
-    // Held until user.ini is replaced: the working copy and the backup name are ours meanwhile.
-    std::string problem;
-    std::optional<UserIniLock> lock = UserIniLock::acquire(userIni, problem);
     if (!lock) return aborted("Apply Configuration...", problem + ".  Operation Aborted");
     const fs::path workingCopy = removeWorkingCopy(replacement.kaPath);
     auto oldLines = korvath::readTextLines(userIni);

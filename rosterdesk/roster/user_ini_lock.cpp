@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cwchar>
 #else
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,71 +16,63 @@
 
 namespace rosterdesk {
 
-namespace {
-// Gives up when the file keeps being replaced under us (another program rewriting it).
-constexpr int kAttempts = 1000;
-}  // namespace
-
 #ifdef _WIN32
 
 namespace {
 
-bool sameFile(HANDLE handle, const std::filesystem::path& path) {
-    HANDLE now = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (now == INVALID_HANDLE_VALUE) return false;
-    BY_HANDLE_FILE_INFORMATION a{}, b{};
-    bool same = GetFileInformationByHandle(handle, &a) && GetFileInformationByHandle(now, &b) &&
-                a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
-                a.nFileIndexLow == b.nFileIndexLow;
-    CloseHandle(now);
-    return same;
+// One name per user.ini, whatever spelling of its path: mutex names cannot hold "\\", so the
+// full, lower-cased path is hashed (FNV-1a).
+std::wstring mutexName(const std::filesystem::path& userIni) {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::weakly_canonical(userIni, ec);
+    if (ec) full = std::filesystem::absolute(userIni, ec);
+    std::wstring text = full.wstring();
+    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    unsigned long long hash = 14695981039346656037ull;
+    for (wchar_t c : text) {
+        hash ^= static_cast<unsigned long long>(c);
+        hash *= 1099511628211ull;
+    }
+    wchar_t name[64];
+    swprintf(name, 64, L"Local\\korvath-user-ini-%016llx", hash);
+    return name;
 }
 
 }  // namespace
 
+// A named mutex rather than a lock on the file itself: a handle held open on user.ini by a
+// waiter would keep the holder from renaming the new file over it in one step.
 std::optional<UserIniLock> UserIniLock::acquire(const std::filesystem::path& userIni, std::string& problem) {
-    constexpr int kMissingAttempts = 50;
-    int missing = 0;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        // Every sharing mode, so readers and the rename that replaces the file are not hindered.
-        HANDLE handle = CreateFileW(userIni.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) {
-            const DWORD error = GetLastError();
-            // Another apply may be replacing it this moment (moved aside, then the new one moved
-            // in): try again for a while before calling it missing.
-            const bool betweenNames = error == ERROR_FILE_NOT_FOUND || error == ERROR_ACCESS_DENIED;
-            if (betweenNames && ++missing < kMissingAttempts) {
-                Sleep(10);
-                continue;
-            }
-            problem = "Can't open user.ini to lock it (error " + std::to_string(error) + ")";
-            return std::nullopt;
-        }
-        // Byte locks are binding on Windows: lock one byte far past the end, which nobody reads.
-        OVERLAPPED at{};
-        at.Offset = 0xFFFFFFF0u;
-        at.OffsetHigh = 0x7FFFFFFFu;
-        if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &at)) {
-            problem = "Can't lock user.ini (error " + std::to_string(GetLastError()) + ")";
-            CloseHandle(handle);
-            return std::nullopt;
-        }
-        if (sameFile(handle, userIni)) return UserIniLock(handle);
-        CloseHandle(handle);  // replaced while we waited: lock the new file
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName(userIni).c_str());
+    if (!mutex) {
+        problem = "Can't lock user.ini (error " + std::to_string(GetLastError()) + ")";
+        return std::nullopt;
     }
-    problem = "Can't lock user.ini: it keeps being replaced";
-    return std::nullopt;
+    // An abandoned mutex (its holder was killed) is ours now; the replacement it was making
+    // either happened whole or not at all.
+    const DWORD waited = WaitForSingleObject(mutex, INFINITE);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        problem = "Can't lock user.ini (error " + std::to_string(GetLastError()) + ")";
+        CloseHandle(mutex);
+        return std::nullopt;
+    }
+    return UserIniLock(mutex);
 }
 
 UserIniLock::UserIniLock(UserIniLock&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
 
 UserIniLock::~UserIniLock() {
-    if (handle_) CloseHandle(static_cast<HANDLE>(handle_));  // closing releases the lock
+    if (!handle_) return;
+    ReleaseMutex(static_cast<HANDLE>(handle_));
+    CloseHandle(static_cast<HANDLE>(handle_));
 }
 
 #else
+
+namespace {
+// Gives up when the file keeps being replaced under us (another program rewriting it).
+constexpr int kAttempts = 1000;
+}  // namespace
 
 std::optional<UserIniLock> UserIniLock::acquire(const std::filesystem::path& userIni, std::string& problem) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {

@@ -1,8 +1,8 @@
 #pragma once
 // An advisory lock on user.ini for a whole read-modify-replace, so two applies or restores on
-// one game folder take turns and the later one's roster is the one left in the file. The file
-// itself is locked: a lock taken on a file that was replaced meanwhile is let go and taken
-// again on the new one.
+// one game folder take turns and the later one's roster is the one left in the file. On Linux
+// the file itself is locked (a lock taken on a file that was replaced meanwhile is let go and
+// taken again on the new one); on Windows a mutex named after the file's path.
 #include <filesystem>
 #include <optional>
 #include <string>
