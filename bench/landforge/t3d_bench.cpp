@@ -62,7 +62,7 @@ int main() {
     double exportMs = 1e300, writeMs = 1e300;
     for (int k = 0; k < runs; ++k) {
         exportMs = std::min(exportMs, bestMilliseconds(1, removeOutputs, [&] {
-            ok = writeT3dFile(area, 1, out.string()).ok && ok;
+            ok = writeT3dFile(area, 1, out.string()).ok() && ok;
         }));
         std::error_code ec;
         sameSize = sameSize && fs::file_size(out, ec) == text.size();

@@ -80,7 +80,7 @@ constexpr unsigned kNewFile = 0;  // expect the replacer's mode for a new file
 TEST(AtomicFile, ReplacesContentsAndLeavesNoTemporaryFile) {
     TempDir dir;
     dir.write("user.ini", "old");
-    ASSERT_TRUE(korvath::writeFileAtomically(dir / "user.ini", "new\r\n").ok);
+    ASSERT_TRUE(korvath::writeFileAtomically(dir / "user.ini", "new\r\n").ok());
     EXPECT_EQ(dir.read("user.ini"), "new\r\n");
     EXPECT_EQ(entryCount(dir.path()), 1u);
 }
@@ -90,12 +90,12 @@ TEST(AtomicFile, FailureLeavesTargetAndFolderAsTheyWere) {
     // A file where the folder must be: fails for root too.
     dir.write("blocker", "x");
     auto status = korvath::writeFileAtomically(dir / "blocker/user.ini", "new");
-    EXPECT_FALSE(status.ok);
-    EXPECT_FALSE(status.message.empty());
+    EXPECT_FALSE(status.ok());
+    EXPECT_FALSE(status.error().empty());
     // A folder standing where the file goes cannot be replaced by a file.
     dir.makeDir("target");
     dir.write("target/keep", "k");
-    EXPECT_FALSE(korvath::writeFileAtomically(dir / "target", "new").ok);
+    EXPECT_FALSE(korvath::writeFileAtomically(dir / "target", "new").ok());
     EXPECT_EQ(dir.read("target/keep"), "k");
     EXPECT_EQ(entryCount(dir.path()), 2u);
 }
@@ -105,23 +105,23 @@ TEST(AtomicFile, CopyKeepsBytesAndHonoursOverwrite) {
     std::string big(3 * 1024 * 1024 + 17, '\0');
     for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 31 + 7);
     dir.write("src.kxx", big);
-    ASSERT_TRUE(korvath::copyFileAtomically(dir / "src.kxx", dir / "out.knr", false).ok);
+    ASSERT_TRUE(korvath::copyFileAtomically(dir / "src.kxx", dir / "out.knr", false).ok());
     EXPECT_EQ(dir.read("out.knr"), big);
 
     dir.write("exists.knr", "keep");
-    EXPECT_FALSE(korvath::copyFileAtomically(dir / "src.kxx", dir / "exists.knr", false).ok);
+    EXPECT_FALSE(korvath::copyFileAtomically(dir / "src.kxx", dir / "exists.knr", false).ok());
     EXPECT_EQ(dir.read("exists.knr"), "keep");
-    EXPECT_TRUE(korvath::copyFileAtomically(dir / "src.kxx", dir / "exists.knr", true).ok);
+    EXPECT_TRUE(korvath::copyFileAtomically(dir / "src.kxx", dir / "exists.knr", true).ok());
     EXPECT_EQ(dir.read("exists.knr"), big);
 }
 
 TEST(AtomicFile, FailedCopyLeavesNothingBehind) {
     TempDir dir;
     dir.write("src.kxx", "data");
-    EXPECT_FALSE(korvath::copyFileAtomically(dir / "missing.kxx", dir / "out.knr", true).ok);
+    EXPECT_FALSE(korvath::copyFileAtomically(dir / "missing.kxx", dir / "out.knr", true).ok());
     dir.makeDir("dest");
     dir.makeDir("dest/out.knr");  // a folder in the way of the rename
-    EXPECT_FALSE(korvath::copyFileAtomically(dir / "src.kxx", dir / "dest/out.knr", true).ok);
+    EXPECT_FALSE(korvath::copyFileAtomically(dir / "src.kxx", dir / "dest/out.knr", true).ok());
     EXPECT_EQ(entryCount(dir / "dest"), 1u);
     EXPECT_FALSE(fs::exists(dir / "out.knr"));
 }
@@ -131,11 +131,11 @@ TEST(AtomicFile, NamesNearTheLengthLimitStillCopy) {
     dir.write("src.kxx", "data");
     std::string longName(250, 'm');
     longName += ".knr";
-    ASSERT_TRUE(korvath::copyFileAtomically(dir / "src.kxx", dir / longName, false).ok);
+    ASSERT_TRUE(korvath::copyFileAtomically(dir / "src.kxx", dir / longName, false).ok());
     EXPECT_EQ(dir.read(longName), "data");
     // Without overwrite, a second copy is refused and the first stays.
     dir.write("other.kxx", "other");
-    EXPECT_FALSE(korvath::copyFileAtomically(dir / "other.kxx", dir / longName, false).ok);
+    EXPECT_FALSE(korvath::copyFileAtomically(dir / "other.kxx", dir / longName, false).ok());
     EXPECT_EQ(dir.read(longName), "data");
     EXPECT_EQ(entryCount(dir.path()), 3u);
 }
@@ -185,7 +185,7 @@ TEST(AtomicFile, ReplacingKeepsTheFilesIdentity) {
                 TempDir dir;
                 dir.makeDir("System");
                 c.setup(dir);
-                ASSERT_TRUE(replace(dir, dir / c.written, "new\r\n").ok);
+                ASSERT_TRUE(replace(dir, dir / c.written, "new\r\n").ok());
                 EXPECT_EQ(dir.read(c.real), "new\r\n");
                 EXPECT_EQ(fs::is_symlink(fs::symlink_status(dir / c.written)), c.link);
                 EXPECT_EQ(modeOf(dir / c.real), c.mode == kNewFile ? newFileMode : c.mode);
@@ -205,8 +205,8 @@ TEST(AtomicFile, LinksThatLoopAreRefusedAndLeftAlone) {
         fs::create_symlink("b.ini", dir / "a.ini");
         fs::create_symlink("a.ini", dir / "b.ini");
         auto status = r.replace(dir, dir / "a.ini", "new");
-        EXPECT_FALSE(status.ok);
-        EXPECT_NE(status.message.find("loop"), std::string::npos) << status.message;
+        EXPECT_FALSE(status.ok());
+        EXPECT_NE(status.error().find("loop"), std::string::npos) << status.error();
         EXPECT_EQ(fs::read_symlink(dir / "a.ini"), "b.ini");
         EXPECT_EQ(entryCount(dir.path()), fs::exists(dir / "source") ? 3u : 2u);  // no temporary file
     }
@@ -220,7 +220,7 @@ TEST(AtomicFile, ReplacedFileKeepsItsOwner) {
         fs::path file = dir.write("user.ini", "old");
         ASSERT_EQ(::chown(file.c_str(), 4321, 4322), 0);
         setMode(file, 0600);
-        ASSERT_TRUE(r.replace(dir, file, "new").ok);
+        ASSERT_TRUE(r.replace(dir, file, "new").ok());
         struct stat st {};
         ASSERT_EQ(::stat(file.c_str(), &st), 0);
         EXPECT_EQ(st.st_uid, 4321u);
@@ -237,7 +237,7 @@ TEST(AtomicFile, NewCopyTakesTheSourcesBitsLessTheUmask) {
         fs::path source = dir.write("src.kxx", "data");
         setMode(source, sourceMode);
         fs::remove(dir / "out.knr");
-        ASSERT_TRUE(korvath::copyFileAtomically(source, dir / "out.knr", false).ok);
+        ASSERT_TRUE(korvath::copyFileAtomically(source, dir / "out.knr", false).ok());
         EXPECT_EQ(modeOf(dir / "out.knr"), expected);
     }
 }
@@ -248,8 +248,8 @@ TEST(AtomicFile, CopyWithoutOverwriteNeverWritesThroughALink) {
     dir.makeDir("real");
     fs::create_symlink("real/gone.knr", dir / "dangling.knr");
     auto status = korvath::copyFileAtomically(dir / "src.kxx", dir / "dangling.knr", false);
-    EXPECT_FALSE(status.ok);
-    EXPECT_EQ(status.message, (dir / "dangling.knr").string() + " already exists");
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.error(), (dir / "dangling.knr").string() + " already exists");
     EXPECT_TRUE(fs::is_empty(dir / "real"));
 }
 
@@ -310,7 +310,7 @@ TEST(AtomicFile, WritersKilledMidWriteLeaveNothingAfterTheNextRun) {
             // A temporary file of a live writer stays.
             fs::path live = korvath::temporarySibling(dir / "System/user.ini");
             dir.write(live.lexically_relative(dir.path()).string(), "being written");
-            ASSERT_TRUE(r.replace(dir, dir / "System/user.ini", "new").ok);
+            ASSERT_TRUE(r.replace(dir, dir / "System/user.ini", "new").ok());
             EXPECT_EQ(dir.read("System/user.ini"), "new");
             EXPECT_EQ(leftovers(dir / "System", "user.ini"), std::vector<std::string>{live.filename().string()});
         }
@@ -325,27 +325,27 @@ TEST(AtomicFile, StreamingWriterCommitsOrLeavesTheOldFile) {
         dir.write("skin_a.3d", "HEADframes");
         {
             korvath::AtomicFileWriter abandoned;
-            ASSERT_TRUE(abandoned.open(dir / "skin_a.3d").ok);
+            ASSERT_TRUE(abandoned.open(dir / "skin_a.3d").ok());
             abandoned.write("half");
         }
         EXPECT_EQ(dir.read("skin_a.3d"), "HEADframes");
 
         // A copy of the old file, changed in place and lengthened.
         korvath::AtomicFileWriter writer;
-        ASSERT_TRUE(writer.open(dir / "skin_a.3d", korvath::AtomicFileWriter::Start::CopyOfTarget).ok);
+        ASSERT_TRUE(writer.open(dir / "skin_a.3d", korvath::AtomicFileWriter::Start::CopyOfTarget).ok());
         writer.write("NEW!");
         ASSERT_EQ(std::fseek(writer.stream(), 0, SEEK_END), 0);
         writer.write("more");
         EXPECT_EQ(dir.read("skin_a.3d"), "HEADframes");  // nothing shows before commit
-        ASSERT_TRUE(writer.commit().ok);
+        ASSERT_TRUE(writer.commit().ok());
         EXPECT_EQ(dir.read("skin_a.3d"), "NEW!framesmore");
-        EXPECT_FALSE(writer.commit().ok);  // committed once
+        EXPECT_FALSE(writer.commit().ok());  // committed once
         EXPECT_EQ(entryCount(dir.path()), 1u);
 
         korvath::AtomicFileWriter missing;
         auto status = missing.open(dir / "gone_a.3d", korvath::AtomicFileWriter::Start::CopyOfTarget);
-        EXPECT_FALSE(status.ok);
-        EXPECT_NE(status.message.find(std::strerror(ENOENT)), std::string::npos) << status.message;
+        EXPECT_FALSE(status.ok());
+        EXPECT_NE(status.error().find(std::strerror(ENOENT)), std::string::npos) << status.error();
         EXPECT_EQ(entryCount(dir.path()), 1u);
     }
 }
@@ -365,7 +365,7 @@ TEST(AtomicFile, FailuresGiveTheSystemsReason) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         korvath::Status status = c.run();
-        EXPECT_FALSE(status.ok);
-        EXPECT_NE(status.message.find(std::strerror(c.error)), std::string::npos) << status.message;
+        EXPECT_FALSE(status.ok());
+        EXPECT_NE(status.error().find(std::strerror(c.error)), std::string::npos) << status.error();
     }
 }

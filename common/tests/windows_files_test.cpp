@@ -60,10 +60,10 @@ TEST(WindowsFiles, DeviceNamesAreRefusedAsFileNames) {
     for (const char* name : {"CON", "nul", "Aux", "PRN", "COM1", "lpt9", "nul.txt", "CON.ini", "com3.bm"}) {
         SCOPED_TRACE(name);
         korvath::Status written = korvath::writeFileAtomically(dir / name, "roster\r\n");
-        EXPECT_FALSE(written.ok);
-        EXPECT_NE(written.message.find("device"), std::string::npos) << written.message;
-        EXPECT_FALSE(korvath::copyFileAtomically(source, dir / name, true).ok);
-        EXPECT_FALSE(korvath::copyFileAtomically(source, dir / name, false).ok);
+        EXPECT_FALSE(written.ok());
+        EXPECT_NE(written.error().find("device"), std::string::npos) << written.error();
+        EXPECT_FALSE(korvath::copyFileAtomically(source, dir / name, true).ok());
+        EXPECT_FALSE(korvath::copyFileAtomically(source, dir / name, false).ok());
         EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"source.ini"});
     }
     // Names that only start like a device are ordinary files.
@@ -104,7 +104,7 @@ TEST(WindowsFiles, ReplacingThroughAnotherCaseKeepsTheStoredName) {
     EXPECT_EQ(namesIn(dir / "System"), std::vector<std::string>{"User.ini"});
     EXPECT_EQ(dir.read("System/User.ini"), "new\r\n");
     // Without overwrite, another case of an existing name is the same file: refused.
-    EXPECT_FALSE(korvath::copyFileAtomically(source, dir / "system" / "USER.ini", false).ok);
+    EXPECT_FALSE(korvath::copyFileAtomically(source, dir / "system" / "USER.ini", false).ok());
     EXPECT_EQ(dir.read("System/User.ini"), "new\r\n");
 }
 
@@ -131,7 +131,7 @@ TEST(WindowsFiles, ReplacingAFileThatIsOpenElsewhere) {
         OpenElsewhere reader(dir / "user.ini", FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
         ASSERT_TRUE(reader.ok());
         korvath::Status replaced = korvath::writeFileAtomically(dir / "user.ini", "new\r\n");
-        EXPECT_TRUE(replaced.ok) << replaced.message;
+        EXPECT_TRUE(replaced.ok()) << replaced.error();
         EXPECT_EQ(reader.readAll(), "old\r\n");
     }
     EXPECT_EQ(dir.read("user.ini"), "new\r\n");
@@ -140,8 +140,8 @@ TEST(WindowsFiles, ReplacingAFileThatIsOpenElsewhere) {
         OpenElsewhere holder(dir / "user.ini", FILE_SHARE_READ);
         ASSERT_TRUE(holder.ok());
         korvath::Status replaced = korvath::writeFileAtomically(dir / "user.ini", "newer\r\n");
-        EXPECT_FALSE(replaced.ok);
-        EXPECT_NE(replaced.message.find("user.ini"), std::string::npos) << replaced.message;
+        EXPECT_FALSE(replaced.ok());
+        EXPECT_NE(replaced.error().find("user.ini"), std::string::npos) << replaced.error();
         EXPECT_EQ(holder.readAll(), "new\r\n");
     }
     EXPECT_EQ(dir.read("user.ini"), "new\r\n");

@@ -147,7 +147,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         return kExitFailed;
     }
     if (Status whole = options.append ? checkAppendTarget(animationPath) : Status::success(); !whole) {
-        err << "korvathexp-convert: cannot append: " << whole.message << "; nothing was written\n";
+        err << "korvathexp-convert: cannot append: " << whole.error() << "; nothing was written\n";
         return kExitFailed;
     }
     // An append needs the three files to belong together; a fresh export replaces them all. (The
@@ -213,11 +213,11 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
 
         OutputGuard guard;
         if (Status prepared = guard.prepare({options.outPath, animationPath, recordPath}); !prepared) {
-            err << "korvathexp-convert: " << prepared.message << '\n';
+            err << "korvathexp-convert: " << prepared.error() << '\n';
             return kExitFailed;
         }
         if (Status begun = marker.begin(); !begun) {
-            err << "korvathexp-convert: " << begun.message << "; nothing was written\n";
+            err << "korvathexp-convert: " << begun.error() << "; nothing was written\n";
             return kExitFailed;
         }
         auto step = [&](ExportStep reached) {
@@ -262,7 +262,7 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         // The factor stays with the animation file, for the sequences appended to it later.
         if (Status kept = writeScaleRecord(recordPath, scale); !kept) {
             guard.restore();
-            err << "korvathexp-convert: " << kept.message << "; the output folder is as it was\n";
+            err << "korvathexp-convert: " << kept.error() << "; the output folder is as it was\n";
             return kExitFailed;
         }
         step(ExportStep::ScaleRecordWritten);

@@ -71,7 +71,7 @@ Status ExportMarker::begin() {
     std::error_code ec;
     if (fs::exists(fs::symlink_status(marker_, ec))) return Status::success();
     Status written = writeFileAtomically(marker_, describeFiles());
-    wrote_ = written.ok;
+    wrote_ = written.ok();
     return written;
 }
 

@@ -35,7 +35,7 @@ Status OutputGuard::prepare(const std::vector<fs::path>& outputs) {
         Status copied = linkError ? copyFileAtomically(original, copy, false) : Status::success();
         if (!copied) {
             commit();
-            return Status::failure("cannot keep a copy of " + original.string() + ": " + copied.message);
+            return Status::failure("cannot keep a copy of " + original.string() + ": " + copied.error());
         }
         backups_.push_back({original, copy});
     }

@@ -27,7 +27,7 @@ int usageError(std::ostream& err, const std::string& problem) {
 int list(const std::string& cacheDir, std::ostream& out, std::ostream& err) {
     SearchResult search = searchCache(cacheDir);
     if (!search.status) {
-        err << terminalText(search.status.message) << '\n';
+        err << terminalText(search.status.error()) << '\n';
         return kExitUsage;
     }
     for (const CacheEntry& entry : search.entries) out << printableName(entry.fileName) << '\n';
@@ -57,7 +57,7 @@ int extract(korvath::ArgList& args, const std::string& cacheDir, std::ostream& o
 
     SearchResult search = searchCache(cacheDir);
     if (!search.status) {
-        err << terminalText(search.status.message) << '\n';
+        err << terminalText(search.status.error()) << '\n';
         return kExitUsage;
     }
     request.searchedCacheFolder = search.cacheFolder;

@@ -14,7 +14,7 @@ std::string keyOf(const fs::path& target) { return korvath::toLowerAscii(target.
 void CopyQueue::start(size_t entry, const fs::path& source, const fs::path& target, bool overwrite) {
     while (running_.size() >= width_) waitOldest();
     auto done = std::async(std::launch::async, [source, target, overwrite] {
-        return korvath::copyFileAtomically(source, target, overwrite).ok;
+        return korvath::copyFileAtomically(source, target, overwrite).ok();
     });
     targets_.insert(keyOf(target));
     running_.push_back({entry, keyOf(target), std::move(done)});

@@ -34,12 +34,12 @@ TEST(Agreement, FileIsFoundWithoutRegardToCase) {
 
 TEST(Agreement, RecordWritesUpperCaseNameOrReplacesTheFileThere) {
     korvath::testing::TempDir home;
-    ASSERT_TRUE(recordAgreement(home.path()).ok);
+    ASSERT_TRUE(recordAgreement(home.path()).ok());
     EXPECT_EQ(home.read("HOARDSORT.CFG"), "DisplayAgreement = 0\r\n");
 
     korvath::testing::TempDir other;
     other.write("hoardsort.cfg", "DisplayAgreement = 1\r\n");
-    ASSERT_TRUE(recordAgreement(other.path()).ok);
+    ASSERT_TRUE(recordAgreement(other.path()).ok());
     EXPECT_EQ(other.read("hoardsort.cfg"), "DisplayAgreement = 0\r\n");
     // The file keeps its name (a case-insensitive file system finds it under either name).
     EXPECT_EQ(korvath::listFolderSorted(other.path()), std::vector<fs::path>{other / "hoardsort.cfg"});

@@ -25,7 +25,7 @@ TEST(CacheIndex, SearchReadsCrLfIndexAndKeepsFolderWithSeparator) {
     korvath::testing::TempDir dir;
     dir.write("Cache/cache.ini", "[Cache]\r\n\r\nABC123=DM-Deck.knr\r\nXYZ=Tex.ktx\r\n");
     SearchResult result = searchCache((dir / "Cache").string());
-    ASSERT_TRUE(result.status.ok) << result.status.message;
+    ASSERT_TRUE(result.status.ok()) << result.status.error();
     EXPECT_EQ(result.cacheFolder, (dir / "Cache").string() + kSeparator);
     ASSERT_EQ(result.entries.size(), 2u);
     EXPECT_EQ(result.entries[1].fileName, "Tex.ktx");
@@ -37,7 +37,7 @@ TEST(CacheIndex, IndexNameIsFoundWithoutRegardToCase) {
     korvath::testing::TempDir dir;
     dir.write("Cache/CACHE.INI", "[Cache]\nK=Map.knr\n");
     SearchResult result = searchCache((dir / "Cache").string());
-    ASSERT_TRUE(result.status.ok);
+    ASSERT_TRUE(result.status.ok());
     ASSERT_EQ(result.entries.size(), 1u);
 }
 
@@ -47,8 +47,8 @@ TEST(CacheIndex, MissingIndexGivesMessageWithFolder) {
     dir.makeDir("Cache/cache.ini");  // a folder is no index
     for (const char* folder : {"Empty", "Cache", "Nowhere"}) {
         SearchResult result = searchCache((dir / folder).string());
-        EXPECT_FALSE(result.status.ok);
-        EXPECT_EQ(result.status.message, "Couldn't locate 'cache.ini' in directory " + (dir / folder).string() + kSeparator);
+        EXPECT_FALSE(result.status.ok());
+        EXPECT_EQ(result.status.error(), "Couldn't locate 'cache.ini' in directory " + (dir / folder).string() + kSeparator);
         EXPECT_TRUE(result.entries.empty());
     }
 }

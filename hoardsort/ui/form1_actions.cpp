@@ -33,7 +33,7 @@ void Form1::SearchForMaps() {
     SearchResult search = searchCache(text(text1_));
     state_.searchedCacheFolder = search.cacheFolder;
     if (!search.status) {
-        interaction_.inform(std::string(kErrorTitle), search.status.message, korvath::Icon::Critical);
+        interaction_.inform(std::string(kErrorTitle), search.status.error(), korvath::Icon::Critical);
         return;
     }
     state_.entries = std::move(search.entries);

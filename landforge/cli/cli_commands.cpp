@@ -95,7 +95,7 @@ private:
     // A complete, well-formed document opened as the terrain.
     std::optional<Failure> open(const std::string& path, TerrainState& state) {
         ParsedDocument doc = readDocumentFile(path);
-        if (!doc.status.ok) return fail(path + ": " + doc.status.message);
+        if (!doc.status.ok()) return fail(path + ": " + doc.status.error());
         if (!doc.complete) return fail(path + ": the file is shorter than its header announces.");
         applyOpenedDocument(state, doc);
         return std::nullopt;
@@ -103,7 +103,7 @@ private:
 
     std::optional<Failure> save(const std::string& path, const std::string& bytes) {
         korvath::Status s = korvath::writeFileAtomically(path, bytes);
-        if (!s.ok) return fail(s.message);
+        if (!s.ok()) return fail(s.error());
         return std::nullopt;
     }
 
@@ -155,7 +155,7 @@ private:
         TerrainState state;
         if (auto f = open(positionals_[0], state)) return f;
         korvath::Status s = writeT3dFile(exportArea(state.grid, rect), scale, positionals_[1]);
-        if (!s.ok) return fail(s.message);
+        if (!s.ok()) return fail(s.error());
         return std::nullopt;
     }
 
@@ -216,7 +216,7 @@ private:
     std::optional<Failure> info() {
         if (auto f = takePositionals(1)) return f;
         ParsedDocument doc = readDocumentFile(positionals_[0]);
-        if (!doc.status.ok) return fail(positionals_[0] + ": " + doc.status.message);
+        if (!doc.status.ok()) return fail(positionals_[0] + ": " + doc.status.error());
         if (!doc.complete) return fail(positionals_[0] + ": the file is shorter than its header announces.");
         float lowest = doc.points.front().z, highest = lowest;
         double sum = 0;

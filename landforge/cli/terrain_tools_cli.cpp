@@ -70,7 +70,7 @@ private:
 
     std::optional<ToolFailure> load(TerrainState& state) {
         ParsedDocument doc = readDocumentFile(files_[0]);
-        if (!doc.status.ok) return fail(files_[0] + ": " + doc.status.message);
+        if (!doc.status.ok()) return fail(files_[0] + ": " + doc.status.error());
         if (!doc.complete) return fail(files_[0] + ": the file is shorter than its header announces.");
         applyOpenedDocument(state, doc);
         return std::nullopt;
@@ -78,7 +78,7 @@ private:
 
     static std::optional<ToolFailure> write(const std::string& path, const std::string& bytes) {
         korvath::Status s = korvath::writeFileAtomically(path, bytes);
-        if (!s.ok) return fail(s.message);
+        if (!s.ok()) return fail(s.error());
         return std::nullopt;
     }
 
@@ -120,7 +120,7 @@ private:
         TerrainState state;
         if (auto f = load(state)) return f;
         korvath::Status s = landforge::exportPng16(state.grid, files_[1], rect);
-        if (!s.ok) return fail(s.message);
+        if (!s.ok()) return fail(s.error());
         return std::nullopt;
     }
 

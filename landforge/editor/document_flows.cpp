@@ -60,8 +60,8 @@ void showError(EditorContext& ctx, const std::string& text) {
 // Writes the rectangle; a failure is shown and leaves name, path and modified flag alone.
 bool writeDocument(EditorContext& ctx, const std::string& path, const GridRect& area) {
     korvath::Status s = saveTerrain(ctx.state.terrain, path, area);
-    if (!s.ok) showError(ctx, "The terrain was not saved.\n" + s.message);
-    return s.ok;
+    if (!s.ok()) showError(ctx, "The terrain was not saved.\n" + s.error());
+    return s.ok();
 }
 
 // Yes in a save prompt: true when the command may go on.
@@ -144,8 +144,8 @@ namespace {
 
 bool openChosen(EditorContext& ctx, const std::string& path) {
     korvath::Status s = openTerrain(ctx.state.terrain, path);
-    if (!s.ok) {
-        showError(ctx, "The terrain was not opened.\n" + s.message);
+    if (!s.ok()) {
+        showError(ctx, "The terrain was not opened.\n" + s.error());
         return false;
     }
     ctx.state.terrain.importing = false;
@@ -176,7 +176,7 @@ void openStartTerrain(EditorContext& ctx, const std::optional<std::string>& docu
         path = sample.string();
     if (path.empty()) return;
     korvath::Status opened = openTerrain(t, path);
-    if (!opened.ok) showError(ctx, "The terrain was not opened.\n" + opened.message);  // the grid stays reset
+    if (!opened.ok()) showError(ctx, "The terrain was not opened.\n" + opened.error());  // the grid stays reset
     ctx.state.lastFolder = std::filesystem::path(path).parent_path().string();
     t.history = {};
     t.modified = false;
@@ -186,8 +186,8 @@ bool importTerrainCommand(EditorContext& ctx) {
     std::optional<std::string> path = askOpenPath(ctx, FileKind::Terrain);
     if (!path) return false;
     korvath::Status s = importTerrain(ctx.state.terrain, *path);
-    if (!s.ok) showError(ctx, "The terrain was not imported.\n" + s.message);
-    return s.ok;
+    if (!s.ok()) showError(ctx, "The terrain was not imported.\n" + s.error());
+    return s.ok();
 }
 
 bool importBitmapCommand(EditorContext& ctx) {
@@ -197,8 +197,8 @@ bool importBitmapCommand(EditorContext& ctx) {
 
 bool importBitmapAt(EditorContext& ctx, const std::string& path) {
     korvath::Status s = importBitmap(ctx.state.terrain, ctx.decodeImage(path));
-    if (!s.ok) showError(ctx, s.message);
-    return s.ok;
+    if (!s.ok()) showError(ctx, s.error());
+    return s.ok();
 }
 
 void exportBitmapCommand(EditorContext& ctx, bool full) {
@@ -206,7 +206,7 @@ void exportBitmapCommand(EditorContext& ctx, bool full) {
     std::optional<std::string> path = askSavePath(ctx, FileKind::Bitmap);
     if (!path) return;
     korvath::Status s = exportBitmap(ctx.state.terrain, *path, areaOf(ctx, full));
-    if (!s.ok) showError(ctx, "The bitmap was not written.\n" + s.message);
+    if (!s.ok()) showError(ctx, "The bitmap was not written.\n" + s.error());
 }
 
 void exportT3dCommand(EditorContext& ctx, bool full) {
@@ -217,7 +217,7 @@ void exportT3dCommand(EditorContext& ctx, bool full) {
     std::optional<std::string> path = askSavePath(ctx, FileKind::KorvathText);
     if (!path) return;
     korvath::Status s = exportT3d(ctx.state.terrain, *path, areaOf(ctx, full), scale);
-    if (!s.ok) showError(ctx, "The brush was not written.\n" + s.message);
+    if (!s.ok()) showError(ctx, "The brush was not written.\n" + s.error());
 }
 
 void exportPng16Command(EditorContext& ctx, bool full) {
@@ -225,7 +225,7 @@ void exportPng16Command(EditorContext& ctx, bool full) {
     std::optional<std::string> path = askSavePath(ctx, FileKind::Png16);
     if (!path) return;
     korvath::Status s = exportPng16(ctx.state.terrain.grid, *path, areaOf(ctx, full));
-    if (!s.ok) showError(ctx, "The heightmap was not written.\n" + s.message);
+    if (!s.ok()) showError(ctx, "The heightmap was not written.\n" + s.error());
 }
 
 }  // namespace landforge

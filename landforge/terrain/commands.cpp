@@ -43,7 +43,7 @@ void newTerrain(TerrainState& state) {
 
 korvath::Status openTerrain(TerrainState& state, const std::string& path) {
     ParsedDocument doc = readDocumentFile(path);
-    if (!doc.status.ok) return doc.status;
+    if (!doc.status.ok()) return doc.status;
     takeSnapshot(state.history, state.grid, SnapshotKind::PointsAndCells, kFullRect);
     applyOpenedDocument(state, doc);
     setDocument(state, path);
@@ -51,15 +51,15 @@ korvath::Status openTerrain(TerrainState& state, const std::string& path) {
 }
 
 korvath::Status saveTerrain(TerrainState& state, const std::string& path, const GridRect& area) {
-    if (auto s = areaStatus(area); !s.ok) return s;
+    if (auto s = areaStatus(area); !s.ok()) return s;
     korvath::Status s = korvath::writeFileAtomically(path, writeDocument(state.grid, area));
-    if (s.ok) setDocument(state, path);
+    if (s.ok()) setDocument(state, path);
     return s;
 }
 
 korvath::Status importTerrain(TerrainState& state, const std::string& path) {
     ParsedDocument doc = readDocumentFile(path);
-    if (!doc.status.ok) return doc.status;
+    if (!doc.status.ok()) return doc.status;
     takeSnapshot(state.history, state.grid, SnapshotKind::PointsAndCells, kFullRect);
     loadDocumentPatch(state.patch, doc);
     startImport(state);
@@ -78,14 +78,14 @@ korvath::Status importBitmap(TerrainState& state, const std::optional<GreyImage>
 }
 
 korvath::Status exportBitmap(const TerrainState& state, const std::string& path, const GridRect& area) {
-    if (auto s = areaStatus(area); !s.ok) return s;
+    if (auto s = areaStatus(area); !s.ok()) return s;
     return korvath::writeFileAtomically(path, writeBitmap(state.grid, area));
 }
 
 korvath::Status exportT3d(TerrainState& state, const std::string& path, const GridRect& area, int scale) {
     state.importing = false;
     if (scale < 1) return korvath::Status::success();
-    if (auto s = areaStatus(area); !s.ok) return s;
+    if (auto s = areaStatus(area); !s.ok()) return s;
     return writeT3dFile(exportArea(state.grid, area), scale, path);
 }
 

@@ -114,7 +114,7 @@ ParsedDocument parseDocument(std::string_view bytes) {
 }
 
 void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc) {
-    if (!doc.status.ok) return;
+    if (!doc.status.ok()) return;
     Heightfield& g = state.grid;
     resetGrid(g);
     std::size_t k = 0;
@@ -128,7 +128,7 @@ void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc) {
 }
 
 void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc) {
-    if (!doc.status.ok) return;
+    if (!doc.status.ok()) return;
     // Slots a short document does not reach start flat rather than keep an earlier patch.
     for (int j = 0; j < doc.height; ++j)
         for (int i = 0; i < doc.width; ++i)

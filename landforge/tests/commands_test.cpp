@@ -18,13 +18,13 @@ protected:
 TEST_F(Commands, SaveAndOpenSetTheDocumentState) {
     state.grid.point(2, 3).z = 44;
     state.modified = true;
-    ASSERT_TRUE(saveTerrain(state, path("hill.lfg"), kFullRect).ok);
+    ASSERT_TRUE(saveTerrain(state, path("hill.lfg"), kFullRect).ok());
     EXPECT_EQ(state.fileName, "hill.lfg");
     EXPECT_FALSE(state.modified);
     newTerrain(state);
     EXPECT_EQ(state.fileName, "(untitled)");
     EXPECT_EQ(state.grid.point(2, 3).z, 0.0f);
-    ASSERT_TRUE(openTerrain(state, path("hill.lfg")).ok);
+    ASSERT_TRUE(openTerrain(state, path("hill.lfg")).ok());
     EXPECT_EQ(state.grid.point(2, 3).z, 44.0f);
     EXPECT_EQ(state.filePath, path("hill.lfg"));
     EXPECT_EQ(state.history.undoList.size(), 2u);
@@ -37,9 +37,9 @@ TEST_F(Commands, RefusedOpenLeavesTerrainNameAndUndoAlone) {
     state.fileName = "mine.lfg";
     dir.write("bad.lfg", std::string("\x01\x01\x00\x00\x05\x00\x00\x00", 8));  // width 257
     korvath::Status s = openTerrain(state, path("bad.lfg"));
-    EXPECT_FALSE(s.ok);
-    EXPECT_EQ(s.message, "The terrain size 257 x 5 is outside 1-256.");
-    EXPECT_FALSE(openTerrain(state, path("none.lfg")).ok);
+    EXPECT_FALSE(s.ok());
+    EXPECT_EQ(s.error(), "The terrain size 257 x 5 is outside 1-256.");
+    EXPECT_FALSE(openTerrain(state, path("none.lfg")).ok());
     EXPECT_EQ(state.grid.point(1, 1).z, 5.0f);
     EXPECT_EQ(state.fileName, "mine.lfg");
     EXPECT_TRUE(state.history.undoList.empty());
@@ -48,10 +48,10 @@ TEST_F(Commands, RefusedOpenLeavesTerrainNameAndUndoAlone) {
 TEST_F(Commands, FailedSaveKeepsTheOldFileAndName) {
     dir.write("blocker", "x");
     korvath::Status s = saveTerrain(state, path("blocker") + "/t.lfg", kFullRect);
-    EXPECT_FALSE(s.ok);
+    EXPECT_FALSE(s.ok());
     EXPECT_EQ(state.fileName, "(untitled)");
     EXPECT_EQ(dir.read("blocker"), "x");
-    EXPECT_FALSE(saveTerrain(state, path("v.lfg"), {250, 0, 16, 16}).ok);
+    EXPECT_FALSE(saveTerrain(state, path("v.lfg"), {250, 0, 16, 16}).ok());
     EXPECT_EQ(dir.read("v.lfg"), "");
 }
 
@@ -60,7 +60,7 @@ TEST_F(Commands, ImportTerrainPlacesThePatchAndEscapeDropsIt) {
     other.grid.point(0, 0).z = 90;
     dir.write("p.lfg", writeDocument(other.grid, {0, 0, 3, 3}));
     state.view.viewX = 254;
-    ASSERT_TRUE(importTerrain(state, path("p.lfg")).ok);
+    ASSERT_TRUE(importTerrain(state, path("p.lfg")).ok());
     EXPECT_TRUE(state.importing);
     EXPECT_EQ(state.patch.importX, 253);
     EXPECT_EQ(state.history.undoList.size(), 1u);
@@ -68,22 +68,22 @@ TEST_F(Commands, ImportTerrainPlacesThePatchAndEscapeDropsIt) {
 
 TEST_F(Commands, FailedBitmapImportEndsTheImportButKeepsItsSnapshot) {
     korvath::Status s = importBitmap(state, std::nullopt);
-    EXPECT_EQ(s.message, "The file is either corrupted or not in bitmap format.");
+    EXPECT_EQ(s.error(), "The file is either corrupted or not in bitmap format.");
     EXPECT_FALSE(state.importing);
     EXPECT_EQ(state.history.undoList.size(), 1u);
-    ASSERT_TRUE(importBitmap(state, GreyImage{1, 1, {3.5f}}).ok);
+    ASSERT_TRUE(importBitmap(state, GreyImage{1, 1, {3.5f}}).ok());
     EXPECT_TRUE(state.importing);
     EXPECT_EQ(state.patch.point(0, 0).z, 3.5f);
 }
 
 TEST_F(Commands, ExportsEndTheImportAndScaleZeroWritesNothing) {
-    ASSERT_TRUE(importBitmap(state, GreyImage{1, 1, {200.0f}}).ok);
-    ASSERT_TRUE(exportT3d(state, path("a.t3d"), {0, 0, 2, 2}, 0).ok);
+    ASSERT_TRUE(importBitmap(state, GreyImage{1, 1, {200.0f}}).ok());
+    ASSERT_TRUE(exportT3d(state, path("a.t3d"), {0, 0, 2, 2}, 0).ok());
     EXPECT_FALSE(state.importing);
     EXPECT_FALSE(std::filesystem::exists(path("a.t3d")));
-    ASSERT_TRUE(exportT3d(state, path("a.t3d"), {0, 0, 2, 2}, 1).ok);
+    ASSERT_TRUE(exportT3d(state, path("a.t3d"), {0, 0, 2, 2}, 1).ok());
     EXPECT_EQ(dir.read("a.t3d").find("200"), std::string::npos) << "the patch is not exported";
-    ASSERT_TRUE(exportBitmap(state, path("a.bmp"), {0, 0, 2, 2}).ok);
+    ASSERT_TRUE(exportBitmap(state, path("a.bmp"), {0, 0, 2, 2}).ok());
     EXPECT_EQ(dir.read("a.bmp").size(), 54u + 2 * 8);
 }
 

@@ -176,13 +176,13 @@ TEST(T3dExport, FileHoldsTheSameTextAndAFailedWriteLeavesNothing) {
     p.seed = 99;
     changeTerrainParameters(s, p);
     ExportArea area = exportArea(s.grid, kFullRect);
-    ASSERT_TRUE(writeT3dFile(area, 2, (dir / "out.t3d").string()).ok);
+    ASSERT_TRUE(writeT3dFile(area, 2, (dir / "out.t3d").string()).ok());
     EXPECT_EQ(dir.read("out.t3d"), t3dText(area, 2));
     dir.write("blocker", "x");
     korvath::Status bad = writeT3dFile(area, 1, (dir / "blocker" / "out.t3d").string());
-    EXPECT_FALSE(bad.ok);
+    EXPECT_FALSE(bad.ok());
     dir.makeDir("folder.t3d");
-    EXPECT_FALSE(writeT3dFile(area, 1, (dir / "folder.t3d").string()).ok);
+    EXPECT_FALSE(writeT3dFile(area, 1, (dir / "folder.t3d").string()).ok());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
 
@@ -197,7 +197,7 @@ TEST(T3dExport, ReplacingAnExportKeepsTheLinkAndItsMode) {
     std::error_code linked;
     fs::create_symlink("maps/arena.t3d", dir / "arena.t3d", linked);
     if (linked) GTEST_SKIP() << "no symbolic links here (Windows needs a right Wine does not give): " << linked.message();
-    ASSERT_TRUE(writeT3dFile(area, 1, (dir / "arena.t3d").string()).ok);
+    ASSERT_TRUE(writeT3dFile(area, 1, (dir / "arena.t3d").string()).ok());
     EXPECT_TRUE(fs::is_symlink(dir / "arena.t3d"));
     EXPECT_EQ(dir.read("maps/arena.t3d"), t3dText(area, 1));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);

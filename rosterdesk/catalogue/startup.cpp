@@ -84,7 +84,7 @@ korvath::Status chooseFolders(korvath::Interaction& ui, Settings& settings, cons
         if (bossAddOnPresent(gameFolder)) {
             // A file that cannot be rewritten must not stop the setup: it is reported instead.
             korvath::Status boss = runBossDialog(ui, gameFolder, windows.boss);
-            if (!boss) report(windows, {kSubMainFailure, 75, boss.message});
+            if (!boss) report(windows, {kSubMainFailure, 75, boss.error()});
         }
     }
 
@@ -160,7 +160,7 @@ bool runStartupSequence(korvath::Interaction& ui, const fs::path& home, Settings
         if (askQuestions) {
             korvath::Status chosen = chooseFolders(ui, settings, windows);
             if (!chosen) {
-                ui.inform("Rosterdesk", chosen.message);
+                ui.inform("Rosterdesk", chosen.error());
                 return false;
             }
         } else {

@@ -72,7 +72,7 @@ UnmatchedListWrite saveUnmatchedList(korvath::Interaction& ui, const std::filesy
     if (result.status)
         ui.inform("Rosterdesk", "File Created");
     else
-        ui.inform("Rosterdesk", result.status.message, korvath::Icon::Warning);
+        ui.inform("Rosterdesk", result.status.error(), korvath::Icon::Warning);
     return result;
 }
 

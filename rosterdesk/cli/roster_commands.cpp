@@ -35,7 +35,7 @@ bool takePositionals(korvath::ArgList& args, std::size_t count, std::vector<std:
 int writeRoster(const Roster& roster, const fs::path& file, std::ostream& err) {
     korvath::Status written = korvath::writeFileAtomically(file, formatRosterFile(roster, file.filename().string()));
     if (!written) {
-        err << "rosterdesk-cli: " << written.message << "\n";
+        err << "rosterdesk-cli: " << written.error() << "\n";
         return 1;
     }
     return 0;

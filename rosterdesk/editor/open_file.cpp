@@ -33,7 +33,7 @@ bool openRosterFromPath(RosterSession& session, const fs::path& configPath, cons
     // Read before anything is copied, so a file that is no roster leaves the folder alone.
     Roster scratch;
     if (korvath::Status read = readRosterFileInto(file, scratch); !read) {
-        refuse(interaction, name, read.message);
+        refuse(interaction, name, read.error());
         return false;
     }
     const fs::path target = configPath / name;
@@ -45,12 +45,12 @@ bool openRosterFromPath(RosterSession& session, const fs::path& configPath, cons
                                  korvath::Buttons::YesNo, korvath::Icon::None}) != korvath::Answer::Yes)
             return false;
         if (korvath::Status copied = korvath::copyFileAtomically(file, target, true); !copied) {
-            refuse(interaction, name, copied.message);
+            refuse(interaction, name, copied.error());
             return false;
         }
     }
     if (korvath::Status opened = openDocument(session, configPath, name); !opened) {
-        refuse(interaction, name, opened.message);
+        refuse(interaction, name, opened.error());
         return false;
     }
     return true;

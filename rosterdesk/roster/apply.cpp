@@ -183,20 +183,20 @@ ApplyResult replaceRosterSection(const SectionReplacement& replacement) {
     std::error_code ec;
     if (korvath::Status copied = korvath::copyFileAtomically(userIni, workingCopy, true); !copied)
         return aborted("Apply Configuration...", "Can't copy user.ini to dummy.ini.  Operation Aborted\r\n\r\n" +
-                                                     copied.message);
+                                                     copied.error());
     ApplyResult done{true, "Apply Configuration...", "Completed", {}};
     if (replacement.backup && !oldSection.empty()) {
         fs::path backupFile = freeBackupPath(replacement.backupFolder, replacement.time);
         if (korvath::Status saved = korvath::writeFileAtomically(backupFile, korvath::joinCrLf(oldSection)); !saved) {
             fs::remove(workingCopy, ec);
             return aborted("Apply Configuration...",
-                           "Can't write the backup file.  Operation Aborted\r\n\r\n" + saved.message);
+                           "Can't write the backup file.  Operation Aborted\r\n\r\n" + saved.error());
         }
         done.backupFile = backupFile;
     }
     if (korvath::Status written = korvath::writeFileAtomically(userIni, korvath::joinCrLf(result)); !written) {
         fs::remove(workingCopy, ec);
-        return aborted("Apply Configuration...", "Can't write user.ini.  Operation Aborted\r\n\r\n" + written.message);
+        return aborted("Apply Configuration...", "Can't write user.ini.  Operation Aborted\r\n\r\n" + written.error());
     }
     fs::remove(workingCopy, ec);
     return done;

@@ -75,7 +75,7 @@ SaveResult SaveConfigAs(RosterSession& session, const fs::path& folder, const st
     }
     korvath::Status written = korvath::writeFileAtomically(path, formatRosterFile(session.roster, korvath::fileNameAsText(fileName)));
     if (!written) {
-        interaction.inform("Save Configuration", "Could not save " + fileName + ".\r\n\r\n" + written.message,
+        interaction.inform("Save Configuration", "Could not save " + fileName + ".\r\n\r\n" + written.error(),
                            korvath::Icon::Warning);
         return SaveResult::Failed;
     }

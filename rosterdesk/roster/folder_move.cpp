@@ -58,7 +58,7 @@ FolderMoveReport moveRosterFiles(const fs::path& oldFolder, const fs::path& newF
         // Copy first; the old file goes only once the new one is complete.
         korvath::Status copied = korvath::copyFileAtomically(file, newFolder / file.filename(), true);
         if (!copied) {
-            reportFileError(interaction, copied.message, file);
+            reportFileError(interaction, copied.error(), file);
             notCopied.push_back(file);
             ++report.skipped;
             continue;

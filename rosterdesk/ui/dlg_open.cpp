@@ -32,7 +32,7 @@ void dlgOpen::open() {
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     if (!read) {
-        ui_.inform(std::string(kOpenTitle), "Can't open " + korvath::fileNameAsText(name) + ".\r\n\r\n" + read.message,
+        ui_.inform(std::string(kOpenTitle), "Can't open " + korvath::fileNameAsText(name) + ".\r\n\r\n" + read.error(),
                    korvath::Icon::Warning);
         txtName_->setFocus();
         return;

@@ -190,7 +190,7 @@ void dlgOptions::onOk() {
         if (applied)
             state_.catalogue.bossVariant = detectBossVariant(state_.settings.KAPath);
         else
-            ui_.inform("Rosterdesk", applied.message, korvath::Icon::Warning);
+            ui_.inform("Rosterdesk", applied.error(), korvath::Icon::Warning);
     }
     QApplication::restoreOverrideCursor();
     done(QDialog::Accepted);
@@ -198,7 +198,7 @@ void dlgOptions::onOk() {
 
 void dlgOptions::writeSettings() {
     korvath::Status written = writeOptions(state_.home, state_.settings);
-    if (!written) ui_.inform("Rosterdesk", written.message, korvath::Icon::Warning);
+    if (!written) ui_.inform("Rosterdesk", written.error(), korvath::Icon::Warning);
 }
 
 }  // namespace rosterdesk

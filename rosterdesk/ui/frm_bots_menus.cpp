@@ -183,7 +183,7 @@ void frmBots::FileExit() {
 
 void frmBots::quitBM() {
     if (korvath::Status written = writeOptions(state_.home, state_.settings); !written)
-        ui_.inform("Rosterdesk", "Could not write options.ini.\r\n\r\n" + written.message, korvath::Icon::Warning);
+        ui_.inform("Rosterdesk", "Could not write options.ini.\r\n\r\n" + written.error(), korvath::Icon::Warning);
 }
 
 void frmBots::HelpHelp() {

@@ -61,7 +61,7 @@ frmBadFiles::frmBadFiles(korvath::Interaction& ui, fs::path home, const Unmatche
     connect(saveOpen, &QPushButton::clicked, this, [this] {
         UnmatchedListWrite written = writeUnmatchedList(home_, unmatched_, currentLocalTime());
         if (!written.status) {
-            ui_.inform("Rosterdesk", written.status.message, korvath::Icon::Warning);
+            ui_.inform("Rosterdesk", written.status.error(), korvath::Icon::Warning);
             return;
         }
         if (!openUrl(QUrl::fromLocalFile(korvath::pathToQString(written.file))))
@@ -156,7 +156,7 @@ void frmPattern::removeSelectedPattern() {
 void frmPattern::finish() {
     FinishResult result = finishPatternWindow(entries_, state_.catalogue.models, state_.catalogue.unmatched,
                                               state_.patterns, patternFile_);
-    if (!result.status) ui_.inform("Rosterdesk", result.status.message, korvath::Icon::Warning);
+    if (!result.status) ui_.inform("Rosterdesk", result.status.error(), korvath::Icon::Warning);
     rescan_ = std::move(result.rescan);
     finished_ = true;
     accept();

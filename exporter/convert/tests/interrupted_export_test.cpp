@@ -162,8 +162,8 @@ TEST(InterruptedExport, PositionsThatAreNotNumbersAreRefused) {
 TEST(InterruptedExport, AScaleRecordThatCannotBeWrittenSaysWhy) {
     korvath::testing::TempDir dir;
     const Status status = writeScaleRecord(dir / "missing" / "m_a.3d.scale", 2.0f);
-    EXPECT_FALSE(status.ok);
-    EXPECT_EQ(status.message, "cannot write " + (dir / "missing" / "m_a.3d.scale").string() + ": " +
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.error(), "cannot write " + (dir / "missing" / "m_a.3d.scale").string() + ": " +
                                   std::strerror(ENOENT));
 }
 

@@ -57,13 +57,13 @@ TEST(BossFile, DetectAndApplyOnTheGameFolder) {
     EXPECT_FALSE(bossAddOnPresent(game.path()));
     EXPECT_EQ(detectBossVariant(game.path()), BossVariant::NoFixed);  // no add-on: no [Fixed] group
     korvath::Status missing = applyBossChoice(game.path(), 1);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.message, "The file " + (game / "system" / "skeletalcharsfix313.int").string() + " could not be read.");
+    EXPECT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error(), "The file " + (game / "system" / "skeletalcharsfix313.int").string() + " could not be read.");
 
     game.write("System/SkeletalCharsFix313.INT", addOn(true, true));
     EXPECT_TRUE(bossAddOnPresent(game.path()));
     EXPECT_EQ(detectBossVariant(game.path()), BossVariant::Both);
-    EXPECT_TRUE(applyBossChoice(game.path(), 2).ok);
+    EXPECT_TRUE(applyBossChoice(game.path(), 2).ok());
     EXPECT_EQ(game.read("System/SkeletalCharsFix313.INT"), addOn(true, false));
     EXPECT_EQ(detectBossVariant(game.path()), BossVariant::FixedOnly);
 }
@@ -83,15 +83,15 @@ TEST(BossDialog, OkAppliesTheChosenOption) {
     game.write("System/skeletalcharsfix313.int", addOn(true, true));
     korvath::ScriptedInteraction ui;
     ui.answerDialog(0);  // "[Fixed/Male Voices] Only"
-    EXPECT_TRUE(runBossDialog(ui, game.path(), nullptr).ok);
+    EXPECT_TRUE(runBossDialog(ui, game.path(), nullptr).ok());
     ASSERT_EQ(ui.shown().size(), 1u);
     EXPECT_EQ(ui.shown()[0].title, "dlgNewBoss");
     EXPECT_EQ(detectBossVariant(game.path()), BossVariant::NoFixed);
     ui.answerDialog(1);  // "[Fixed] Only"
-    EXPECT_TRUE(runBossDialog(ui, game.path(), nullptr).ok);
+    EXPECT_TRUE(runBossDialog(ui, game.path(), nullptr).ok());
     EXPECT_EQ(detectBossVariant(game.path()), BossVariant::FixedOnly);
     ui.answerDialog(2);
-    EXPECT_TRUE(runBossDialog(ui, game.path(), nullptr).ok);
+    EXPECT_TRUE(runBossDialog(ui, game.path(), nullptr).ok());
     EXPECT_EQ(game.read("System/skeletalcharsfix313.int"), addOn(true, true));
 }
 

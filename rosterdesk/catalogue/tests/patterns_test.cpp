@@ -77,13 +77,13 @@ TEST(PatternWindow, FinishedRewritesThePatternFile) {
     SkinPatternList patterns = *readPatterns(dir / "pattern.ini");
     FinishResult r = finishPatternWindow({{"/g/System/Stray.int", "Male Commando"}}, f.models, f.unmatched, patterns,
                                          dir / "pattern.ini");
-    EXPECT_TRUE(r.status.ok);
+    EXPECT_TRUE(r.status.ok());
     EXPECT_EQ(dir.read("pattern.ini"), "sgirl,Old\r\ncommando,Stray\r\n");
 
     dir.write("blocker", "x");
     FinishResult bad = finishPatternWindow({}, f.models, f.unmatched, patterns, dir / "blocker" / "pattern.ini");
-    EXPECT_FALSE(bad.status.ok);
-    EXPECT_EQ(bad.status.message,
+    EXPECT_FALSE(bad.status.ok());
+    EXPECT_EQ(bad.status.error(),
               "The patterns could not be written to " + (dir / "blocker" / "pattern.ini").string() + ".");
 }
 

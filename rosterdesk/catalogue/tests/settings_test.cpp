@@ -93,8 +93,8 @@ TEST(Options, WriteFailsWhereAFolderIsAFile) {
     dir.write("notafolder", "x");
     Settings s;
     korvath::Status status = writeOptions(dir / "notafolder", s);
-    EXPECT_FALSE(status.ok);
-    EXPECT_EQ(status.message, "The settings could not be written to " + (dir / "notafolder" / "options.ini").string() + ".");
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.error(), "The settings could not be written to " + (dir / "notafolder" / "options.ini").string() + ".");
     EXPECT_EQ(dir.read("notafolder"), "x");
 }
 

@@ -41,7 +41,7 @@ TEST(FolderSetup, FirstRunShowsEverythingInOrder) {
     std::vector<std::string> said;
     StartupWindows windows;
     windows.status = [&](const std::string& t) { said.push_back(t); };
-    ASSERT_TRUE(chooseFolders(ui, s, windows).ok);
+    ASSERT_TRUE(chooseFolders(ui, s, windows).ok());
     EXPECT_EQ(titles(ui), (std::vector<std::string>{"dlgFirstRun", "Locate Korvath Arena Directory...",
                                                     "Invalid KA Path", "Locate Korvath Arena Directory...", "Remember!",
                                                     "dlgNewBoss", "Locate Configuration Directory..."}));
@@ -63,7 +63,7 @@ TEST(FolderSetup, InvalidGameFolderAsksOnlyForTheFolders) {
     ui.answerText((dir / "rosters").string());
     Settings s;
     s.ConfigPath = (dir / "old").string() + "/";
-    ASSERT_TRUE(chooseFolders(ui, s).ok);
+    ASSERT_TRUE(chooseFolders(ui, s).ok());
     EXPECT_EQ(titles(ui), (std::vector<std::string>{"Locate Korvath Arena Directory...",
                                                     "Locate Configuration Directory..."}));
     EXPECT_EQ(ui.shown()[1].text, (dir / "old").string() + "/");  // starts from the current roster folder
@@ -76,14 +76,14 @@ TEST(FolderSetup, CancelOrUncreatableFolderKeepsTheSettings) {
     ScriptedInteraction cancel;
     Settings s;
     s.KAPath = "/old/";
-    EXPECT_EQ(chooseFolders(cancel, s).message, "No game folder was chosen.");
+    EXPECT_EQ(chooseFolders(cancel, s).error(), "No game folder was chosen.");
     EXPECT_EQ(s.KAPath, "/old/");
 
     ScriptedInteraction blocked;
     blocked.answerText((dir / "game").string());
     blocked.answerText((dir / "file" / "rosters").string());
     korvath::Status status = chooseFolders(blocked, s);
-    EXPECT_EQ(status.message, "The configuration folder " + (dir / "file" / "rosters").string() + kSep + " could not be created.");
+    EXPECT_EQ(status.error(), "The configuration folder " + (dir / "file" / "rosters").string() + kSep + " could not be created.");
     EXPECT_EQ(s.KAPath, "/old/");
 }
 

@@ -37,7 +37,7 @@ TEST(UnmatchedList, SaveWritesTheFileAndSaysSo) {
     UnmatchedSkinList list(2);
     list[0] = {"/g/System/Stray.int", "Stray"};
     UnmatchedListWrite w = saveUnmatchedList(ui, dir.path(), list, kWhen);
-    EXPECT_TRUE(w.status.ok);
+    EXPECT_TRUE(w.status.ok());
     EXPECT_EQ(w.file, dir / "UnMatched_Files_7-20-2001_h19m54s4.txt");
     EXPECT_NE(dir.read("UnMatched_Files_7-20-2001_h19m54s4.txt").find("\r\n/g/System/Stray.int\r\n"), std::string::npos);
     ASSERT_EQ(ui.shown().size(), 1u);
@@ -49,7 +49,7 @@ TEST(UnmatchedList, FailureIsToldNotHidden) {
     dir.write("blocker", "x");
     korvath::ScriptedInteraction ui;
     UnmatchedListWrite w = saveUnmatchedList(ui, dir / "blocker", UnmatchedSkinList(2), kWhen);
-    EXPECT_FALSE(w.status.ok);
+    EXPECT_FALSE(w.status.ok());
     ASSERT_EQ(ui.shown().size(), 1u);
     EXPECT_EQ(ui.shown()[0].text, "The list could not be written to " +
                                       (dir / "blocker" / "UnMatched_Files_7-20-2001_h19m54s4.txt").string() + ".");

@@ -206,7 +206,7 @@ TEST(Document, OpenLoadsOrLeavesEverythingAsItWas) {
     newDocument(session);
     korvath::Status failed = openDocument(session, dir.path(), "broken.bm");
     EXPECT_FALSE(failed);
-    EXPECT_EQ(failed.message, "The description is not closed by a row of asterisks.");
+    EXPECT_EQ(failed.error(), "The description is not closed by a row of asterisks.");
     EXPECT_EQ(session.document.fileLabel, "(Un-Named)");
     EXPECT_EQ(session.roster.description, "previous description");
 

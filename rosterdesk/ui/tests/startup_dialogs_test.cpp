@@ -89,7 +89,7 @@ TEST_F(StartupDialogs, BossChoiceIsPreselectedAndAppliedByMeaningInBothDialogs) 
         child<QRadioButton>(boss, option("optChoice", target.newBossOption))->setChecked(true);
         QTimer::singleShot(0, [&] { click(boss, "OKButton"); });
         int chosen = boss.exec();
-        ASSERT_TRUE(applyBossChoice(game(), bossChoiceForDialogOption(chosen)).ok);
+        ASSERT_TRUE(applyBossChoice(game(), bossChoiceForDialogOption(chosen)).ok());
         EXPECT_EQ(detectBossVariant(game()), target.variant);
 
         dir.write("game/System/skeletalcharsfix313.int", bossFile(true, true));
