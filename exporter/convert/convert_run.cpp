@@ -93,24 +93,25 @@ std::optional<LoadedPlugin> loadPlugin(const ConvertOptions& options, std::ostre
 int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err,
                std::atomic<bool>& cancel, const RunHooks& hooks) {
     LoadOptions load{options.scenePath, options.framesPerSecond, options.animation, options.up};
-    LoadResult loaded = loadModel(load);
-    if (!loaded.loaded) {
-        err << "korvathexp-convert: " << loaded.error << '\n';
+    std::vector<std::string> warnings;
+    auto loaded = loadModel(load, warnings);
+    if (!loaded) {
+        err << "korvathexp-convert: " << loaded.error() << '\n';
         return kExitFailed;
     }
-    for (const std::string& warning : loaded.warnings) err << "korvathexp-convert: warning: " << warning << '\n';
-    LoadedModel& model = *loaded.loaded;
+    for (const std::string& warning : warnings) err << "korvathexp-convert: warning: " << warning << '\n';
+    LoadedModel& model = *loaded;
     if (options.list) {
         listScene(model, options.framesPerSecond, out);
         return kExitExported;
     }
     // The frames the plug-in will export: its own rule applied to the text it will read.
-    const FrameChoice choice = chooseFrames(options.frames, model.model.startFrame, model.model.endFrame);
-    if (!choice.error.empty()) {
-        err << "korvathexp-convert: " << choice.error << "; nothing was written\n";
+    const auto choice = chooseFrames(options.frames, model.model.startFrame, model.model.endFrame);
+    if (!choice) {
+        err << "korvathexp-convert: " << choice.error() << "; nothing was written\n";
         return kExitUsage;
     }
-    const std::vector<int>& frames = choice.frames;
+    const std::vector<int>& frames = *choice;
 
     FrameTable table;
     std::string error;

@@ -37,26 +37,18 @@ bool isFrameRangeText(std::string_view text) {
 
 std::string framesText(int count) { return std::to_string(count) + (count == 1 ? " frame" : " frames"); }
 
-FrameChoice chooseFrames(const std::optional<std::string>& text, int start, int end) {
-    FrameChoice choice;
-    if (!text || text->empty()) {
-        choice.frames = korvathexp::FrameListFromText(nullptr, start, end);
-        return choice;
-    }
+korvath::Result<std::vector<int>> chooseFrames(const std::optional<std::string>& text, int start, int end) {
+    using Choice = korvath::Result<std::vector<int>>;
+    if (!text || text->empty()) return korvathexp::FrameListFromText(nullptr, start, end);
     const std::string range = "the scene's frames are " + std::to_string(start) + " to " + std::to_string(end);
-    if (text->size() > std::size_t(korvathexp::kFrameRangeTextLimit)) {
-        choice.error = "--frames takes at most " + std::to_string(korvathexp::kFrameRangeTextLimit) +
-                       " characters, as the exporter's box does; " + range;
-        return choice;
-    }
-    if (!isFrameRangeText(*text)) {
-        choice.error = "--frames \"" + *text + "\" is not a frame range such as 1-5,10,15; " + range;
-        return choice;
-    }
-    choice.frames = korvathexp::FrameListFromText(text->c_str(), start, end);
-    if (choice.frames.empty())
-        choice.error = "--frames \"" + *text + "\" chooses no frame of the scene; " + range;
-    return choice;
+    if (text->size() > std::size_t(korvathexp::kFrameRangeTextLimit))
+        return Choice::failure("--frames takes at most " + std::to_string(korvathexp::kFrameRangeTextLimit) +
+                               " characters, as the exporter's box does; " + range);
+    if (!isFrameRangeText(*text))
+        return Choice::failure("--frames \"" + *text + "\" is not a frame range such as 1-5,10,15; " + range);
+    std::vector<int> frames = korvathexp::FrameListFromText(text->c_str(), start, end);
+    if (frames.empty()) return Choice::failure("--frames \"" + *text + "\" chooses no frame of the scene; " + range);
+    return frames;
 }
 
 }  // namespace korvath::convert

@@ -7,15 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/result.h"
+
 namespace korvath::convert {
 
-struct FrameChoice {
-    std::vector<int> frames;
-    std::string error;  // set when refused
-};
-
-// `text` empty (not given): the whole range start … end.
-FrameChoice chooseFrames(const std::optional<std::string>& text, int start, int end);
+// The frame numbers, or the refusal's message. `text` empty (not given): the whole range
+// start … end.
+korvath::Result<std::vector<int>> chooseFrames(const std::optional<std::string>& text, int start, int end);
 
 // True for a list of frame numbers and ranges such as 1-5,10,15 (blanks allowed around them).
 bool isFrameRangeText(std::string_view text);

@@ -194,12 +194,12 @@ std::vector<const aiNode*> nodesDepthFirst(const aiScene& scene) {
     return out;
 }
 
-LoadResult loadModel(const LoadOptions& options) {
-    LoadResult result;
+korvath::Result<LoadedModel> loadModel(const LoadOptions& options, std::vector<std::string>& warnings) {
+    using Loaded = korvath::Result<LoadedModel>;
+    std::string error;
     const bool singleKeyFrame = readsSingleKeyFrame(options.path);
-    auto importer = importFile(options.path, singleKeyFrame ? std::optional<int>(0) : std::nullopt,
-                               result.error);
-    if (!importer) return result;
+    auto importer = importFile(options.path, singleKeyFrame ? std::optional<int>(0) : std::nullopt, error);
+    if (!importer) return Loaded::failure(error);
 
     LoadedModel loaded;
     loaded.scene = importer->GetScene();
@@ -225,27 +225,24 @@ LoadResult loadModel(const LoadOptions& options) {
         const int parent = parentIt == indexOf.end() ? 0 : parentIt->second;
         node.parent = parent;
         model.nodes[std::size_t(parent)].children.push_back(int(i + 1));
-        if (!joinNodeMeshes(scene, *source, node, result.error)) return result;
+        if (!joinNodeMeshes(scene, *source, node, error)) return Loaded::failure(error);
     }
 
     // A loader of this kind that gives animations (HL1 MDL sequences) is read like any other.
     if (singleKeyFrame && scene.mNumAnimations == 0) {
-        if (options.animation) {
-            result.error = "the scene has no animation named \"" + *options.animation + "\"";
-            return result;
-        }
+        if (options.animation)
+            return Loaded::failure("the scene has no animation named \"" + *options.animation + "\"");
         model.keyFramePerImport = true;
-        model.endFrame = countKeyFrames(options.path, scene, result.warnings) - 1;
-    } else if (!chooseAnimation(scene, options, model, result.warnings, result.error)) {
-        return result;
+        model.endFrame = countKeyFrames(options.path, scene, warnings) - 1;
+    } else if (!chooseAnimation(scene, options, model, warnings, error)) {
+        return Loaded::failure(error);
     } else {
         applyThreeDsSegment(options.path, model);
     }
 
     loaded.up = options.up ? *options.up : declaredUpAxis(scene);
     loaded.upRotation = rotationToZUp(loaded.up);
-    result.loaded = std::move(loaded);
-    return result;
+    return loaded;
 }
 
 }  // namespace korvath::convert

@@ -5,6 +5,8 @@
 
 #include <assimp/matrix4x4.h>
 
+#include "common/result.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,13 +41,9 @@ struct LoadedModel {
     LoadedModel& operator=(LoadedModel&&) noexcept;
 };
 
-struct LoadResult {
-    std::optional<LoadedModel> loaded;
-    std::string error;  // set when loaded is empty
-    std::vector<std::string> warnings;  // what was made of a doubtful file
-};
-
-LoadResult loadModel(const LoadOptions& options);
+// The loaded scene, or the message why not. `warnings` gets what was made of a doubtful file
+// (also on a failure, for what was read before it).
+korvath::Result<LoadedModel> loadModel(const LoadOptions& options, std::vector<std::string>& warnings);
 
 // Imports the file once more at one key frame, for loaders that read a single key frame.
 // Returns the importer holding the scene, or null with `error` set.

@@ -22,20 +22,19 @@ std::vector<CacheEntry> parseCacheIndex(const std::vector<std::string>& lines) {
     return entries;
 }
 
-SearchResult searchCache(std::string_view cacheText) {
-    SearchResult result;
-    result.cacheFolder = folderText(cacheText);
+korvath::Result<CacheSearch> searchCache(std::string_view cacheText) {
+    CacheSearch search;
+    search.cacheFolder = folderText(cacheText);
     auto failed = [&] {
-        result.status = korvath::Status::failure(std::string(kNoCacheIndex) + result.cacheFolder);
-        return result;
+        return korvath::Result<CacheSearch>::failure(std::string(kNoCacheIndex) + search.cacheFolder);
     };
-    fs::path index = korvath::resolveGamePath(fs::path(result.cacheFolder), "cache.ini");
+    fs::path index = korvath::resolveGamePath(fs::path(search.cacheFolder), "cache.ini");
     std::error_code ec;
     if (!fs::is_regular_file(index, ec)) return failed();
     auto lines = korvath::readTextLines(index);
     if (!lines) return failed();
-    result.entries = parseCacheIndex(*lines);
-    return result;
+    search.entries = parseCacheIndex(*lines);
+    return search;
 }
 
 std::string printableName(std::string_view name) {

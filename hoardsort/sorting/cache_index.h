@@ -22,13 +22,13 @@ std::vector<CacheEntry> parseCacheIndex(const std::vector<std::string>& lines);
 // as "\xHH", everything else as it is.
 std::string printableName(std::string_view name);
 
-struct SearchResult {
-    korvath::Status status;   // failure: the message to show, title "Error"
+struct CacheSearch {
     std::string cacheFolder;  // the cache folder text Search used, ending in the separator
     std::vector<CacheEntry> entries;
 };
 
 // Search: reads cache.ini (found without regard to case) from the folder typed in `cacheText`.
-SearchResult searchCache(std::string_view cacheText);
+// A failure's error is the message to show, title "Error".
+korvath::Result<CacheSearch> searchCache(std::string_view cacheText);
 
 }  // namespace hoardsort

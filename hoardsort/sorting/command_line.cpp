@@ -25,12 +25,12 @@ int usageError(std::ostream& err, const std::string& problem) {
 }
 
 int list(const std::string& cacheDir, std::ostream& out, std::ostream& err) {
-    SearchResult search = searchCache(cacheDir);
-    if (!search.status) {
-        err << terminalText(search.status.error()) << '\n';
+    auto search = searchCache(cacheDir);
+    if (!search) {
+        err << terminalText(search.error()) << '\n';
         return kExitUsage;
     }
-    for (const CacheEntry& entry : search.entries) out << printableName(entry.fileName) << '\n';
+    for (const CacheEntry& entry : search->entries) out << printableName(entry.fileName) << '\n';
     return kExitOk;
 }
 
@@ -55,19 +55,19 @@ int extract(korvath::ArgList& args, const std::string& cacheDir, std::ostream& o
     if (!rest.empty()) return usageError(err, "unexpected argument " + rest.front());
     if (!base || base->empty()) return usageError(err, "--extract needs --to BASE_DIR");
 
-    SearchResult search = searchCache(cacheDir);
-    if (!search.status) {
-        err << terminalText(search.status.error()) << '\n';
+    auto search = searchCache(cacheDir);
+    if (!search) {
+        err << terminalText(search.error()) << '\n';
         return kExitUsage;
     }
-    request.searchedCacheFolder = search.cacheFolder;
+    request.searchedCacheFolder = search->cacheFolder;
     request.cacheText = cacheDir;
-    ExtractResult result = extractEntries(search.entries, request);
+    ExtractResult result = extractEntries(search->entries, request);
     if (result.destinationInCache || result.foldersMissing) {
         err << terminalText(result.destinationInCache ? kDestinationInCache : kFoldersMissing) << '\n';
         return kExitUsage;
     }
-    for (const std::string& line : summaryLines(result.problems, search.entries.size())) out << line << '\n';
+    for (const std::string& line : summaryLines(result.problems, search->entries.size())) out << line << '\n';
     return result.problems.empty() ? kExitOk : kExitProblems;
 }
 

@@ -24,21 +24,21 @@ TEST(CacheIndex, SkipsHeaderEmptyLinesAndLinesWithoutEquals) {
 TEST(CacheIndex, SearchReadsCrLfIndexAndKeepsFolderWithSeparator) {
     korvath::testing::TempDir dir;
     dir.write("Cache/cache.ini", "[Cache]\r\n\r\nABC123=DM-Deck.knr\r\nXYZ=Tex.ktx\r\n");
-    SearchResult result = searchCache((dir / "Cache").string());
-    ASSERT_TRUE(result.status.ok()) << result.status.error();
-    EXPECT_EQ(result.cacheFolder, (dir / "Cache").string() + kSeparator);
-    ASSERT_EQ(result.entries.size(), 2u);
-    EXPECT_EQ(result.entries[1].fileName, "Tex.ktx");
+    auto result = searchCache((dir / "Cache").string());
+    ASSERT_TRUE(result.ok()) << result.error();
+    EXPECT_EQ(result->cacheFolder, (dir / "Cache").string() + kSeparator);
+    ASSERT_EQ(result->entries.size(), 2u);
+    EXPECT_EQ(result->entries[1].fileName, "Tex.ktx");
     // A trailing separator in the box changes nothing.
-    EXPECT_EQ(searchCache((dir / "Cache").string() + kSeparator).cacheFolder, result.cacheFolder);
+    EXPECT_EQ(searchCache((dir / "Cache").string() + kSeparator)->cacheFolder, result->cacheFolder);
 }
 
 TEST(CacheIndex, IndexNameIsFoundWithoutRegardToCase) {
     korvath::testing::TempDir dir;
     dir.write("Cache/CACHE.INI", "[Cache]\nK=Map.knr\n");
-    SearchResult result = searchCache((dir / "Cache").string());
-    ASSERT_TRUE(result.status.ok());
-    ASSERT_EQ(result.entries.size(), 1u);
+    auto result = searchCache((dir / "Cache").string());
+    ASSERT_TRUE(result.ok());
+    ASSERT_EQ(result->entries.size(), 1u);
 }
 
 TEST(CacheIndex, MissingIndexGivesMessageWithFolder) {
@@ -46,10 +46,9 @@ TEST(CacheIndex, MissingIndexGivesMessageWithFolder) {
     dir.makeDir("Empty");
     dir.makeDir("Cache/cache.ini");  // a folder is no index
     for (const char* folder : {"Empty", "Cache", "Nowhere"}) {
-        SearchResult result = searchCache((dir / folder).string());
-        EXPECT_FALSE(result.status.ok());
-        EXPECT_EQ(result.status.error(), "Couldn't locate 'cache.ini' in directory " + (dir / folder).string() + kSeparator);
-        EXPECT_TRUE(result.entries.empty());
+        auto result = searchCache((dir / folder).string());
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.error(), "Couldn't locate 'cache.ini' in directory " + (dir / folder).string() + kSeparator);
     }
 }
 

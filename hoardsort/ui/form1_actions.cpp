@@ -30,13 +30,15 @@ std::string text(const QLineEdit* edit) { return korvath::nativeFromQString(edit
 void Form1::SearchForMaps() {
     state_.entries.clear();
     list1_->clear();
-    SearchResult search = searchCache(text(text1_));
-    state_.searchedCacheFolder = search.cacheFolder;
-    if (!search.status) {
-        interaction_.inform(std::string(kErrorTitle), search.status.error(), korvath::Icon::Critical);
+    auto search = searchCache(text(text1_));
+    if (!search) {
+        // The list stays empty, so Extract does not run on the last folder.
+        state_.searchedCacheFolder.clear();
+        interaction_.inform(std::string(kErrorTitle), search.error(), korvath::Icon::Critical);
         return;
     }
-    state_.entries = std::move(search.entries);
+    state_.searchedCacheFolder = search->cacheFolder;
+    state_.entries = std::move(search->entries);
     for (const CacheEntry& entry : state_.entries) list1_->addItem(korvath::toQString(entry.fileName));
 }
 

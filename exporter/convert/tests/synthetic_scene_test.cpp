@@ -31,9 +31,10 @@ Converted convertScene(const aiScene& scene, int fps) {
     korvath::testing::TempDir dir;
     const std::string path = (dir / "scene.assbin").string();
     saveScene(scene, path);
-    LoadResult result = loadModel({path, fps, std::nullopt, std::nullopt});
-    EXPECT_TRUE(result.loaded) << result.error;
-    Converted out{std::make_unique<LoadedModel>(std::move(*result.loaded))};
+    std::vector<std::string> warnings;
+    auto result = loadModel({path, fps, std::nullopt, std::nullopt}, warnings);
+    EXPECT_TRUE(result.ok()) << result.error();
+    Converted out{std::make_unique<LoadedModel>(std::move(*result))};
     std::string error;
     EXPECT_TRUE(out.table->prepare(*out.loaded, path, fps, error)) << error;
     return out;
