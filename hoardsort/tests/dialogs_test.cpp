@@ -43,7 +43,7 @@ class DialogTest : public ::testing::Test {
 protected:
     korvath::testing::TempDir dir;
     korvath::ScriptedInteraction ui;
-    void SetUp() override { testing::ensureApplication(); }
+    void SetUp() override { korvath::testing::ensureApplication(testing::kScreen); }
 };
 
 TEST_F(DialogTest, SummaryListsLinesAndOkCloses) {

@@ -52,7 +52,7 @@ protected:
     bool openSucceeds = true;
 
     void SetUp() override {
-        testing::ensureApplication();
+        korvath::testing::ensureApplication(testing::kScreen);
         dir.write("Home/ula.txt", "Terms of use\r\n");
         dir.write("Home/hoardsort.cfg", "DisplayAgreement = 0\r\n");
         dir.write("Arena/Cache/cache.ini", "[Cache]\r\n\r\nA1=DM-Deck.knr\r\nA2=Readme\r\nA3=Rock.ktx\r\n");

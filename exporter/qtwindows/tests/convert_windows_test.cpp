@@ -52,7 +52,7 @@ Finished convert(const QStringList& args, const char* platform = "offscreen") {
 
 // The size the dialog has in this test program, on the same platform and fonts.
 QSize dialogSize(const hostsdk::DialogTemplate& dialog) {
-    testing::ensureApplication();
+    korvath::testing::ensureApplication();
     return TemplateDialog(dialog, nullptr, nullptr).size();
 }
 
@@ -118,7 +118,7 @@ TEST_F(ConvertWindows, RefusedStartsExitTwoWithAReason) {
 // dialog; with `cancelProgress` Cancel is pressed as soon as the progress window shows.
 int dialogExport(const QString& scene, const QString& out, std::function<void(QWidget&)> inDialog,
                  bool cancelProgress, std::string& printed) {
-    testing::ensureApplication();
+    korvath::testing::ensureApplication();
     const auto parsed = convert::parseCommandLine(
         {scene.toStdString(), out.toStdString(), "--dialog", "--plugin", KORVATHEXP_PLUGIN_PATH});
     EXPECT_TRUE(parsed.options) << parsed.error;

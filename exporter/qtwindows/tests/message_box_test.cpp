@@ -58,7 +58,7 @@ struct Seen {
 
 // Shows one box through the window system; `act` answers it once it is up.
 int showBox(const char* text, const char* caption, unsigned type, Seen& seen, std::function<void(QMessageBox&)> act) {
-    testing::ensureApplication();
+    korvath::testing::ensureApplication();
     QtWindowSystem windows;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

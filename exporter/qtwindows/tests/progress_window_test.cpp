@@ -31,7 +31,7 @@ struct Export {
     std::vector<std::string> boxes;  // the warnings, each answered with Enter
 
     Export() {
-        testing::ensureApplication();
+        korvath::testing::ensureApplication();
         windows.setMessageListener([this](const char* text, const char* caption, unsigned) {
             boxes.push_back(std::string(caption) + " " + text);
             QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
@@ -105,7 +105,7 @@ TEST(ProgressWindow, CancelStopsTheExportAndNothingIsWritten) {
 }
 
 TEST(ProgressWindow, CloseBoxCancelsAndKeepsTheWindow) {
-    testing::ensureApplication();
+    korvath::testing::ensureApplication();
     std::atomic<bool> cancel{false};
     ProgressWindow window(cancel);
     window.report({scene::ProgressEvent::Kind::Start, "Exporting .3d mesh...", 0, true});

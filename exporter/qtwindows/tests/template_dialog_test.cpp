@@ -50,7 +50,7 @@ class TemplateDialogTest : public ::testing::Test {
 protected:
     QtWindowSystem windows;
     void SetUp() override {
-        testing::ensureApplication();
+        korvath::testing::ensureApplication();
         g_received.clear();
     }
     // Runs `dialog` with `procedure`; `act` is what the user does once it is on the screen.

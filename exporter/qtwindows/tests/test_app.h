@@ -1,6 +1,5 @@
 #pragma once
-// One QApplication for the whole test program (gtest_main makes none), and small helpers.
-#include <QApplication>
+// Small helpers of the window tests (their application: korvath::testing::ensureApplication).
 #include <QDir>
 #include <QWidget>
 
@@ -8,16 +7,9 @@
 
 #include <gtest/gtest.h>
 
-namespace korvath::qtwindows::testing {
+#include "common/testing/qt_application.h"
 
-inline void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "exporter_qtwindows_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // never destroyed: Qt must not be torn down at exit
-    QApplication::setQuitOnLastWindowClosed(false);
-}
+namespace korvath::qtwindows::testing {
 
 // With KORVATHEXP_SCREENSHOTS set to a folder, saves `window` there as NAME.png to look at.
 inline void saveIfAsked(QWidget& window, const char* name) {
