@@ -140,7 +140,7 @@ do_rosterdesk_cli() {
 # exports the same scene as the Linux host does with korvathexp.dle there.
 do_plugin() {
   need_build
-  local dll="$win/exporter/korvathexp.dle" linux_host="$linux/exporter/tests/exporter_sample_export"
+  local dll="$win/exporter/korvathexp.dle" linux_host="$linux/exporter/plugin/exporter_sample_export"
   [ -f "$dll" ] || fail "korvathexp.dle is not built"
   local exports
   exports=$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[ *[0-9]*\] \(.*\)$/\1/p' | sort | tr '\n' ' ')
@@ -151,7 +151,7 @@ do_plugin() {
   local work="$win/compare/plugin"
   rm -rf "$work" && mkdir -p "$work/linux" "$work/windows"
   "$linux_host" "$linux/exporter/korvathexp.dle" "$work/linux" > "$work/linux/out.txt" || fail "the Linux host's export failed"
-  (cd "$work" && run_wine "$win/exporter/tests/exporter_sample_export.exe" "$dll" windows > windows-out.txt) ||
+  (cd "$work" && run_wine "$win/exporter/plugin/exporter_sample_export.exe" "$dll" windows > windows-out.txt) ||
     { cat "$work/windows-out.txt"; fail "the Windows host's export failed"; }
   mv "$work/windows-out.txt" "$work/windows/out.txt"
   local differ=0
@@ -169,9 +169,9 @@ do_plugin() {
 # installer's key (Wow6432Node) alone, then the program's own view, which wins.
 do_registry() {
   need_build
-  local tests="$win/hoardsort/hoardsort_core_tests.exe"
+  local tests="$win/hoardsort/hoardsort_sorting_tests.exe"
   local key='HKLM\Software\Korvath Technology\Installed Apps\KorvathArena'
-  [ -f "$tests" ] || fail "hoardsort_core_tests.exe is not built"
+  [ -f "$tests" ] || fail "hoardsort_sorting_tests.exe is not built"
   wine reg delete "$key" /f /reg:64 >/dev/null 2>&1
   wine reg delete "$key" /f /reg:32 >/dev/null 2>&1
   local view folder failed=0

@@ -1,4 +1,4 @@
-#include "collada_writer.h"
+#include "bench/exporter/collada_writer.h"
 
 #include <assimp/scene.h>
 

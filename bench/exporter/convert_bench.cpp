@@ -6,7 +6,7 @@
 // file flushed to the disk (the least a converter that never leaves a half-written file must
 // do); and the whole conversion through korvathexp.dle for all 200 frames, best of five rounds each.
 // Usage: bench_exporter_convert [--format gltf2|collada] [--keep] [--plugin PATH]
-#include "collada_writer.h"
+#include "bench/exporter/collada_writer.h"
 
 #include "exporter/convert/convert_options.h"
 #include "exporter/convert/convert_run.h"

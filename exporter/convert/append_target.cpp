@@ -1,6 +1,6 @@
 #include "exporter/convert/append_target.h"
 
-#include "export_rules.h"
+#include "exporter/plugin/export_rules.h"
 
 #include <fstream>
 #include <string>

@@ -13,10 +13,10 @@
 #include "exporter/convert/scale_record.h"
 #include "exporter/convert/scene_listing.h"
 
-#include "export_rules.h"
+#include "exporter/plugin/export_rules.h"
 
-#include "scene/plugin_library.h"
-#include "scene/scripted_windows.h"
+#include "exporter/scene/plugin_library.h"
+#include "exporter/scene/scripted_windows.h"
 
 #include <filesystem>
 

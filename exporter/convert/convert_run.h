@@ -3,8 +3,8 @@
 // the in-memory host scene and let korvathexp.dle export it.
 #include "exporter/convert/convert_options.h"
 
-#include "scene/plugin_library.h"
-#include "scene/scene.h"
+#include "exporter/scene/plugin_library.h"
+#include "exporter/scene/scene.h"
 
 #include <atomic>
 #include <functional>

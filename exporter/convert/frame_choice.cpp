@@ -1,6 +1,6 @@
 #include "exporter/convert/frame_choice.h"
 
-#include "export_rules.h"
+#include "exporter/plugin/export_rules.h"
 
 #include <cctype>
 

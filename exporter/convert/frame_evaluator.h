@@ -3,7 +3,7 @@
 // animation, and every mesh node's loader vertices after morph targets and skinning.
 #include "exporter/convert/scene_model.h"
 
-#include "host/types.h"
+#include "exporter/host/types.h"
 
 #include <assimp/matrix4x4.h>
 #include <assimp/vector3.h>

@@ -4,7 +4,7 @@
 #include "exporter/convert/frame_table.h"
 #include "exporter/convert/scene_model.h"
 
-#include "host/types.h"
+#include "exporter/host/types.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 // the material up.
 #include "exporter/convert/scene_model.h"
 
-#include "scene/scene.h"
+#include "exporter/scene/scene.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #include "exporter/convert/frame_table.h"
 #include "exporter/convert/scene_model.h"
 
-#include "scene/scene.h"
+#include "exporter/scene/scene.h"
 
 #include <functional>
 

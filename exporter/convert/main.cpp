@@ -4,7 +4,7 @@
 #include "exporter/convert/convert_run.h"
 
 #ifdef KORVATHEXP_WINDOWS
-#include "qtwindows/convert_windows.h"
+#include "exporter/qtwindows/convert_windows.h"
 #endif
 
 #include <atomic>

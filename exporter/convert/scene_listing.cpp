@@ -3,8 +3,8 @@
 #include "exporter/convert/host_materials.h"
 #include "exporter/convert/selection.h"
 
-#include "export_rules.h"
-#include "scene/scripted_windows.h"
+#include "exporter/plugin/export_rules.h"
+#include "exporter/scene/scripted_windows.h"
 
 namespace korvath::convert {
 

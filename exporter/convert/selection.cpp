@@ -1,6 +1,6 @@
 #include "exporter/convert/selection.h"
 
-#include "export_rules.h"
+#include "exporter/plugin/export_rules.h"
 
 namespace korvath::convert {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Finds the vertices of one mesh that lie on the same spot in every frame, so that the vertices
 // a loader split at face corners become one again.
-#include "host/types.h"
+#include "exporter/host/types.h"
 
 #include <cstdint>
 #include <vector>

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "export_rules.h"
-#include "mesh_files.h"
+#include "exporter/plugin/export_rules.h"
+#include "exporter/plugin/mesh_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0 || size > (1u << 20)) return 0;

@@ -1,7 +1,7 @@
-#include "dialogs.h"
-#include "export_rules.h"
+#include "exporter/plugin/dialogs.h"
+#include "exporter/plugin/export_rules.h"
 
-#include "korvathexp.h"
+#include "exporter/plugin/korvathexp.h"
 
 namespace korvathexp {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The plug-in's two dialog resources and their procedures.
-#include "host/window_system.h"
+#include "exporter/host/window_system.h"
 
 namespace korvathexp {
 

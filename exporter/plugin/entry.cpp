@@ -9,8 +9,8 @@
 #define KORVATHEXP_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
-#include "korvathexp.h"
-#include "module.h"
+#include "exporter/plugin/korvathexp.h"
+#include "exporter/plugin/module.h"
 
 namespace korvathexp {
 

@@ -5,12 +5,12 @@
 
 #include "common/files/atomic_file.h"
 
-#include "dialogs.h"
-#include "export_rules.h"
-#include "frame_packing.h"
-#include "korvathexp.h"
-#include "mesh_files.h"
-#include "module.h"
+#include "exporter/plugin/dialogs.h"
+#include "exporter/plugin/export_rules.h"
+#include "exporter/plugin/frame_packing.h"
+#include "exporter/plugin/korvathexp.h"
+#include "exporter/plugin/mesh_files.h"
+#include "exporter/plugin/module.h"
 
 namespace korvathexp {
 

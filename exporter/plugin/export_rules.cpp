@@ -1,5 +1,5 @@
 // Which nodes are exported and where the animation file goes.
-#include "export_rules.h"
+#include "exporter/plugin/export_rules.h"
 
 #include <strings.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/material.h"
+#include "exporter/host/material.h"
 
 namespace korvathexp {
 

@@ -1,9 +1,9 @@
-#include "frame_packing.h"
+#include "exporter/plugin/frame_packing.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "mesh_files.h"
+#include "exporter/plugin/mesh_files.h"
 
 // The four-lane path needs the vector extensions of GCC and Clang; other compilers, and builds
 // that define KORVATHEXP_SCALAR_PACKING, use the scalar definition.

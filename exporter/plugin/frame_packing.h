@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host/types.h"
+#include "exporter/host/types.h"
 
 namespace korvathexp {
 

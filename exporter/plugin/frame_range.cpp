@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "export_rules.h"
+#include "exporter/plugin/export_rules.h"
 
 namespace korvathexp {
 

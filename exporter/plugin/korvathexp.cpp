@@ -1,8 +1,8 @@
 // The exporter's answers to the host's questions.
-#include "dialogs.h"
-#include "export_rules.h"
-#include "korvathexp.h"
-#include "module.h"
+#include "exporter/plugin/korvathexp.h"
+#include "exporter/plugin/dialogs.h"
+#include "exporter/plugin/export_rules.h"
+#include "exporter/plugin/module.h"
 
 namespace korvathexp {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/plugin.h"
+#include "exporter/host/plugin.h"
 
 namespace korvath {
 class AtomicFileWriter;

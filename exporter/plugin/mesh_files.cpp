@@ -1,4 +1,4 @@
-#include "mesh_files.h"
+#include "exporter/plugin/mesh_files.h"
 
 #include <bit>
 #include <cmath>

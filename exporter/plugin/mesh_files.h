@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "export_rules.h"
+#include "exporter/plugin/export_rules.h"
 
 namespace korvathexp {
 

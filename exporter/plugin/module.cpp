@@ -1,4 +1,4 @@
-#include "module.h"
+#include "exporter/plugin/module.h"
 
 #include <cstring>
 

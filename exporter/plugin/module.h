@@ -2,7 +2,7 @@
 // What the library keeps for as long as it is loaded: its instance handle, whether the
 // controls were initialised, the two values each export start records, and the one buffer
 // that string lookups share.
-#include "host/plugin.h"
+#include "exporter/host/plugin.h"
 
 namespace korvathexp {
 

@@ -1,4 +1,4 @@
-#include "qtwindows/convert_windows.h"
+#include "exporter/qtwindows/convert_windows.h"
 
 #include <QApplication>
 #include <QString>
@@ -11,10 +11,10 @@
 #include "common/qt/qt_text.h"
 #include "common/qt/window_util.h"
 #include "exporter/convert/convert_run.h"
-#include "qtwindows/progress_window.h"
-#include "qtwindows/qt_window_system.h"
-#include "qtwindows/template_dialog.h"
-#include "scene/plugin_library.h"
+#include "exporter/qtwindows/progress_window.h"
+#include "exporter/qtwindows/qt_window_system.h"
+#include "exporter/qtwindows/template_dialog.h"
+#include "exporter/scene/plugin_library.h"
 
 namespace korvath::convert {
 

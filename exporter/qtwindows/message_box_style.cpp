@@ -1,6 +1,6 @@
-#include "qtwindows/message_box_style.h"
+#include "exporter/qtwindows/message_box_style.h"
 
-#include "host/window_system.h"
+#include "exporter/host/window_system.h"
 
 namespace korvath::qtwindows {
 

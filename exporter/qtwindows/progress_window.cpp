@@ -1,4 +1,4 @@
-#include "qtwindows/progress_window.h"
+#include "exporter/qtwindows/progress_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 
 #include <atomic>
 
-#include "scene/scene.h"
+#include "exporter/scene/scene.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,4 +1,4 @@
-#include "qtwindows/qt_window_system.h"
+#include "exporter/qtwindows/qt_window_system.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "common/qt/qt_text.h"
-#include "qtwindows/message_box_style.h"
-#include "qtwindows/template_dialog.h"
+#include "exporter/qtwindows/message_box_style.h"
+#include "exporter/qtwindows/template_dialog.h"
 
 namespace korvath::qtwindows {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-#include "host/window_system.h"
+#include "exporter/host/window_system.h"
 
 namespace korvath::qtwindows {
 

@@ -1,4 +1,4 @@
-#include "qtwindows/template_dialog.h"
+#include "exporter/qtwindows/template_dialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "host/window_system.h"
-#include "qtwindows/dialog_units.h"
+#include "exporter/host/window_system.h"
+#include "exporter/qtwindows/dialog_units.h"
 
 namespace korvath::qtwindows {
 

@@ -1,4 +1,4 @@
-#include "scene/plugin_library.h"
+#include "exporter/scene/plugin_library.h"
 
 #include <filesystem>
 

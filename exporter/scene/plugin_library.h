@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "host/plugin.h"
+#include "exporter/host/plugin.h"
 
 namespace korvath::scene {
 

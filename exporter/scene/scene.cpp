@@ -1,4 +1,4 @@
-#include "scene/scene.h"
+#include "exporter/scene/scene.h"
 
 namespace korvath::scene {
 

@@ -23,10 +23,10 @@
 #include <string>
 #include <vector>
 
-#include "host/interface.h"
-#include "scene/scene_node.h"
-#include "scene/scene_materials.h"
-#include "scene/scripted_windows.h"
+#include "exporter/host/interface.h"
+#include "exporter/scene/scene_materials.h"
+#include "exporter/scene/scene_node.h"
+#include "exporter/scene/scripted_windows.h"
 
 namespace korvath::scene {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "host/material.h"
+#include "exporter/host/material.h"
 
 namespace korvath::scene {
 

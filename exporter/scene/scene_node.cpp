@@ -1,6 +1,6 @@
-#include "scene/scene_node.h"
+#include "exporter/scene/scene_node.h"
 
-#include "scene/scene.h"
+#include "exporter/scene/scene.h"
 
 namespace korvath::scene {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/interface.h"
+#include "exporter/host/interface.h"
 
 namespace korvath::scene {
 

@@ -1,4 +1,4 @@
-#include "scene/scripted_windows.h"
+#include "exporter/scene/scripted_windows.h"
 
 #include <algorithm>
 #include <cstring>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/window_system.h"
+#include "exporter/host/window_system.h"
 
 namespace korvath::scene {
 

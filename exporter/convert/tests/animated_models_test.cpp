@@ -1,8 +1,8 @@
 // Node animation from a 3DS file of assimp-testmodels: a cube turned by a rotation track whose
 // keys the test reads from the file's chunks.
-#include "convert_fixture.h"
-#include "hand_math.h"
-#include "mesh_file_reader.h"
+#include "exporter/convert/tests/convert_fixture.h"
+#include "exporter/convert/tests/hand_math.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
 
 #include "common/testing/temp_dir.h"
 

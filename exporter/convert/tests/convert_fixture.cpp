@@ -1,4 +1,4 @@
-#include "convert_fixture.h"
+#include "exporter/convert/tests/convert_fixture.h"
 
 #include "exporter/convert/convert_options.h"
 #include "exporter/convert/convert_run.h"

@@ -1,8 +1,8 @@
 // The program's behaviour around the export: options, exit codes, cancelling, appending and
 // leaving the output folder as it was when an export does not stand.
-#include "convert_fixture.h"
-#include "hand_math.h"
-#include "mesh_file_reader.h"
+#include "exporter/convert/tests/convert_fixture.h"
+#include "exporter/convert/tests/hand_math.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
 
 #include "exporter/convert/convert_options.h"
 #include "exporter/convert/convert_run.h"

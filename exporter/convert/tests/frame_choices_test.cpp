@@ -1,9 +1,9 @@
 // Which frames an export writes: --frames typed at the command line, the key frames of files
 // read one key frame per import (every installed MDL), animations without a usable length,
 // and what is printed when an export does not stand.
-#include "convert_fixture.h"
-#include "mesh_file_reader.h"
-#include "scene_builder.h"
+#include "exporter/convert/tests/convert_fixture.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
+#include "exporter/convert/tests/scene_builder.h"
 
 #include "exporter/convert/frame_choice.h"
 #include "exporter/convert/key_frame_header.h"

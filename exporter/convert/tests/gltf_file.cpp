@@ -1,4 +1,4 @@
-#include "gltf_file.h"
+#include "exporter/convert/tests/gltf_file.h"
 
 #include "common/testing/temp_dir.h"
 

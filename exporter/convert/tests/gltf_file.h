@@ -1,7 +1,7 @@
 #pragma once
 // A glTF 2 file read by the tests themselves: its JSON and the numbers of its accessors.
-#include "hand_math.h"
-#include "mini_json.h"
+#include "exporter/convert/tests/hand_math.h"
+#include "exporter/convert/tests/mini_json.h"
 
 #include <filesystem>
 #include <string>

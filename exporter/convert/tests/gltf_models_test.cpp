@@ -1,8 +1,8 @@
 // glTF 2 models of assimp-testmodels, checked against what the test reads from their JSON.
-#include "convert_fixture.h"
-#include "gltf_file.h"
-#include "hand_math.h"
-#include "mesh_file_reader.h"
+#include "exporter/convert/tests/convert_fixture.h"
+#include "exporter/convert/tests/gltf_file.h"
+#include "exporter/convert/tests/hand_math.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
 
 #include "common/testing/temp_dir.h"
 

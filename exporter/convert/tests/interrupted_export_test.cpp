@@ -1,8 +1,8 @@
 // What the converter's files look like after a run is killed at any step, and the appends that
 // must be refused because the files would not agree: a killed export, a cut-short animation file.
-#include "convert_fixture.h"
-#include "mesh_file_reader.h"
-#include "scene_builder.h"
+#include "exporter/convert/tests/convert_fixture.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
+#include "exporter/convert/tests/scene_builder.h"
 
 #include "exporter/convert/convert_options.h"
 #include "exporter/convert/convert_run.h"

@@ -1,8 +1,8 @@
 // The file's material properties as the exporter reads them back: polygon types and texture
 // numbers written for faces of materials built here and saved in the import library's format.
-#include "convert_fixture.h"
-#include "mesh_file_reader.h"
-#include "scene_builder.h"
+#include "exporter/convert/tests/convert_fixture.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
+#include "exporter/convert/tests/scene_builder.h"
 
 #include "common/testing/temp_dir.h"
 

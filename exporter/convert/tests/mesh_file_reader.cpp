@@ -1,4 +1,4 @@
-#include "mesh_file_reader.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
 
 #include "common/testing/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "mini_json.h"
+#include "exporter/convert/tests/mini_json.h"
 
 #include <cstdlib>
 #include <stdexcept>

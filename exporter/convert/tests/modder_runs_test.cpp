@@ -1,8 +1,8 @@
 // What a modder meets around the export: --fit measuring what is written, the factor kept for
 // appends, where the frames land, wrapped vertices, refused scenes and the no-material warning.
-#include "convert_fixture.h"
-#include "mesh_file_reader.h"
-#include "scene_builder.h"
+#include "exporter/convert/tests/convert_fixture.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
+#include "exporter/convert/tests/scene_builder.h"
 
 #include "common/testing/temp_dir.h"
 

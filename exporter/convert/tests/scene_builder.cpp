@@ -1,4 +1,4 @@
-#include "scene_builder.h"
+#include "exporter/convert/tests/scene_builder.h"
 
 #include <assimp/Exporter.hpp>
 

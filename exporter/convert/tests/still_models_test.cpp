@@ -1,8 +1,8 @@
 // Still models of assimp-testmodels: an OBJ box and an FBX file with a mirrored node, checked
 // against the vertex lists, faces and node transforms the test reads from their text.
-#include "convert_fixture.h"
-#include "hand_math.h"
-#include "mesh_file_reader.h"
+#include "exporter/convert/tests/convert_fixture.h"
+#include "exporter/convert/tests/hand_math.h"
+#include "exporter/convert/tests/mesh_file_reader.h"
 
 #include "common/testing/temp_dir.h"
 

@@ -5,7 +5,7 @@
 #include "exporter/convert/up_axis.h"
 #include "exporter/convert/welder.h"
 
-#include "scene_builder.h"
+#include "exporter/convert/tests/scene_builder.h"
 
 #include "common/testing/temp_dir.h"
 

@@ -16,12 +16,12 @@
 #include <sstream>
 
 #include "common/testing/temp_dir.h"
-#include "dialogs.h"
 #include "exporter/convert/convert_run.h"
-#include "qtwindows/convert_windows.h"
-#include "qtwindows/qt_window_system.h"
-#include "qtwindows/template_dialog.h"
-#include "qtwindows/tests/test_app.h"
+#include "exporter/plugin/dialogs.h"
+#include "exporter/qtwindows/convert_windows.h"
+#include "exporter/qtwindows/qt_window_system.h"
+#include "exporter/qtwindows/template_dialog.h"
+#include "exporter/qtwindows/tests/test_app.h"
 
 namespace korvath::qtwindows {
 namespace {

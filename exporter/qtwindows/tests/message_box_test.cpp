@@ -9,9 +9,9 @@
 #include <functional>
 #include <vector>
 
-#include "qtwindows/message_box_style.h"
-#include "qtwindows/qt_window_system.h"
-#include "qtwindows/tests/test_app.h"
+#include "exporter/qtwindows/message_box_style.h"
+#include "exporter/qtwindows/qt_window_system.h"
+#include "exporter/qtwindows/tests/test_app.h"
 
 namespace korvath::qtwindows {
 namespace {

@@ -11,11 +11,11 @@
 #include <filesystem>
 
 #include "common/testing/temp_dir.h"
-#include "qtwindows/progress_window.h"
-#include "qtwindows/qt_window_system.h"
-#include "qtwindows/tests/test_app.h"
-#include "scene/plugin_library.h"
-#include "scene/scene.h"
+#include "exporter/qtwindows/progress_window.h"
+#include "exporter/qtwindows/qt_window_system.h"
+#include "exporter/qtwindows/tests/test_app.h"
+#include "exporter/scene/plugin_library.h"
+#include "exporter/scene/scene.h"
 
 namespace korvath::qtwindows {
 namespace {

@@ -13,12 +13,12 @@
 #include <functional>
 #include <vector>
 
-#include "dialogs.h"
-#include "korvathexp.h"
-#include "qtwindows/qt_window_system.h"
-#include "qtwindows/template_dialog.h"
-#include "qtwindows/tests/test_app.h"
-#include "scene/plugin_library.h"
+#include "exporter/plugin/dialogs.h"
+#include "exporter/plugin/korvathexp.h"
+#include "exporter/qtwindows/qt_window_system.h"
+#include "exporter/qtwindows/template_dialog.h"
+#include "exporter/qtwindows/tests/test_app.h"
+#include "exporter/scene/plugin_library.h"
 
 namespace korvath::qtwindows {
 namespace {

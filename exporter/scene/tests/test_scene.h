@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "scene/plugin_library.h"
-#include "scene/scene.h"
+#include "exporter/scene/plugin_library.h"
+#include "exporter/scene/scene.h"
 
 namespace korvath::exporter_test {
 

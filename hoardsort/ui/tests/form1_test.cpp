@@ -23,7 +23,7 @@
 #include "common/interaction/scripted_interaction.h"
 #include "common/qt/qt_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "hoardsort/tests/ui_test_app.h"
+#include "hoardsort/ui/tests/ui_test_app.h"
 
 namespace fs = std::filesystem;
 using korvath::Answer;

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "common/testing/temp_dir.h"
-#include "mesh_files.h"
+#include "exporter/plugin/mesh_files.h"
 
 namespace korvathexp {
 namespace {

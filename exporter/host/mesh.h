@@ -2,7 +2,7 @@
 // The triangle mesh as the host holds it, and the objects a node evaluates to.
 #include <vector>
 
-#include "host/types.h"
+#include "exporter/host/types.h"
 
 namespace hostsdk {
 

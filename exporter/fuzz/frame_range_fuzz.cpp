@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "korvathexp.h"
-#include "mesh_files.h"
+#include "exporter/plugin/korvathexp.h"
+#include "exporter/plugin/mesh_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <string>
 
-#include "scene/plugin_library.h"
-#include "scene/scene.h"
+#include "exporter/scene/plugin_library.h"
+#include "exporter/scene/scene.h"
 
 using namespace hostsdk;
 

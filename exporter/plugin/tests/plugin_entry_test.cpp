@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "test_scene.h"
+#include "exporter/scene/tests/test_scene.h"
 
 namespace korvath::exporter_test {
 namespace {

@@ -3,7 +3,7 @@
 // creates, and the five functions the host looks up by name after loading it.
 #include <cstdio>
 
-#include "host/interface.h"
+#include "exporter/host/interface.h"
 
 namespace hostsdk {
 

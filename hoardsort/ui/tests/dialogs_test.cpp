@@ -15,11 +15,11 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "hoardsort/tests/ui_test_app.h"
 #include "hoardsort/ui/form1.h"
 #include "hoardsort/ui/form2.h"
 #include "hoardsort/ui/form3.h"
 #include "hoardsort/ui/frmfolder.h"
+#include "hoardsort/ui/tests/ui_test_app.h"
 
 namespace fs = std::filesystem;
 using korvath::Answer;

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "common/testing/temp_dir.h"
-#include "test_scene.h"
+#include "exporter/scene/tests/test_scene.h"
 
 namespace korvath::exporter_test {
 namespace {

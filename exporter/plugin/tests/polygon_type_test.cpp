@@ -1,8 +1,8 @@
 // PolygonTypeFromMaterial: property bits, name keywords, texture numbers, multi materials.
 #include <gtest/gtest.h>
 
-#include "korvathexp.h"
-#include "test_scene.h"
+#include "exporter/plugin/korvathexp.h"
+#include "exporter/scene/tests/test_scene.h"
 
 namespace korvathexp {
 

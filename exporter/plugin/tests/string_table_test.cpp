@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "module.h"
+#include "exporter/plugin/module.h"
 
 namespace korvathexp {
 namespace {

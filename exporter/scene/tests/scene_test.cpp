@@ -1,7 +1,7 @@
 // The in-memory host: what the plug-in sees of nodes, meshes, transforms and dialogs.
 #include <gtest/gtest.h>
 
-#include "test_scene.h"
+#include "exporter/scene/tests/test_scene.h"
 
 namespace korvath::exporter_test {
 namespace {

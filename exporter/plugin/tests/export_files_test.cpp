@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "common/testing/temp_dir.h"
-#include "test_scene.h"
+#include "exporter/scene/tests/test_scene.h"
 
 namespace korvath::exporter_test {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The material and texture-map queries the exporter makes. A host answers ClassID with the
 // identifiers in host/types.h; the exporter casts to StdMat or BitmapTex only after that check.
-#include "host/types.h"
+#include "exporter/host/types.h"
 
 namespace hostsdk {
 

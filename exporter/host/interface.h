@@ -1,8 +1,8 @@
 #pragma once
 // The scene as the host shows it to an exporter: nodes and the host's interface.
-#include "host/material.h"
-#include "host/mesh.h"
-#include "host/window_system.h"
+#include "exporter/host/material.h"
+#include "exporter/host/mesh.h"
+#include "exporter/host/window_system.h"
 
 namespace hostsdk {
 

@@ -1,4 +1,4 @@
-#include "test_scene.h"
+#include "exporter/scene/tests/test_scene.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "korvathexp.h"
+#include "exporter/plugin/korvathexp.h"
 
 namespace korvathexp {
 

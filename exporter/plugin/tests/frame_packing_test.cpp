@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "frame_packing.h"
-#include "mesh_files.h"
+#include "exporter/plugin/frame_packing.h"
+#include "exporter/plugin/mesh_files.h"
 
 namespace korvathexp {
 namespace {

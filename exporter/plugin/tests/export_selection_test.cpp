@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
-#include "test_scene.h"
+#include "exporter/scene/tests/test_scene.h"
 
 namespace korvath::exporter_test {
 namespace {
