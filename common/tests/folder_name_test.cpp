@@ -5,8 +5,8 @@
 using korvath::FolderNameFault;
 
 TEST(FolderName, DeviceNamesInAnyCaseWithExtensionOrTrailingBlanks) {
-    for (const char* device : {"CON", "nul", "Aux.txt", "prn ", "COM1", "com9.log", "LPT3:", "conin$", "CONOUT$.x",
-                               "COM\xB9", "lpt\xB2"})
+    for (const char* device :
+         {"CON", "nul", "Aux.txt", "prn ", "COM1", "com9.log", "LPT3:", "conin$", "CONOUT$.x", "COM\xB9", "lpt\xB2"})
         EXPECT_TRUE(korvath::isWindowsDeviceName(device)) << device;
     for (const char* name : {"CONSOLE", "nul2", "COM0", "COM10", "LPT", "xCON", "maps", "", "COM\xB4"})
         EXPECT_FALSE(korvath::isWindowsDeviceName(name)) << name;
