@@ -24,8 +24,7 @@ bool applyOptionsChoice(const OptionsChoice& choice, Settings& settings, BossVar
     if (choice.bossChoice && bossChoiceChanges(bossVariant, *choice.bossChoice)) {
         if (korvath::Status applied = applyBossChoice(settings.KAPath, *choice.bossChoice))
             bossVariant = detectBossVariant(settings.KAPath);
-        else
-            ui.inform("Rosterdesk", applied.error(), korvath::Icon::Warning);
+        else ui.inform("Rosterdesk", applied.error(), korvath::Icon::Warning);
     }
     return restart;
 }

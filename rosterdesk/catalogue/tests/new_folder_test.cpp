@@ -48,7 +48,8 @@ TEST(NewFolder, AnExistingFolderIsKeptAndAMissingParentIsReported) {
 
     auto missing = createNewFolder({dir / "missing", "made"});
     ASSERT_FALSE(missing.ok());
-    EXPECT_TRUE(missing.error().starts_with("The folder " + (dir / "missing" / "made").string() + " could not be created: "))
+    EXPECT_TRUE(
+        missing.error().starts_with("The folder " + (dir / "missing" / "made").string() + " could not be created: "))
         << missing.error();
 }
 

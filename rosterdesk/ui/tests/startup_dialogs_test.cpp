@@ -33,7 +33,7 @@ protected:
     testing::DrivenInteraction ui;
     ProgramState state;
     void SetUp() override {
-        testing::ensureApplication();
+        korvath::testing::ensureApplication();
         dir.write("game/System/user.ini", "");
         state.home = dir / "home";
         fs::create_directories(state.home);
