@@ -21,7 +21,8 @@
 #include <sys/stat.h>
 #include <windows.h>
 
-#include <cwctype>
+#include "common/files/folder_name.h"
+#include "common/text/code_page.h"
 #else
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -120,14 +121,8 @@ void flushFolder(const fs::path&) {}
 
 // CON, NUL, COM1 and the like name devices in every folder, also with an extension.
 bool isDeviceName(const fs::path& file) {
-    std::wstring base = file.filename().wstring();
-    base = base.substr(0, base.find(L'.'));
-    while (!base.empty() && (base.back() == L' ' || base.back() == L':')) base.pop_back();
-    for (wchar_t& c : base) c = static_cast<wchar_t>(std::towupper(c));
-    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
-        if (base == device) return true;
-    return base.size() == 4 && (base.starts_with(L"COM") || base.starts_with(L"LPT")) && base[3] >= L'1' &&
-           base[3] <= L'9';
+    const std::wstring name = file.filename().wstring();
+    return isWindowsDeviceName(encodeCodePage(std::u32string(name.begin(), name.end())).bytes);
 }
 
 Status moveInto(const fs::path& temp, const fs::path& target, bool replace) {

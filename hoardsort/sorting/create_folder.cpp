@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/files/folder_name.h"
 #include "hoardsort/sorting/folder_text.h"
 #include "hoardsort/sorting/messages.h"
 
@@ -13,9 +14,14 @@ std::optional<std::string> createFolderFlow(std::string_view selectedFolder, kor
     for (;;) {
         auto answer = interaction.askText({std::string(kCreateFolderTitle), std::string(kCreateFolderPrompt), ""});
         if (!answer || answer->empty()) return std::nullopt;
-        if (answer->find_first_of("\\/") != std::string::npos) {
-            interaction.inform(std::string(kProgramTitle), std::string(kNoSlashes), korvath::Icon::Information);
-            continue;
+        if (auto refusal = korvath::checkFolderName(*answer)) {
+            if (refusal->fault == korvath::FolderNameFault::Separator) {
+                interaction.inform(std::string(kProgramTitle), std::string(kNoSlashes), korvath::Icon::Information);
+                continue;
+            }
+            // ".", "..", a device or a character Windows refuses: no folder of that name can be made.
+            interaction.inform(std::string(kErrorTitle), std::string(kCreateFolderFailed), korvath::Icon::Critical);
+            return std::nullopt;
         }
         std::string folder = collapseSeparatorPairs(std::string(selectedFolder) + kSeparator + *answer);
         std::error_code ec;

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "common/files/atomic_file.h"
+#include "common/files/folder_name.h"
 #include "common/files/game_path.h"
 #include "hoardsort/sorting/copy_queue.h"
 #include "hoardsort/sorting/extension_rule.h"
@@ -152,25 +153,9 @@ std::string_view suffixOf(ProblemKind kind) {
 
 }  // namespace
 
-namespace {
-
-// CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 (also with the superscript digits Windows takes
-// there), in any case, with or without an extension and blanks before it: Windows opens the
-// device, whatever folder the name is in.
-bool isWindowsDeviceName(std::string_view name) {
-    std::string stem = korvath::toLowerAscii(std::string(name.substr(0, name.find('.'))));
-    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
-    if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
-    if (stem.size() != 4 || !(stem.starts_with("com") || stem.starts_with("lpt"))) return false;
-    auto digit = static_cast<unsigned char>(stem[3]);
-    return (digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
-}
-
-}  // namespace
-
 bool isUnsafeName(std::string_view name) {
     return name == "." || name == ".." || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string_view::npos ||
-           isWindowsDeviceName(name);
+           korvath::isWindowsDeviceName(name);
 }
 
 ExtractResult extractEntries(const std::vector<CacheEntry>& entries, const ExtractRequest& request,

@@ -65,11 +65,11 @@ int runApplyCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err
     request.kaPath = names[1];
     request.backup = !noBackup;
     ApplyResult result = applyRoster(request);
-    if (!result.ok) {
-        err << result.text << "\n";
+    if (!result) {
+        err << result.error().text << "\n";
         return 1;
     }
-    out << result.text << "\n";
+    out << result->message.text << "\n";
     return 0;
 }
 
@@ -83,12 +83,12 @@ int runRestoreCommand(korvath::ArgList& args, std::ostream& out, std::ostream& e
     request.kaPath = names[1];
     request.backup = !noBackup;
     ApplyResult result = restoreBackup(request);
-    if (!result.ok) {
-        err << result.text << "\n";
+    if (!result) {
+        err << result.error().text << "\n";
         return 1;
     }
-    if (!result.backupFile.empty()) out << "Replaced section kept in " << result.backupFile.string() << "\n";
-    out << result.text << "\n";
+    if (!result->backupFile.empty()) out << "Replaced section kept in " << result->backupFile.string() << "\n";
+    out << result->message.text << "\n";
     return 0;
 }
 
@@ -116,11 +116,11 @@ int runShowCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err)
         return 1;
     }
     RosterParse parsed = parseRosterFile(*bytes);
-    if (!parsed.roster) {
-        err << names[0] << ": " << parsed.message << "\n";
+    if (!parsed) {
+        err << names[0] << ": " << parsed.error() << "\n";
         return 1;
     }
-    out << formatRosterTable(*parsed.roster);
+    out << formatRosterTable(*parsed);
     return 0;
 }
 

@@ -22,6 +22,13 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 
 }  // namespace
 
+bool openChosenRoster(RosterSession& session, const fs::path& configPath, const OpenChoice& choice,
+                      korvath::Interaction& interaction) {
+    korvath::Status read = openDocument(session, configPath, choice.name);
+    if (!read) refuse(interaction, choice.name, read.error());
+    return read.ok();
+}
+
 bool openRosterFromPath(RosterSession& session, const fs::path& configPath, const fs::path& file,
                         korvath::Interaction& interaction, const SaveNameChooser& chooseName) {
     if (!confirmDiscard(session, DocumentCommand::Open, configPath, interaction, chooseName)) return false;

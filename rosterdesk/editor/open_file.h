@@ -15,6 +15,15 @@ namespace rosterdesk {
 
 inline constexpr std::string_view kOpenTitle = "Open Existing Configuration...";
 
+// What the Open dialog hands back: the name picked or typed, of a file in the roster folder.
+struct OpenChoice {
+    std::string name;
+};
+// File, Open once the dialog gave `choice`: reads the file into the roster (openDocument), or
+// says why not ("Can't open ...") and changes nothing. True when the roster was replaced.
+bool openChosenRoster(RosterSession& session, const std::filesystem::path& configPath, const OpenChoice& choice,
+                      korvath::Interaction& interaction);
+
 // True when the roster was replaced (the document is then "Loaded" under the file's name).
 bool openRosterFromPath(RosterSession& session, const std::filesystem::path& configPath,
                         const std::filesystem::path& file, korvath::Interaction& interaction,

@@ -22,7 +22,9 @@ std::string_view rightTrimmed(std::string_view line) {
     return line;
 }
 
-ApplyResult aborted(std::string title, std::string text) { return {false, std::move(title), std::move(text), {}}; }
+ApplyResult aborted(std::string title, std::string text) {
+    return ApplyResult::failure({std::move(title), std::move(text)});
+}
 
 bool isFile(const fs::path& path) {
     std::error_code ec;
@@ -138,7 +140,7 @@ ApplyResult applyRoster(const ApplyRequest& request) {
 }
 
 ApplyResult withWarning(ApplyResult result, const std::string& warning) {
-    if (result.ok && !warning.empty()) result.text += "\r\n\r\n" + warning;
+    if (result && !warning.empty()) result->message.text += "\r\n\r\n" + warning;
     return result;
 }
 
@@ -184,7 +186,7 @@ ApplyResult replaceRosterSection(const SectionReplacement& replacement) {
     if (korvath::Status copied = korvath::copyFileAtomically(userIni, workingCopy, true); !copied)
         return aborted("Apply Configuration...", "Can't copy user.ini to dummy.ini.  Operation Aborted\r\n\r\n" +
                                                      copied.error());
-    ApplyResult done{true, "Apply Configuration...", "Completed", {}};
+    AppliedRoster done;
     if (replacement.backup && !oldSection.empty()) {
         fs::path backupFile = freeBackupPath(replacement.backupFolder, replacement.time);
         if (korvath::Status saved = korvath::writeFileAtomically(backupFile, korvath::joinCrLf(oldSection)); !saved) {

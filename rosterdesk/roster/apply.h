@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/result.h"
 #include "rosterdesk/roster/roster_section.h"
 
 namespace rosterdesk {
@@ -38,12 +39,17 @@ struct ApplyRequest {
     BackupTime time = backupTimeNow();
 };
 
-struct ApplyResult {
-    bool ok = false;
-    std::string title;  // the message box to show: "Apply Configuration..." / "Completed" on success
+// The message box to show when applying or restoring ends.
+struct ApplyMessage {
+    std::string title;
     std::string text;
+};
+struct AppliedRoster {
+    ApplyMessage message{"Apply Configuration...", "Completed"};
     std::filesystem::path backupFile;  // empty when none was written
 };
+// Applied, or the box saying why not (user.ini is then as it was).
+using ApplyResult = korvath::Result<AppliedRoster, ApplyMessage>;
 
 // Only the roster file's key lines are applied (see roster_body.h); lines left out are named
 // after "Completed" in the result's text.

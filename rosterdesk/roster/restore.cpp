@@ -31,12 +31,14 @@ BackupLines backupKeyLines(const std::vector<std::string>& lines, const std::str
 ApplyResult restoreBackup(const RestoreRequest& request) {
     const std::string name = request.backupFile.filename().string();
     std::error_code ec;
-    if (!fs::exists(request.backupFile, ec)) return {false, "Missing File", "Can't find " + name + ".  Operation Aborted.", {}};
+    if (!fs::exists(request.backupFile, ec))
+        return ApplyResult::failure({"Missing File", "Can't find " + name + ".  Operation Aborted."});
     std::string problem;
     auto bytes = readRosterFileBytes(request.backupFile, problem);
-    if (!bytes) return {false, "Invalid Backup File", problem + "  Operation Aborted.", {}};
+    if (!bytes) return ApplyResult::failure({"Invalid Backup File", problem + "  Operation Aborted."});
     BackupLines backup = backupKeyLines(korvath::splitLines(*bytes), name);
-    if (backup.keyLines.empty()) return {false, "Invalid Backup File", backup.problem + "  Operation Aborted.", {}};
+    if (backup.keyLines.empty())
+        return ApplyResult::failure({"Invalid Backup File", backup.problem + "  Operation Aborted."});
     fs::path folder = request.backupFile.parent_path().empty() ? fs::path(".") : request.backupFile.parent_path();
     return withWarning(replaceRosterSection({request.kaPath, std::move(backup.keyLines), folder, request.backup, request.time}),
                        backup.warning);

@@ -99,7 +99,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-RosterParse failure(std::string message) { return {std::nullopt, std::move(message)}; }
+RosterParse failure(std::string message) { return RosterParse::failure(std::move(message)); }
 
 std::string badValue(const LineCursor& cursor, const std::string& line) {
     return "Line " + decimalText(static_cast<long long>(cursor.lineNumber())) + " (\"" + line +
@@ -165,7 +165,7 @@ RosterParse parseRosterFile(std::string_view bytes) {
     roster.Difficulty = static_cast<std::int16_t>(*difficulty);
     for (std::size_t f = 1; f < fields.size(); ++f)
         if (!readField(fields[f])) return failure(problem);
-    return {std::move(roster), {}};
+    return roster;
 }
 
 korvath::Status readRosterFileInto(const std::filesystem::path& file, Roster& roster) {
@@ -173,8 +173,8 @@ korvath::Status readRosterFileInto(const std::filesystem::path& file, Roster& ro
     auto bytes = readRosterFileBytes(file, problem);
     if (!bytes) return korvath::Status::failure(problem);
     RosterParse parsed = parseRosterFile(*bytes);
-    if (!parsed.roster) return korvath::Status::failure(parsed.message);
-    roster = std::move(*parsed.roster);
+    if (!parsed) return korvath::Status::failure(parsed.error());
+    roster = std::move(*parsed);
     return korvath::Status::success();
 }
 

@@ -3,7 +3,6 @@
 // roster section ready to be copied into user.ini. Written byte for byte in one fixed shape;
 // read back by position (the keys on the lines are not looked at).
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,10 +31,8 @@ std::vector<std::string> rosterKeyLines(const Roster& roster);
 // The whole file as written under `fileName` (which line 2 names), CR LF after every line.
 std::string formatRosterFile(const Roster& roster, std::string_view fileName);
 
-struct RosterParse {
-    std::optional<Roster> roster;  // set only when the whole file was read
-    std::string message;           // why not, otherwise
-};
+// The roster, when the whole file was read; why not, otherwise.
+using RosterParse = korvath::Result<Roster>;
 
 // Reads a file's bytes by position. Each description line gives its text less "* " and one
 // blank. Values the window could not hold (a team of 9, accuracy 2.000000) fail the read.

@@ -92,8 +92,9 @@ void dlgApply::apply() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ApplyResult result = applyRoster(request);
     QApplication::restoreOverrideCursor();
-    ui_.inform(result.title, result.text, result.ok ? korvath::Icon::None : korvath::Icon::Warning);
-    if (result.ok) done(QDialog::Accepted);
+    const ApplyMessage& box = result ? result->message : result.error();
+    ui_.inform(box.title, box.text, result ? korvath::Icon::None : korvath::Icon::Warning);
+    if (result) done(QDialog::Accepted);
 }
 
 }  // namespace rosterdesk

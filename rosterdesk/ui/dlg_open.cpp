@@ -3,13 +3,12 @@
 #include <QApplication>
 
 #include "common/qt/qt_interaction.h"
-#include "rosterdesk/editor/open_file.h"
 #include "rosterdesk/ui/dlg_file_list.h"
 
 namespace rosterdesk {
 
-dlgOpen::dlgOpen(RosterSession& session, const std::string& configPath, korvath::Interaction& ui, QWidget* parent)
-    : FixedDialog(parent), session_(session), configPath_(configPath), ui_(ui) {
+dlgOpen::dlgOpen(const std::string& configPath, Take take, QWidget* parent)
+    : FixedDialog(parent), take_(std::move(take)) {
     setObjectName("dlgOpen");
     setWindowTitle("Open Existing Configuration...");
     auto* grid = new QGridLayout(this);
@@ -25,20 +24,16 @@ dlgOpen::dlgOpen(RosterSession& session, const std::string& configPath, korvath:
 }
 
 void dlgOpen::open() {
-    const std::string name = korvath::nativeFromQString(txtName_->text());
+    choice_ = {korvath::nativeFromQString(txtName_->text())};
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
-    korvath::Status read = openDocument(session_, configPath_, name);
+    const bool taken = take_(choice_);
     setEnabled(true);
     QApplication::restoreOverrideCursor();
-    if (!read) {
-        ui_.inform(std::string(kOpenTitle), "Can't open " + korvath::fileNameAsText(name) + ".\r\n\r\n" + read.error(),
-                   korvath::Icon::Warning);
+    if (!taken) {
         txtName_->setFocus();
         return;
     }
-    succeeded_ = true;
-    name_ = name;
     done(QDialog::Accepted);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
-// "Open Existing Configuration...": the roster folder's files and a name box. Open reads the
-// file into the roster; a file that cannot be read is explained and nothing changes.
+// "Open Existing Configuration...": the roster folder's files and a name box. Open hands the
+// choice to the caller's `take` (openChosenRoster), which reads the file; the dialog closes
+// only when it was taken and stays open, for another name, when it was not.
+#include <functional>
 #include <string>
 
-#include "common/interaction/interaction.h"
-#include "rosterdesk/roster/document.h"
+#include "rosterdesk/editor/open_file.h"
 #include "rosterdesk/ui/fixed_dialog.h"
 
 class QLineEdit;
@@ -14,21 +15,18 @@ namespace rosterdesk {
 
 class dlgOpen : public FixedDialog {
 public:
-    dlgOpen(RosterSession& session, const std::string& configPath, korvath::Interaction& ui, QWidget* parent = nullptr);
-    // False until a file was read completely.
-    bool succeeded() const { return succeeded_; }
-    std::string openedName() const { return name_; }
+    using Take = std::function<bool(const OpenChoice&)>;
+    dlgOpen(const std::string& configPath, Take take, QWidget* parent = nullptr);
+    // The name last handed over; the one opened once the dialog was accepted.
+    const OpenChoice& choice() const { return choice_; }
 
 private:
     void open();
 
-    RosterSession& session_;
-    std::string configPath_;
-    korvath::Interaction& ui_;
+    Take take_;
     QListWidget* fileOne_ = nullptr;
     QLineEdit* txtName_ = nullptr;
-    bool succeeded_ = false;
-    std::string name_;
+    OpenChoice choice_;
 };
 
 }  // namespace rosterdesk

@@ -1,6 +1,5 @@
 #include "rosterdesk/ui/dlg_options.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "common/qt/qt_interaction.h"
-#include "rosterdesk/roster/folder_move.h"
 #include "rosterdesk/ui/folder_dialogs.h"
 
 namespace rosterdesk {
@@ -27,7 +25,7 @@ public:
 };
 }  // namespace
 
-dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* parent)
+dlgOptions::dlgOptions(const ProgramState& state, korvath::Interaction& ui, QWidget* parent)
     : FixedDialog(parent), state_(state), ui_(ui) {
     setObjectName("dlgOptions");
     setWindowTitle("Options");
@@ -45,11 +43,18 @@ dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* p
     layout->setSizeConstraint(QLayout::SetFixedSize);  // the dialog is as large as the tab shown
     layout->addWidget(SSTab1);
     layout->addWidget(ok, 0, Qt::AlignRight);
-    connect(ok, &QPushButton::clicked, this, &dlgOptions::onOk);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     fitTab(0);
 }
 
-bool dlgOptions::restartRequested() const { return restart_; }
+OptionsChoice dlgOptions::choice() const {
+    OptionsChoice choice = chosen_;
+    if (optChoice[0]->isEnabled())
+        for (int i = 0; i < 3; ++i)
+            if (optChoice[i]->isChecked()) choice.bossChoice = i;
+    choice.autoClose = chkAutoClose->isChecked();
+    return choice;
+}
 
 void dlgOptions::fitTab(int shown) {
     for (int i = 0; i < SSTab1->count(); ++i) {
@@ -131,8 +136,6 @@ QWidget* dlgOptions::buildOther() {
     chkAutoClose->setChecked(state_.settings.AutoClose == 1);
     layout->addWidget(chkAutoClose);
     layout->addStretch(1);
-    connect(chkAutoClose, &QCheckBox::toggled, this,
-            [this](bool checked) { state_.settings.AutoClose = checked ? 1 : 0; });
     return page;
 }
 
@@ -145,60 +148,35 @@ void dlgOptions::onChange() {
 
 void dlgOptions::changeGameFolder() {
     const std::string title = "Locate Korvath Arena Directory...";
+    const std::string& current = state_.settings.KAPath;
     std::optional<std::string> chosen =
-        runFolderDialog(ui_, "dlgCorrectKAPath", title, state_.settings.KAPath, [&]() -> std::optional<std::string> {
-            dlgCorrectKAPath dialog(ui_, korvath::toQString(title), state_.settings.KAPath, this);
+        runFolderDialog(ui_, "dlgCorrectKAPath", title, current, [&]() -> std::optional<std::string> {
+            dlgCorrectKAPath dialog(ui_, korvath::toQString(title), current, this);
             dialog.exec();
             return dialog.folder();
         });
     if (!chosen || !confirmGameFolder(ui_, withTrailingSeparator(*chosen))) return;
-    if (!rosterdesk::changeGameFolder(ui_, state_.settings, *chosen)) return;
-    lblKAPath->setText(korvath::nativeToQString(state_.settings.KAPath));
-    // Start-up reads options.ini again, so the new folder must be in it first.
-    restart_ = true;
-    onOk();
+    if (!changesGameFolder(state_.settings, *chosen)) return;
+    chosen_.gameFolder = *chosen;
+    lblKAPath->setText(korvath::nativeToQString(withTrailingSeparator(*chosen)));
+    // Another game folder means start-up runs again: the dialog closes as with OK.
+    accept();
 }
 
 void dlgOptions::changeRosterFolder() {
-    const std::string oldFolder = state_.settings.ConfigPath;
+    const std::string current = chosen_.rosterFolder.value_or(state_.settings.ConfigPath);
     const std::string title = "Locate Configuration Directory...";
     std::optional<std::string> chosen =
-        runFolderDialog(ui_, "dlgChangeConfigPath", title, oldFolder, [&]() -> std::optional<std::string> {
-            dlgChangeConfigPath dialog(ui_, korvath::toQString(title), oldFolder, this);
+        runFolderDialog(ui_, "dlgChangeConfigPath", title, current, [&]() -> std::optional<std::string> {
+            dlgChangeConfigPath dialog(ui_, korvath::toQString(title), current, this);
             dialog.adjustSize();
             dialog.move(geometry().center() - dialog.rect().center());
             dialog.exec();
             return dialog.folder();
         });
     if (!chosen || chosen->empty()) return;
-    std::string folder = withTrailingSeparator(*chosen);
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    state_.settings.ConfigPath = folder;
-    if (!oldFolder.empty() && oldFolder != withTrailingSeparator("")) moveRosterFiles(oldFolder, folder, ui_);
-    lblConfigPath->setText(korvath::nativeToQString(state_.settings.ConfigPath));
-}
-
-void dlgOptions::onOk() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    writeSettings();
-    int choice = 0;
-    for (int i = 0; i < 3; ++i)
-        if (optChoice[i]->isChecked()) choice = i;
-    if (optChoice[0]->isEnabled() && bossChoiceChanges(state_.catalogue.bossVariant, choice)) {
-        korvath::Status applied = applyBossChoice(state_.settings.KAPath, choice);
-        if (applied)
-            state_.catalogue.bossVariant = detectBossVariant(state_.settings.KAPath);
-        else
-            ui_.inform("Rosterdesk", applied.error(), korvath::Icon::Warning);
-    }
-    QApplication::restoreOverrideCursor();
-    done(QDialog::Accepted);
-}
-
-void dlgOptions::writeSettings() {
-    korvath::Status written = writeOptions(state_.home, state_.settings);
-    if (!written) ui_.inform("Rosterdesk", written.error(), korvath::Icon::Warning);
+    chosen_.rosterFolder = withTrailingSeparator(*chosen);
+    lblConfigPath->setText(korvath::nativeToQString(*chosen_.rosterFolder));
 }
 
 }  // namespace rosterdesk

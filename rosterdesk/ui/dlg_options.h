@@ -1,9 +1,11 @@
 #pragma once
 // The options dialog: the two folders (Paths), the boss add-on's variant (Boss) and the
-// splash window's AutoClose (Other). OK writes options.ini.
+// splash window's AutoClose (Other). It only shows them and hands back the choice; the caller
+// applies it (applyOptionsChoice) when OK closed the dialog.
 #include <QDialog>
 
 #include "common/interaction/interaction.h"
+#include "rosterdesk/editor/options_choice.h"
 #include "rosterdesk/ui/fixed_dialog.h"
 #include "rosterdesk/ui/program_state.h"
 
@@ -16,9 +18,9 @@ namespace rosterdesk {
 
 class dlgOptions : public FixedDialog {
 public:
-    dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* parent = nullptr);
-    // True when a changed game folder asks start-up to run again.
-    bool restartRequested() const;
+    dlgOptions(const ProgramState& state, korvath::Interaction& ui, QWidget* parent = nullptr);
+    // What the controls hold now; choosing another game folder also closes the dialog with OK.
+    OptionsChoice choice() const;
 
 private:
     QWidget* buildPaths();
@@ -28,12 +30,10 @@ private:
     void onChange();
     void changeGameFolder();
     void changeRosterFolder();
-    void onOk();
-    void writeSettings();
 
-    ProgramState& state_;
+    const ProgramState& state_;
     korvath::Interaction& ui_;
-    bool restart_ = false;
+    OptionsChoice chosen_;  // the folders chosen with Change
     QTabWidget* SSTab1 = nullptr;
     QRadioButton* optPathChange[2] = {nullptr, nullptr};
     QLabel* lblConfigPath = nullptr;

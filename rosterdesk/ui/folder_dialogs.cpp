@@ -13,6 +13,7 @@
 #include "common/files/home_folder.h"
 #include "common/qt/qt_interaction.h"
 #include "common/qt/window_util.h"
+#include "rosterdesk/catalogue/new_folder.h"
 #include "rosterdesk/catalogue/settings.h"
 
 namespace fs = std::filesystem;
@@ -156,12 +157,8 @@ void dlgChangePath::startNewFolder() {
 
 void dlgChangePath::finishNewFolder() {
     if (cmdCreate->text() == "Create") {
-        fs::path folder = shown_ / korvath::pathFromQString(txtNewFolder->text());
-        std::error_code ec;
-        fs::create_directory(folder, ec);
-        if (ec)
-            ui_.inform("Create Folder", "The folder " + folder.string() + " could not be created: " + ec.message(),
-                       korvath::Icon::Warning);
+        auto created = createNewFolder({shown_, korvath::nativeFromQString(txtNewFolder->text())});
+        if (!created) ui_.inform(std::string(kCreateFolderTitle), created.error(), korvath::Icon::Warning);
         showFolder(shown_);
     }
     newFolderArea_->hide();

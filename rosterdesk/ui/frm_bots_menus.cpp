@@ -111,10 +111,13 @@ void frmBots::FileOpen() {
         return syncControls();
     bool opened = false;
     ui_.runDialog("dlgOpen", [&] {
-        dlgOpen dialog(state_.session, state_.settings.ConfigPath, ui_, this);
-        int result = dialog.exec();
-        opened = dialog.succeeded();
-        return result;
+        dlgOpen dialog(
+            state_.settings.ConfigPath,
+            [&](const OpenChoice& choice) {
+                return opened = openChosenRoster(state_.session, state_.settings.ConfigPath, choice, ui_);
+            },
+            this);
+        return dialog.exec();
     });
     if (opened) edit([this] { editor_.refreshAfterOpen(); });
     else syncControls();
@@ -146,14 +149,15 @@ void frmBots::FileApply() {
 }
 
 void frmBots::FileOptions() {
-    bool restart = false;
+    std::optional<OptionsChoice> choice;
     ui_.runDialog("dlgOptions", [&] {
         dlgOptions dialog(state_, ui_, this);
         int result = dialog.exec();
-        restart = dialog.restartRequested();
+        if (result == QDialog::Accepted) choice = dialog.choice();
         return result;
     });
-    if (!restart) return;
+    if (!choice || !applyOptionsChoice(*choice, state_.settings, state_.catalogue.bossVariant, state_.home, ui_))
+        return;
     editor_.clearLists();  // they point into the catalogue that start-up rebuilds
     syncControls();
     if (!runStartup(state_, ui_, [this] { fillFromCatalogue(); }, this)) return FileExit();

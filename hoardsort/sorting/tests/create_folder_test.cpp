@@ -71,5 +71,17 @@ TEST(CreateFolder, ExistingFolderOrMissingParentReportsFailure) {
     }
 }
 
+TEST(CreateFolder, NamesNoFolderCanHaveReportFailureAndMakeNothing) {
+    korvath::testing::TempDir dir;
+    for (const char* name : {".", "..", "NUL", "com1.maps", "a:b"}) {
+        korvath::ScriptedInteraction ui;
+        ui.answerText(name);
+        EXPECT_FALSE(createFolderFlow(dir.path().string(), ui)) << name;
+        ASSERT_EQ(ui.shown().size(), 2u) << name;
+        EXPECT_EQ(ui.shown()[1].text, "Couldn't create folder. Folder may already exist.");
+    }
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
 }  // namespace
 }  // namespace hoardsort

@@ -64,15 +64,15 @@ TEST_F(ApplySafetyTest, OnlyKeyLinesBeforeTheNextSectionReachUserIni) {
         dir.write("configs/shared.bm", kHeader + c.body);
         dir.write("game/System/user.ini", kUserIni);
         ApplyResult result = applyRoster(request);
-        ASSERT_TRUE(result.ok) << result.text;
-        EXPECT_EQ(result.text, c.warning.empty() ? "Completed" : "Completed\r\n\r\n" + c.warning);
+        ASSERT_TRUE(result.ok()) << result.error().text;
+        EXPECT_EQ(result->message.text, c.warning.empty() ? "Completed" : "Completed\r\n\r\n" + c.warning);
         EXPECT_EQ(userIni(), "[Engine]\r\nA=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=New\r\n\r\n\r\n[Z]\r\nz=1\r\n");
     }
     // A description hiding an empty line and a section header: its header is taken, and the
     // section after it ends the roster.
     dir.write("configs/shared.bm", "****\r\n* Description:\r\n\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=Mine\r\n\r\n"
                                    "[Engine.Engine]\r\nEvil=1\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=New\r\n");
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_EQ(userIni().find("Evil"), std::string::npos) << userIni();
 }
 
@@ -90,18 +90,19 @@ TEST_F(ApplySafetyTest, ControlBytesAndHugeFilesAreRefusedAndNothingIsWritten) {
     for (const auto& c : cases) {
         dir.write("configs/shared.bm", kHeader + c.body);
         ApplyResult result = applyRoster(request);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.text, c.message);
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.error().text, c.message);
     }
     dir.write("configs/shared.bm", kHeader + "BotNames[0]=x\r\n");
     fs::resize_file(dir / "configs/shared.bm", kMaxRosterFileBytes + 1);  // sparse: NUL padding
     ApplyResult huge = applyRoster(request);
-    EXPECT_FALSE(huge.ok);
-    EXPECT_EQ(huge.text, "shared.bm is larger than 16 MiB (16777217 bytes); it is no roster file.  Operation Aborted.");
+    EXPECT_FALSE(huge.ok());
+    EXPECT_EQ(huge.error().text,
+              "shared.bm is larger than 16 MiB (16777217 bytes); it is no roster file.  Operation Aborted.");
     EXPECT_EQ(listRosterFiles(dir / "configs").at(0).description, "");
 
     dir.write("configs/evil.bm2", "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\x7f\r\n");
-    EXPECT_FALSE(restoreBackup({dir / "configs/evil.bm2", dir / "game", true, {}}).ok);
+    EXPECT_FALSE(restoreBackup({dir / "configs/evil.bm2", dir / "game", true, {}}).ok());
     EXPECT_EQ(userIni(), kUserIni);
     EXPECT_TRUE(backupsIn(dir / "configs").size() == 1u);  // only evil.bm2 itself
 }
@@ -109,15 +110,16 @@ TEST_F(ApplySafetyTest, ControlBytesAndHugeFilesAreRefusedAndNothingIsWritten) {
 TEST_F(ApplySafetyTest, RestoreKeepsOnlyTheBackupsKeyLines) {
     dir.write("configs/old.bm2", "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=Before\r\njunk\r\n[Engine.Engine]\r\nEvil=1\r\n");
     ApplyResult result = restoreBackup({dir / "configs/old.bm2", dir / "game", false, {}});
-    ASSERT_TRUE(result.ok) << result.text;
-    EXPECT_EQ(result.text, "Completed\r\n\r\nold.bm2: 1 line without a key left out.\r\n"
-                           "old.bm2: the roster ends at line 4, which opens a section; 2 lines from there on left out.");
+    ASSERT_TRUE(result.ok()) << result.error().text;
+    EXPECT_EQ(result->message.text,
+              "Completed\r\n\r\nold.bm2: 1 line without a key left out.\r\n"
+              "old.bm2: the roster ends at line 4, which opens a section; 2 lines from there on left out.");
     EXPECT_EQ(userIni(), "[Engine]\r\nA=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=Before\r\n\r\n\r\n[Z]\r\nz=1\r\n");
 }
 
 TEST_F(ApplySafetyTest, BackupsOfOneSecondAreAllKept) {
     dir.write("configs/shared.bm", kHeader + "BotNames[0]=New\r\n");
-    for (int run = 0; run < 3; ++run) ASSERT_TRUE(applyRoster(request).ok);
+    for (int run = 0; run < 3; ++run) ASSERT_TRUE(applyRoster(request).ok());
     const std::string stem = (dir / "configs/curconfig_bkup_(12-6-2026-21-5-3)").string();
     EXPECT_EQ(backupsIn(dir / "configs"),
               (std::vector<fs::path>{stem + " (2).bm2", stem + " (3).bm2", stem + ".bm2"}));
@@ -131,7 +133,7 @@ TEST_F(ApplySafetyTest, ConcurrentAppliesTakeTurns) {
     constexpr int kApplies = 8;
     for (int i = 0; i < kApplies; ++i)
         dir.write("configs/r" + std::to_string(i) + ".bm", kHeader + "BotNames[0]=R" + std::to_string(i) + "\r\n");
-    std::vector<ApplyResult> results(kApplies);
+    std::vector<ApplyResult> results(kApplies, ApplyResult::failure({"", "not run"}));
     std::vector<std::thread> threads;
     for (int i = 0; i < kApplies; ++i)
         threads.emplace_back([&, i] {
@@ -140,7 +142,7 @@ TEST_F(ApplySafetyTest, ConcurrentAppliesTakeTurns) {
             results[static_cast<std::size_t>(i)] = applyRoster(mine);
         });
     for (auto& thread : threads) thread.join();
-    for (const auto& result : results) EXPECT_TRUE(result.ok) << result.text;
+    for (const auto& result : results) EXPECT_TRUE(result.ok()) << result.error().text;
 
     std::vector<std::string> rosters;
     for (const fs::path& backup : backupsIn(dir / "configs")) {

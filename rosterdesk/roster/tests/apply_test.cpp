@@ -44,13 +44,13 @@ TEST_F(ApplyTest, ReplacesTheSectionKeepsItsHeaderSpellingAndBacksUpTheOldLines)
                  "[Other]\r\nLast=1");
     dir.write("game/System/dummy.ini", "leftover");
     ApplyResult result = applyRoster(request);
-    ASSERT_TRUE(result.ok) << result.text;
-    EXPECT_EQ(result.title, "Apply Configuration...");
-    EXPECT_EQ(result.text, "Completed");
+    ASSERT_TRUE(result.ok()) << result.error().text;
+    EXPECT_EQ(result->message.title, "Apply Configuration...");
+    EXPECT_EQ(result->message.text, "Completed");
     EXPECT_EQ(userIni(), "[Engine]\r\nA=1\r\n\r\n[BotPack.ChallengeBotInfo]  \r\n"
                          "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n\r\n[Other]\r\nLast=1\r\n");
     EXPECT_EQ(backup(), "[BotPack.ChallengeBotInfo]  \r\nBotNames[0]=Old0\r\nDifficulty=1\r\n");
-    EXPECT_EQ(result.backupFile, dir / "configs/curconfig_bkup_(12-6-2026-21-5-3).bm2");
+    EXPECT_EQ(result->backupFile, dir / "configs/curconfig_bkup_(12-6-2026-21-5-3).bm2");
     EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
 }
 
@@ -58,7 +58,7 @@ TEST_F(ApplyTest, WithoutBackupTheOldLinesAreGoneAndNoFileIsWritten) {
     writeSmallRoster();
     writeUserIni("[botpack.challengebotinfo]\r\nBotNames[0]=Old0\r\n\r\n[Other]\r\nB=2\r\n");
     request.backup = false;
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_EQ(userIni(), "[botpack.challengebotinfo]\r\nBotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n"
                          "\r\n\r\n[Other]\r\nB=2\r\n");
     EXPECT_FALSE(hasBackup());
@@ -67,7 +67,7 @@ TEST_F(ApplyTest, WithoutBackupTheOldLinesAreGoneAndNoFileIsWritten) {
 TEST_F(ApplyTest, TheDefaultRosterFileGivesExactlyIts451KeyLines) {
     writeRoster(formatRosterFile(defaultRoster(), "MyBots.bm"));
     writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     std::string expected = formatRosterFile(defaultRoster(), "MyBots.bm");
     expected = expected.substr(expected.find("\r\n\r\n[Botpack.ChallengeBotInfo]") + 4) + "\r\n";
     EXPECT_EQ(userIni(), expected);
@@ -77,7 +77,7 @@ TEST_F(ApplyTest, TheDefaultRosterFileGivesExactlyIts451KeyLines) {
 TEST_F(ApplyTest, AnOldSectionRunningToTheEndIsTakenWhole) {
     writeSmallRoster();
     writeUserIni("[A]\r\nx=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\nOld=1\r\nOld=2");
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_EQ(userIni(), "[A]\r\nx=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\n"
                          "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n");
     EXPECT_EQ(backup(), "[Botpack.ChallengeBotInfo]\r\nOld=1\r\nOld=2\r\n");
@@ -86,7 +86,7 @@ TEST_F(ApplyTest, AnOldSectionRunningToTheEndIsTakenWhole) {
 TEST_F(ApplyTest, ASectionHeaderRightAfterTheOldLinesEndsTheOldSection) {
     writeSmallRoster();
     writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n[Engine.GameInfo]\r\nKeep=1\r\n\r\n[Z]\r\nz=1\r\n");
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_EQ(userIni(), "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n"
                          "[Engine.GameInfo]\r\nKeep=1\r\n\r\n[Z]\r\nz=1\r\n");
     EXPECT_EQ(backup(), "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
@@ -95,13 +95,13 @@ TEST_F(ApplyTest, ASectionHeaderRightAfterTheOldLinesEndsTheOldSection) {
 TEST_F(ApplyTest, AUserIniWithoutTheSectionGetsItAppendedAndNoBackup) {
     writeSmallRoster();
     writeUserIni("[A]\r\nx=1\r\n  [Botpack.ChallengeBotInfo]\r\n");  // leading blanks: not the header
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_EQ(userIni(), "[A]\r\nx=1\r\n  [Botpack.ChallengeBotInfo]\r\n\r\n[Botpack.ChallengeBotInfo]\r\n"
                          "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n");
     EXPECT_FALSE(hasBackup());
 
     writeUserIni("[A]\r\nx=1\r\n\r\n");  // already ends in an empty line: no second one
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_EQ(userIni(), "[A]\r\nx=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\n"
                          "BotNames[0]=New0\r\nBotNames[1]=New1\r\nDifficulty=3\r\n\r\n");
 }
@@ -110,7 +110,7 @@ TEST_F(ApplyTest, MoreThan451KeyLinesAreAllApplied) {
     std::string bytes = formatRosterFile(defaultRoster(), "MyBots.bm") + "Extra[0]=1\r\nExtra[1]=2\r\n";
     writeRoster(bytes);
     writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n\r\n[Z]\r\n");
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_NE(userIni().find("BotJumpy[31]=1\r\nExtra[0]=1\r\nExtra[1]=2\r\n\r\n\r\n[Z]\r\n"), std::string::npos);
 }
 
@@ -119,17 +119,18 @@ TEST_F(ApplyTest, RosterFilesWithoutTheEmptyLineOrAnythingAfterItAreRefused) {
     writeUserIni(original);
     writeRoster("* Description:\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\r\n");
     ApplyResult result = applyRoster(request);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.title, "Invalid Configuration File");
-    EXPECT_EQ(result.text, "MyBots.bm has no empty line after its header block.  Operation Aborted.");
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.error().title, "Invalid Configuration File");
+    EXPECT_EQ(result.error().text, "MyBots.bm has no empty line after its header block.  Operation Aborted.");
 
     writeRoster("* Description:\r\n****\r\n\r\n");
-    EXPECT_EQ(applyRoster(request).text,
+    EXPECT_EQ(applyRoster(request).error().text,
               "MyBots.bm has no [Botpack.ChallengeBotInfo] line after its header block.  Operation Aborted.");
     writeRoster("* Description:\r\n****\r\n\r\nBotNames[0]=x\r\n");  // no section header
-    EXPECT_FALSE(applyRoster(request).ok);
+    EXPECT_FALSE(applyRoster(request).ok());
     writeRoster("* Description:\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\n\r\n");
-    EXPECT_EQ(applyRoster(request).text, "MyBots.bm holds no roster lines after its header block.  Operation Aborted.");
+    EXPECT_EQ(applyRoster(request).error().text,
+              "MyBots.bm holds no roster lines after its header block.  Operation Aborted.");
     EXPECT_EQ(userIni(), original);
     EXPECT_FALSE(hasBackup());
     EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
@@ -139,30 +140,30 @@ TEST_F(ApplyTest, AnEmptyLineInTheDescriptionBlockKeepsItOutOfUserIni) {
     writeRoster("****\r\n* Description:\r\n* one\r\n\r\n* two\r\n****\r\n\r\n"
                 "[botpack.challengebotinfo]\r\nBotNames[0]=x\r\n");
     writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_EQ(userIni(), "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\r\n\r\n");
 }
 
 TEST_F(ApplyTest, EmptyLinesAtTheEndOfTheRosterFileDoNotSplitTheSection) {
     writeRoster("* Description:\r\n****\r\n\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\r\n\r\n\r\n");
     writeUserIni("[Botpack.ChallengeBotInfo]\r\nOld=1\r\n\r\n[Z]\r\n");
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_EQ(userIni(), "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=x\r\n\r\n\r\n[Z]\r\n");
 }
 
 TEST_F(ApplyTest, MissingFilesAreReportedWithTheirMessages) {
     writeUserIni("[A]\r\n");
     ApplyResult missingRoster = applyRoster(request);
-    EXPECT_FALSE(missingRoster.ok);
-    EXPECT_EQ(missingRoster.title, "Missing File");
-    EXPECT_EQ(missingRoster.text, "Can't find MyBots.bm.  Operation Aborted.");
+    EXPECT_FALSE(missingRoster.ok());
+    EXPECT_EQ(missingRoster.error().title, "Missing File");
+    EXPECT_EQ(missingRoster.error().text, "Can't find MyBots.bm.  Operation Aborted.");
 
     writeSmallRoster();
     fs::remove(dir / "game/System/user.ini");
     dir.write("game/System/dummy.ini", "leftover");
     ApplyResult missingIni = applyRoster(request);
-    EXPECT_EQ(missingIni.title, "User.ini File Missing");
-    EXPECT_EQ(missingIni.text, "Can't find user.ini.  Operation Aborted");
+    EXPECT_EQ(missingIni.error().title, "User.ini File Missing");
+    EXPECT_EQ(missingIni.error().text, "Can't find user.ini.  Operation Aborted");
     EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
 }
 
@@ -170,7 +171,7 @@ TEST_F(ApplyTest, GameFolderNamesAreFoundWithoutRegardToCase) {
     writeSmallRoster();
     fs::rename(dir / "game/System", dir / "game/system");
     dir.write("game/system/User.INI", "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n");
-    ASSERT_TRUE(applyRoster(request).ok);
+    ASSERT_TRUE(applyRoster(request).ok());
     EXPECT_NE(dir.read("game/system/User.INI").find("New1"), std::string::npos);
 }
 
@@ -178,8 +179,9 @@ TEST_F(ApplyTest, AFailedBackupLeavesUserIniUntouched) {
     const std::string original = "[Botpack.ChallengeBotInfo]\r\nOld=1\r\n";
     writeUserIni(original);
     ApplyResult result = replaceRosterSection({dir / "game", {"BotNames[0]=New"}, dir / "no such folder", true, {}});
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.text.starts_with("Can't write the backup file.  Operation Aborted")) << result.text;
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error().text.starts_with("Can't write the backup file.  Operation Aborted"))
+        << result.error().text;
     EXPECT_EQ(userIni(), original);
     EXPECT_FALSE(fs::exists(dir / "game/System/dummy.ini"));
 }
@@ -240,7 +242,7 @@ TEST(RosterSection, ApplyAndCaptureAgreeWhereTheSectionEnds) {
 
     dir.write("game/System/user.ini", userIni);
     ApplyResult result = replaceRosterSection({dir / "game", {"BotNames[0]=New"}, dir.path(), true, {1, 2, 2027, 3, 4, 5}});
-    ASSERT_TRUE(result.ok) << result.text;
+    ASSERT_TRUE(result.ok()) << result.error().text;
     EXPECT_EQ(dir.read("game/System/user.ini"),
               "[Botpack.ChallengeBotInfo]\r\nBotNames[0]=New\r\n\r\n\r\n\r\n[Next]\r\nBotNames[2]=NotOurs\r\n");
     EXPECT_EQ(dir.read("curconfig_bkup_(1-2-2027-3-4-5).bm2"),

@@ -101,14 +101,14 @@ TEST(RosterFileReader, ReadsBackWithOneBlankAddedPerDescriptionLine) {
     roster.bRandomOrder = true;
     roster.Difficulty = 5;
     RosterParse parsed = parseRosterFile(formatRosterFile(roster, "a.bm"));
-    ASSERT_TRUE(parsed.roster) << parsed.message;
-    EXPECT_EQ(parsed.roster->description, "alpha beta ");
-    EXPECT_EQ(parseRosterFile(formatRosterFile(*parsed.roster, "a.bm")).roster->description, "alpha beta  ");
-    parsed.roster->description = roster.description;
-    EXPECT_EQ(*parsed.roster, roster);
+    ASSERT_TRUE(parsed.ok()) << parsed.error();
+    EXPECT_EQ(parsed->description, "alpha beta ");
+    EXPECT_EQ(parseRosterFile(formatRosterFile(*parsed, "a.bm"))->description, "alpha beta  ");
+    parsed->description = roster.description;
+    EXPECT_EQ(*parsed, roster);
 
     roster.description = std::string(70, 'a') + " " + std::string(8, 'b');
-    EXPECT_EQ(parseRosterFile(formatRosterFile(roster, "a.bm")).roster->description,
+    EXPECT_EQ(parseRosterFile(formatRosterFile(roster, "a.bm"))->description,
               std::string(70, 'a') + "  " + std::string(8, 'b') + " ");
 }
 
@@ -118,30 +118,30 @@ TEST(RosterFileReader, IgnoresKeysAndReadsByPosition) {
     bytes.replace(pos, 18, "Whatever[99]=Zed");
     bytes.replace(bytes.find("Difficulty=0"), 12, "Level=4  ");  // trailing blanks of a hand edit
     RosterParse parsed = parseRosterFile(bytes);
-    ASSERT_TRUE(parsed.roster) << parsed.message;
-    EXPECT_EQ(parsed.roster->BotNames[0], "Zed");
-    EXPECT_EQ(parsed.roster->Difficulty, 4);
+    ASSERT_TRUE(parsed.ok()) << parsed.error();
+    EXPECT_EQ(parsed->BotNames[0], "Zed");
+    EXPECT_EQ(parsed->Difficulty, 4);
 }
 
 TEST(RosterFileReader, RefusesShortOrMalformedFiles) {
     const std::string good = formatRosterFile(defaultRoster(), "a.bm");
-    EXPECT_EQ(parseRosterFile("no header at all\r\n").message,
+    EXPECT_EQ(parseRosterFile("no header at all\r\n").error(),
               "The file has no \"* Description:\" line; it is not a roster file.");
-    EXPECT_EQ(parseRosterFile("* Description:\r\n* text\r\n").message,
+    EXPECT_EQ(parseRosterFile("* Description:\r\n* text\r\n").error(),
               "The description is not closed by a row of asterisks.");
-    EXPECT_EQ(parseRosterFile(good.substr(0, good.rfind("BotJumpy[31]"))).message,
+    EXPECT_EQ(parseRosterFile(good.substr(0, good.rfind("BotJumpy[31]"))).error(),
               "The file ends before the whole roster was read.");
 
     std::string badTeam = good;
     badTeam.replace(badTeam.find("BotTeams[1]=0"), 13, "BotTeams[1]=9");
-    EXPECT_EQ(parseRosterFile(badTeam).message,
+    EXPECT_EQ(parseRosterFile(badTeam).error(),
               "Line 80 (\"BotTeams[1]=9\") does not hold a value Rosterdesk can use.");
     std::string badAccuracy = good;
     badAccuracy.replace(badAccuracy.find("BotAccuracy[0]=0.000000"), 23, "BotAccuracy[0]=2.000000");
-    EXPECT_FALSE(parseRosterFile(badAccuracy).roster);
+    EXPECT_FALSE(parseRosterFile(badAccuracy).ok());
     std::string noNumber = good;
     noNumber.replace(noNumber.find("Difficulty=0"), 12, "Difficulty=x");
-    EXPECT_FALSE(parseRosterFile(noNumber).roster);
+    EXPECT_FALSE(parseRosterFile(noNumber).ok());
 }
 
 TEST(RosterFileReader, ReplacesTheRosterOnlyWhenTheWholeFileWasRead) {

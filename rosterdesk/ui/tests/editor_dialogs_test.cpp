@@ -70,7 +70,9 @@ TEST_F(EditorDialogTest, OpenReadsAFileOrExplainsWhyNot) {
     mine.BotNames[5] = "Opened";
     dir.write("configs/mine.bm", formatRosterFile(mine, "mine.bm"));
     dir.write("configs/broken.bm", "* Description:\r\n");
-    dlgOpen dialog(state.session, state.settings.ConfigPath, ui);
+    dlgOpen dialog(state.settings.ConfigPath, [&](const OpenChoice& choice) {
+        return openChosenRoster(state.session, state.settings.ConfigPath, choice, ui);
+    });
     dialog.show();
     testing::screenshot(dialog, "dlgOpen");
     EXPECT_EQ(dialog.windowTitle(), "Open Existing Configuration...");
@@ -87,14 +89,14 @@ TEST_F(EditorDialogTest, OpenReadsAFileOrExplainsWhyNot) {
         EXPECT_EQ(ui.shown()[0].title, "Open Existing Configuration...");
         EXPECT_TRUE(ui.shown()[0].text.starts_with("Can't open " + std::string(bad) + ".\r\n\r\n")) << ui.shown()[0].text;
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_FALSE(dialog.succeeded());
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
         EXPECT_TRUE(dialog.isEnabled());
     }
     EXPECT_EQ(state.session.roster, defaultRoster());
     name->setText("mine.bm");
     click(dialog, "cmdOpen");
-    EXPECT_TRUE(dialog.succeeded());
-    EXPECT_EQ(dialog.openedName(), "mine.bm");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.choice().name, "mine.bm");
     EXPECT_EQ(state.session.roster.BotNames[5], "Opened");
     EXPECT_EQ(state.session.document.fileLabel, "mine.bm");
     EXPECT_EQ(state.session.document.state, SavedState::Loaded);

@@ -1,7 +1,7 @@
 #pragma once
-// What the editor's window tests share: one QApplication, a scripted interaction that shows
-// chosen dialogs for real, a program state on a small game folder, and a way to act on the
-// modal dialog that opens next.
+// What the editor's window tests share: a scripted interaction that shows chosen dialogs for
+// real, a program state on a small game folder, and a way to act on the modal dialog that
+// opens next.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -21,21 +21,13 @@
 #include "common/interaction/scripted_interaction.h"
 #include "common/qt/qt_text.h"
 #include "common/qt/window_util.h"
+#include "common/testing/qt_application.h"
 #include "common/testing/temp_dir.h"
 #include "rosterdesk/editor/tests/test_catalogue.h"
 #include "rosterdesk/ui/frm_bots.h"
 #include "rosterdesk/ui/program_state.h"
 
 namespace rosterdesk::testing {
-
-inline void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "rosterdesk_editor_ui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // never destroyed, as tearing Qt down at exit is not needed
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 // Scripted, except that the dialogs named in `real` are shown for real.
 class PartlyScripted : public korvath::ScriptedInteraction {
@@ -81,7 +73,7 @@ struct EditorFixture : public ::testing::Test {
     ProgramState state;
 
     void SetUp() override {
-        ensureApplication();
+        korvath::testing::ensureApplication();
         dir.write("game/System/user.ini", "[Engine]\r\nA=1\r\n\r\n[Botpack.ChallengeBotInfo]\r\nBotNames[0]=Old\r\n\r\n");
         dir.makeDir("configs");
         dir.makeDir("home");

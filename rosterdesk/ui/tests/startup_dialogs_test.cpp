@@ -33,7 +33,7 @@ protected:
     testing::DrivenInteraction ui;
     ProgramState state;
     void SetUp() override {
-        testing::ensureApplication();
+        korvath::testing::ensureApplication();
         dir.write("game/System/user.ini", "");
         state.home = dir / "home";
         fs::create_directories(state.home);
@@ -41,6 +41,10 @@ protected:
         state.settings.ConfigPath = (dir / "old").string() + "/";
     }
     std::string game() { return (dir / "game").string() + "/"; }
+    // What the main window does once the options dialog closed with OK.
+    bool applyOptions(const dlgOptions& options) {
+        return applyOptionsChoice(options.choice(), state.settings, state.catalogue.bossVariant, state.home, ui);
+    }
     static QString option(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
 };
 
@@ -97,6 +101,8 @@ TEST_F(StartupDialogs, BossChoiceIsPreselectedAndAppliedByMeaningInBothDialogs) 
         dlgOptions options(state, ui);
         child<QRadioButton>(options, option("optChoice", target.optionsIndex))->setChecked(true);
         click(options, "OKButton");
+        ASSERT_EQ(options.result(), QDialog::Accepted);
+        applyOptions(options);
         EXPECT_EQ(detectBossVariant(game()), target.variant);
         EXPECT_EQ(state.catalogue.bossVariant, target.variant);
     }
@@ -115,9 +121,13 @@ TEST_F(StartupDialogs, OptionsShowTheSettingsAndOkWritesThem) {
     EXPECT_EQ(autoClose->text(), "Auto Close Splash Screen");
     EXPECT_TRUE(autoClose->isChecked());
     autoClose->setChecked(false);
-    EXPECT_EQ(state.settings.AutoClose, 0);  // at once, before OK
+    EXPECT_FALSE(options.choice().autoClose);                                 // at once, before OK
     EXPECT_FALSE(child<QRadioButton>(options, "optChoice(0)")->isEnabled());  // no add-on installed
+    EXPECT_FALSE(options.choice().bossChoice);
     click(options, "OKButton");
+    ASSERT_EQ(options.result(), QDialog::Accepted);
+    applyOptions(options);
+    EXPECT_EQ(state.settings.AutoClose, 0);
     EXPECT_EQ(korvath::readFileBytes(dir / "home/options.ini"), formatOptions(state.settings));
     EXPECT_TRUE(ui.shown().empty());
 }
@@ -132,7 +142,9 @@ TEST_F(StartupDialogs, ChangingTheGameFolderRestartsOnlyForAnotherFolder) {
         ui.answerText(chosen);
         click(options, "cmdChange");
         bool restart = chosen != game();
-        EXPECT_EQ(options.restartRequested(), restart);
+        // Another game folder closes the dialog as OK does; the same one leaves it open.
+        EXPECT_EQ(options.result() == QDialog::Accepted, restart);
+        EXPECT_EQ(options.result() == QDialog::Accepted && applyOptions(options), restart);
         if (!restart) continue;
         EXPECT_EQ(ui.shown().back().title, "Restart Rosterdesk");
         EXPECT_EQ(ui.shown().back().text, "Rosterdesk must be restarted for changes to take affect.");
@@ -162,6 +174,8 @@ TEST_F(StartupDialogs, ChangingTheRosterFolderMovesTheFilesAsAnswered) {
         ui.answer(c.move);
         if (c.move == Answer::Yes) ui.answer(c.removeRest);
         click(options, "cmdChange");
+        click(options, "OKButton");
+        applyOptions(options);
         EXPECT_EQ(state.settings.ConfigPath, (dir / "new").string() + "/");
         EXPECT_EQ(child<QLabel>(options, "lblConfigPath")->text().toStdString(), state.settings.ConfigPath);
         ASSERT_GE(ui.shown().size(), 3u);
@@ -208,6 +222,16 @@ TEST_F(StartupDialogs, FolderPickerCreatesAFolderInTheShownOne) {
     EXPECT_EQ(folders->findItems("Fresh", Qt::MatchEndsWith).size(), 1);
     click(picker, "OKButton");
     EXPECT_EQ(picker.chosenFolder(), (dir / "base").string() + "/");
+
+    // A name reaching into another folder is refused and says why; nothing is made.
+    dlgChangePath again(ui, "Choose Configuration Directory...", (dir / "base").string(), true);
+    click(again, "cmdCreateFolder");
+    QTest::keyClicks(child<QLineEdit>(again, "txtNewFolder"), "deep/er");
+    click(again, "cmdCreate");
+    ASSERT_EQ(ui.shown().size(), 1u);
+    EXPECT_EQ(ui.shown()[0].title, "Create Folder");
+    EXPECT_EQ(ui.shown()[0].text, "A folder name can't hold \\ or /.  Type only the name of the new folder.");
+    EXPECT_FALSE(fs::exists(dir / "base/deep"));
 }
 
 TEST_F(StartupDialogs, GameFolderDialogRefusesAFolderWithoutUserIniAndSitsLeftOfTheSplash) {

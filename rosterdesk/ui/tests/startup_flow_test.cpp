@@ -29,7 +29,7 @@ protected:
     testing::DrivenInteraction ui;
     int initialized = 0;
     void SetUp() override {
-        testing::ensureApplication();
+        korvath::testing::ensureApplication();
         dir.write("game/System/user.ini", "");
         dir.write("game/System/BotPack.int",
                   rosterdesk::testing::crlf({"[Public]", rosterdesk::testing::botLine("BotPack.TMale1Bot", "Male Commando")}));

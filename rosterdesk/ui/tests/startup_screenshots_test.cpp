@@ -19,7 +19,7 @@ namespace {
 TEST(StartupScreenshots, EveryWindow) {
     const char* folder = std::getenv("ROSTERDESK_SCREENSHOT_DIR");
     if (!folder) GTEST_SKIP() << "set ROSTERDESK_SCREENSHOT_DIR to save the pictures";
-    testing::ensureApplication();
+    korvath::testing::ensureApplication();
     korvath::testing::TempDir dir;
     dir.write("game/System/user.ini", "");
     korvath::ScriptedInteraction ui;

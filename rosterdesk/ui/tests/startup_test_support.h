@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the start-up window tests: one application, controls by name, and an
-// interaction that runs chosen dialogs for real while a timer drives them.
+// Helpers of the start-up window tests: controls by name, and an interaction that runs chosen
+// dialogs for real while a timer drives them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,17 +12,9 @@
 #include <string>
 
 #include "common/interaction/scripted_interaction.h"
+#include "common/testing/qt_application.h"
 
 namespace rosterdesk::testing {
-
-inline void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "rosterdesk_startup_ui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // never destroyed, as Qt must outlive static destructors
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 template <typename T>
 T* child(QWidget& window, const QString& name) {
