@@ -6,19 +6,19 @@
 
 namespace rosterdesk {
 
+void applyRosterFolderChoice(const std::string& folder, Settings& settings, korvath::Interaction& ui) {
+    if (folder.empty()) return;
+    const std::string oldFolder = settings.ConfigPath;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    settings.ConfigPath = withTrailingSeparator(folder);
+    if (!oldFolder.empty() && oldFolder != withTrailingSeparator(""))
+        moveRosterFiles(oldFolder, settings.ConfigPath, ui);
+}
+
 bool applyOptionsChoice(const OptionsChoice& choice, Settings& settings, BossVariant& bossVariant,
                         const std::filesystem::path& home, korvath::Interaction& ui) {
-    if (choice.rosterFolder && !choice.rosterFolder->empty()) {
-        const std::string oldFolder = settings.ConfigPath;
-        std::error_code ec;
-        std::filesystem::create_directories(*choice.rosterFolder, ec);
-        settings.ConfigPath = *choice.rosterFolder;
-        if (!oldFolder.empty() && oldFolder != withTrailingSeparator(""))
-            moveRosterFiles(oldFolder, settings.ConfigPath, ui);
-    }
-    const bool restart = choice.gameFolder && changeGameFolder(ui, settings, *choice.gameFolder);
     settings.AutoClose = choice.autoClose ? 1 : 0;
-    // Start-up reads options.ini again, so a new game folder must be in it first.
     if (korvath::Status written = writeOptions(home, settings); !written)
         ui.inform("Rosterdesk", written.error(), korvath::Icon::Warning);
     if (choice.bossChoice && bossChoiceChanges(bossVariant, *choice.bossChoice)) {
@@ -26,7 +26,7 @@ bool applyOptionsChoice(const OptionsChoice& choice, Settings& settings, BossVar
             bossVariant = detectBossVariant(settings.KAPath);
         else ui.inform("Rosterdesk", applied.error(), korvath::Icon::Warning);
     }
-    return restart;
+    return choice.restart;
 }
 
 }  // namespace rosterdesk

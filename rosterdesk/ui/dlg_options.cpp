@@ -25,7 +25,7 @@ public:
 };
 }  // namespace
 
-dlgOptions::dlgOptions(const ProgramState& state, korvath::Interaction& ui, QWidget* parent)
+dlgOptions::dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* parent)
     : FixedDialog(parent), state_(state), ui_(ui) {
     setObjectName("dlgOptions");
     setWindowTitle("Options");
@@ -148,35 +148,34 @@ void dlgOptions::onChange() {
 
 void dlgOptions::changeGameFolder() {
     const std::string title = "Locate Korvath Arena Directory...";
-    const std::string& current = state_.settings.KAPath;
     std::optional<std::string> chosen =
-        runFolderDialog(ui_, "dlgCorrectKAPath", title, current, [&]() -> std::optional<std::string> {
-            dlgCorrectKAPath dialog(ui_, korvath::toQString(title), current, this);
+        runFolderDialog(ui_, "dlgCorrectKAPath", title, state_.settings.KAPath, [&]() -> std::optional<std::string> {
+            dlgCorrectKAPath dialog(ui_, korvath::toQString(title), state_.settings.KAPath, this);
             dialog.exec();
             return dialog.folder();
         });
     if (!chosen || !confirmGameFolder(ui_, withTrailingSeparator(*chosen))) return;
-    if (!changesGameFolder(state_.settings, *chosen)) return;
-    chosen_.gameFolder = *chosen;
-    lblKAPath->setText(korvath::nativeToQString(withTrailingSeparator(*chosen)));
-    // Another game folder means start-up runs again: the dialog closes as with OK.
+    if (!rosterdesk::changeGameFolder(ui_, state_.settings, *chosen)) return;
+    lblKAPath->setText(korvath::nativeToQString(state_.settings.KAPath));
+    // Start-up runs again: the dialog closes as with OK, so options.ini holds the new folder.
+    chosen_.restart = true;
     accept();
 }
 
 void dlgOptions::changeRosterFolder() {
-    const std::string current = chosen_.rosterFolder.value_or(state_.settings.ConfigPath);
+    const std::string oldFolder = state_.settings.ConfigPath;
     const std::string title = "Locate Configuration Directory...";
     std::optional<std::string> chosen =
-        runFolderDialog(ui_, "dlgChangeConfigPath", title, current, [&]() -> std::optional<std::string> {
-            dlgChangeConfigPath dialog(ui_, korvath::toQString(title), current, this);
+        runFolderDialog(ui_, "dlgChangeConfigPath", title, oldFolder, [&]() -> std::optional<std::string> {
+            dlgChangeConfigPath dialog(ui_, korvath::toQString(title), oldFolder, this);
             dialog.adjustSize();
             dialog.move(geometry().center() - dialog.rect().center());
             dialog.exec();
             return dialog.folder();
         });
     if (!chosen || chosen->empty()) return;
-    chosen_.rosterFolder = withTrailingSeparator(*chosen);
-    lblConfigPath->setText(korvath::nativeToQString(*chosen_.rosterFolder));
+    applyRosterFolderChoice(*chosen, state_.settings, ui_);
+    lblConfigPath->setText(korvath::nativeToQString(state_.settings.ConfigPath));
 }
 
 }  // namespace rosterdesk

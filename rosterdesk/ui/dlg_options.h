@@ -1,7 +1,7 @@
 #pragma once
 // The options dialog: the two folders (Paths), the boss add-on's variant (Boss) and the
-// splash window's AutoClose (Other). It only shows them and hands back the choice; the caller
-// applies it (applyOptionsChoice) when OK closed the dialog.
+// splash window's AutoClose (Other). Change applies a chosen folder at once through the flows
+// of options_choice.h; OK hands back the rest as a choice, which the caller applies.
 #include <QDialog>
 
 #include "common/interaction/interaction.h"
@@ -18,7 +18,7 @@ namespace rosterdesk {
 
 class dlgOptions : public FixedDialog {
 public:
-    dlgOptions(const ProgramState& state, korvath::Interaction& ui, QWidget* parent = nullptr);
+    dlgOptions(ProgramState& state, korvath::Interaction& ui, QWidget* parent = nullptr);
     // What the controls hold now; choosing another game folder also closes the dialog with OK.
     OptionsChoice choice() const;
 
@@ -31,9 +31,9 @@ private:
     void changeGameFolder();
     void changeRosterFolder();
 
-    const ProgramState& state_;
+    ProgramState& state_;
     korvath::Interaction& ui_;
-    OptionsChoice chosen_;  // the folders chosen with Change
+    OptionsChoice chosen_;  // what Change decided
     QTabWidget* SSTab1 = nullptr;
     QRadioButton* optPathChange[2] = {nullptr, nullptr};
     QLabel* lblConfigPath = nullptr;

@@ -47,34 +47,14 @@ TEST_F(OptionsChoiceTest, EachChoiceIsAppliedAndWritten) {
     struct Case {
         const char* what;
         OptionsChoice choice;
-        std::vector<Answer> answers;
-        bool restart;
-        std::vector<std::string> titlesShown;
-        std::string kaPath, configPath;  // relative to dir, "" for unchanged
         BossVariant boss;
     };
     const Case cases[] = {
-        {"nothing changed", {{}, {}, std::nullopt, false}, {}, false, {}, "", "", BossVariant::Both},
-        {"AutoClose", {{}, {}, std::nullopt, true}, {}, false, {}, "", "", BossVariant::Both},
-        {"roster folder, files kept",
-         {folder("new"), {}, std::nullopt, false},
-         {Answer::No},
-         false,
-         {"Configuration Files Exist!"},
-         "",
-         "new",
-         BossVariant::Both},
-        {"same game folder", {{}, folder("game"), std::nullopt, false}, {}, false, {}, "", "", BossVariant::Both},
-        {"other game folder",
-         {{}, folder("game2"), std::nullopt, false},
-         {},
-         true,
-         {"Restart Rosterdesk"},
-         "game2",
-         "",
-         BossVariant::Both},
-        {"boss [Fixed] only", {{}, {}, 2, false}, {}, false, {}, "", "", BossVariant::FixedOnly},
-        {"boss unchanged", {{}, {}, 0, false}, {}, false, {}, "", "", BossVariant::Both},
+        {"nothing changed", {false, std::nullopt, false}, BossVariant::Both},
+        {"AutoClose", {false, std::nullopt, true}, BossVariant::Both},
+        {"another game folder was chosen", {true, std::nullopt, false}, BossVariant::Both},
+        {"boss [Fixed] only", {false, 2, false}, BossVariant::FixedOnly},
+        {"boss unchanged", {false, 0, false}, BossVariant::Both},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -82,23 +62,35 @@ TEST_F(OptionsChoiceTest, EachChoiceIsAppliedAndWritten) {
         dir.write("game/System/skeletalcharsfix313.int", addOn(true, true));
         boss = BossVariant::Both;
         settings.AutoClose = c.choice.autoClose ? 0 : 1;
-        settings.RestartPending = false;
         ui.clear();
-        for (Answer a : c.answers) ui.answer(a);
 
-        EXPECT_EQ(apply(c.choice), c.restart);
-        std::vector<std::string> titles;
-        for (const auto& shown : ui.shown()) titles.push_back(shown.title);
-        EXPECT_EQ(titles, c.titlesShown);
-        EXPECT_EQ(settings.KAPath, folder(c.kaPath.empty() ? "game" : c.kaPath.c_str()));
-        EXPECT_EQ(settings.ConfigPath, folder(c.configPath.empty() ? "old" : c.configPath.c_str()));
-        EXPECT_TRUE(fs::is_directory(settings.ConfigPath));
-        EXPECT_TRUE(fs::exists(dir / "old/a.bm"));  // moving was declined or not asked
+        EXPECT_EQ(apply(c.choice), c.choice.restart);
+        EXPECT_TRUE(ui.shown().empty());
+        EXPECT_EQ(settings.KAPath, folder("game"));
+        EXPECT_EQ(settings.ConfigPath, folder("old"));
         EXPECT_EQ(settings.AutoClose, c.choice.autoClose ? 1 : 0);
-        EXPECT_EQ(settings.RestartPending, c.restart);
         EXPECT_EQ(boss, c.boss);
         EXPECT_EQ(detectBossVariant(dir / "game"), c.boss);
         EXPECT_EQ(korvath::readFileBytes(dir / "home/options.ini"), formatOptions(settings));
+    }
+}
+
+// A roster folder chosen with Change is made and used at once; the old one's files move only
+// when the user says so.
+TEST_F(OptionsChoiceTest, ARosterFolderChoiceIsMadeAndTheFilesMovedAsAnswered) {
+    for (Answer move : {Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(move == Answer::Yes ? "moved" : "kept");
+        SetUp();
+        fs::remove_all(dir / "new");
+        ui.clear();
+        ui.answer(move);
+        applyRosterFolderChoice((dir / "new").string(), settings, ui);
+        EXPECT_EQ(settings.ConfigPath, folder("new"));
+        EXPECT_TRUE(fs::is_directory(dir / "new"));
+        ASSERT_FALSE(ui.shown().empty());
+        EXPECT_EQ(ui.shown()[0].title, "Configuration Files Exist!");
+        EXPECT_EQ(fs::exists(dir / "new/a.bm"), move == Answer::Yes);
+        EXPECT_EQ(fs::exists(dir / "old/a.bm"), move == Answer::No);
         EXPECT_EQ(ui.pending(), 0u);
     }
 }
@@ -106,7 +98,7 @@ TEST_F(OptionsChoiceTest, EachChoiceIsAppliedAndWritten) {
 TEST_F(OptionsChoiceTest, OptionsThatCannotBeWrittenAreReportedAndTheRestStillApplied) {
     fs::remove_all(dir / "home");
     dir.write("home", "a file where the folder should be");
-    EXPECT_FALSE(apply({{}, {}, 1, true}));
+    EXPECT_FALSE(apply({false, 1, true}));
     ASSERT_EQ(ui.shown().size(), 1u);
     EXPECT_EQ(ui.shown()[0].title, "Rosterdesk");
     EXPECT_EQ(ui.shown()[0].icon, korvath::Icon::Warning);
