@@ -1,12 +1,15 @@
 #pragma once
 // Every menu command as one plain value: its id, where it sits in the menu, its caption and
-// shortcut, and the rules that enable and check it. The shell builds its menus from this table
-// and binds each id to its handler (command_runner.h).
+// shortcut, the rules that enable and check it, and its handler. The shell builds its menus
+// from this table; adding a command is adding a row (its handler's building blocks are in
+// menu_command_handlers.h).
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "editor/editor_context.h"
 #include "editor/editor_state.h"
 
 namespace landforge {
@@ -36,6 +39,17 @@ inline constexpr int ExportPng16Full = 40212, ExportPng16View = 40213;
 
 using StateRule = std::function<bool(const EditorState&)>;
 
+// What a command asks of the windows once it has changed the state. Afterwards the shell
+// refreshes the title, the status bar, the menu's checks and enabled entries, and every view.
+struct CommandOutcome {
+    std::optional<RecentreFlags> recentre;  // re-centre the views with these switches
+    bool relayout = false;                  // the layout changed: show the other views
+    bool toggleOverhead = false;            // Show Overhead changed: open or close the window
+    bool closeRequested = false;            // Exit: the window's close (and its prompt)
+};
+
+using CommandHandler = std::function<CommandOutcome(EditorContext&)>;
+
 struct CommandInfo {
     int id;
     std::string_view menuPath;  // submenus joined by '/', e.g. "File/Save Terrain"
@@ -43,6 +57,9 @@ struct CommandInfo {
     std::string_view shortcut;  // in the portable text form ("Ctrl+Z"), empty for none
     StateRule enabled;          // empty: always enabled
     StateRule checked;          // empty: not a check item
+    CommandHandler run;         // what the command does (only called when enabled)
+    // A line above the entry; above its submenu when the entry is the submenu's first.
+    bool separatorBefore = false;
 };
 
 // In menu order.

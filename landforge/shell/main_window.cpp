@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "editor/command_table.h"
+#include "editor/editor_keys.h"
 #include "editor/recent_terrains.h"
 #include "shell/status_strip.h"
 #include "shell/view_panel.h"
@@ -99,9 +100,14 @@ QMenu* MainWindow::menuFor(const QString& path) {
 
 void MainWindow::buildMenus() {
     for (const CommandInfo& c : commandTable()) {
-        if (c.id == cmd::RecentTerrain) menuFor("File")->addSeparator();
-        QMenu* menu = menuFor(korvath::toQString(c.menuPath));
-        if (c.id == cmd::FileExit || c.id == cmd::HelpAbout) menu->addSeparator();
+        QString path = korvath::toQString(c.menuPath);
+        if (c.separatorBefore) {
+            // The first entry of a submenu not built yet puts the line above the submenu.
+            int cut = path.lastIndexOf('/');
+            bool firstOfSubmenu = !menus_.count(path) && cut >= 0;
+            menuFor(firstOfSubmenu ? path.left(cut) : path)->addSeparator();
+        }
+        QMenu* menu = menuFor(path);
         QAction* a = menu->addAction(korvath::toQString(c.caption));
         a->setObjectName(QString::number(c.id));
         a->setCheckable(static_cast<bool>(c.checked));

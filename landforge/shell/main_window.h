@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "editor/command_runner.h"
+#include "editor/menu_command_handlers.h"
 #include "shell/views/overhead_window.h"
 
 class QAction;

@@ -52,7 +52,7 @@ std::optional<int> QtEditorDialogs::smoothPercent(SmoothChoice method, float mea
 std::optional<RaiseLowerValues> QtEditorDialogs::raiseLower() {
     RaiseLowerDialog d(parent_);
     int result = d.exec();
-    if (result != 1029 && result != 1030) return std::nullopt;
+    if (result != kRaiseId && result != kLowerId) return std::nullopt;
     return d.values(result);
 }
 

@@ -3,8 +3,9 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "editor/command_runner.h"
 #include "editor/command_table.h"
+#include "editor/editor_keys.h"
+#include "editor/menu_command_handlers.h"
 #include "terrain/generator.h"
 #include "terrain/patch.h"
 #include "tests/scripted_dialogs.h"

@@ -20,7 +20,7 @@ public:
 protected:
     QLineEdit* addNumber(int id, const QString& label, const QString& text);
     // The two area buttons (ids `wholeId`, `wholeId + 1`), then OK and Cancel.
-    void addAreaAndButtons(int wholeId, bool viewOnly);
+    void addAreaAndButtons(int wholeId, int viewId, bool viewOnly);
     bool viewOnly() const;
     void showEvent(QShowEvent* event) override;
 

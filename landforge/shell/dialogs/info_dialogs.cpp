@@ -17,7 +17,7 @@ PointInfoDialog::PointInfoDialog(const QString& text, QWidget* parent)
     QString lines = text;
     lines.replace("\tpoint-", "\t\npoint-");
     auto* box = new QPlainTextEdit(lines);
-    box->setObjectName(idName(1034));
+    box->setObjectName(idName(kPointInfoTextId));
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFontMetrics metrics = box->fontMetrics();

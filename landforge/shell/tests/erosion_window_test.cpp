@@ -12,6 +12,8 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "editor/command_table.h"
+#include "shell/dialogs/control_ids.h"
+#include "shell/dialogs/form_dialog.h"
 #include "shell/main_window.h"
 #include "shell/qt_editor_dialogs.h"
 #include "terrain/generator.h"
@@ -48,9 +50,9 @@ TEST(ErosionWindow, EscapeInTheProgressDisplayLeavesTheTerrainAsItWas) {
     bool sawProgress = false;
     std::function<void()> drive = [&] {
         if (QWidget* d = topLevel("HYDRAULICEROSIONBOX")) {
-            auto* droplets = d->findChild<QLineEdit*>("1111");
+            auto* droplets = d->findChild<QLineEdit*>(idName(kDropletsId));
             droplets->setText("1000000");
-            d->findChild<QPushButton*>("1000")->click();
+            d->findChild<QPushButton*>(idName(kOkId))->click();
         } else if (QWidget* p = topLevel("EROSIONPROGRESS")) {
             sawProgress = true;
             QTest::keyClick(p, Qt::Key_Escape);

@@ -22,6 +22,8 @@
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
 #include "editor/command_table.h"
+#include "shell/dialogs/control_ids.h"
+#include "shell/dialogs/form_dialog.h"
 #include "shell/main_window.h"
 #include "shell/qt_editor_dialogs.h"
 #include "shell/single_instance.h"
@@ -92,6 +94,21 @@ TEST_F(MainWindowTest, MenusFromTheTableWithTheirInitialState) {
     ASSERT_NE(recent, nullptr);
     EXPECT_FALSE(recent->menuAction()->isEnabled()) << "nothing opened yet";
     EXPECT_EQ(window->findChild<QMenu*>("File")->actions().last(), recent->menuAction()) << "after the File entries";
+}
+
+// A line above Exit, above Recent Terrains and above About; nowhere else.
+TEST_F(MainWindowTest, MenusHaveTheirSeparators) {
+    auto entries = [&](const char* menu) {
+        QStringList texts;
+        for (QAction* a : window->findChild<QMenu*>(menu)->actions()) texts << (a->isSeparator() ? "-" : a->text());
+        return texts;
+    };
+    EXPECT_EQ(entries("File"),
+              (QStringList{"&New Terrain", "&Open Terrain ...", "&Save Terrain", "Save Terrain &As ...", "&Import",
+                           "&Export", "-", "E&xit", "-", "&Recent Terrains"}));
+    EXPECT_EQ(entries("Help"), (QStringList{"&Help ...", "-", "&About Landforge ..."}));
+    for (const char* menu : {"Edit", "View", "Options", "Window", "File/Export", "View/Render Mode"})
+        EXPECT_FALSE(entries(menu).contains("-")) << menu;
 }
 
 TEST_F(MainWindowTest, RecentTerrainsShowTheirPathsAndOpen) {
@@ -294,11 +311,11 @@ TEST(MainWindowDialogs, ChangeViewAreaThroughItsDialogClampsTheSize) {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
         seen = box->objectName() == "CHANGEVIEWAREABOX";
-        auto* width = box->findChild<QLineEdit*>("1007");
+        auto* width = box->findChild<QLineEdit*>(idName(kViewWidthId));
         ASSERT_NE(width, nullptr);
         EXPECT_EQ(width->text(), "16");
         width->setText("300");
-        QTest::mouseClick(box->findChild<QPushButton*>("1000"), Qt::LeftButton);
+        QTest::mouseClick(box->findChild<QPushButton*>(idName(kOkId)), Qt::LeftButton);
     });
     window.findChild<QAction*>("40034")->trigger();
     EXPECT_TRUE(seen);
