@@ -95,8 +95,8 @@ private:
     // A complete, well-formed document opened as the terrain.
     std::optional<Failure> open(const std::string& path, TerrainState& state) {
         ParsedDocument doc = readDocumentFile(path);
-        if (!doc.status.ok()) return fail(path + ": " + doc.status.error());
-        if (!doc.complete) return fail(path + ": the file is shorter than its header announces.");
+        if (!doc.ok()) return fail(path + ": " + doc.error());
+        if (!doc->complete) return fail(path + ": the file is shorter than its header announces.");
         applyOpenedDocument(state, doc);
         return std::nullopt;
     }
@@ -216,18 +216,17 @@ private:
     std::optional<Failure> info() {
         if (auto f = takePositionals(1)) return f;
         ParsedDocument doc = readDocumentFile(positionals_[0]);
-        if (!doc.status.ok()) return fail(positionals_[0] + ": " + doc.status.error());
-        if (!doc.complete) return fail(positionals_[0] + ": the file is shorter than its header announces.");
-        float lowest = doc.points.front().z, highest = lowest;
+        if (!doc.ok()) return fail(positionals_[0] + ": " + doc.error());
+        if (!doc->complete) return fail(positionals_[0] + ": the file is shorter than its header announces.");
+        float lowest = doc->points.front().z, highest = lowest;
         double sum = 0;
-        for (const TerrainPoint& p : doc.points) {
+        for (const TerrainPoint& p : doc->points) {
             lowest = std::min(lowest, p.z);
             highest = std::max(highest, p.z);
             sum += p.z;
         }
-        out_ << "width " << doc.width << "\nheight " << doc.height << "\nlowest " << fixed(lowest)
-             << "\nhighest " << fixed(highest) << "\nmean " << fixed(sum / static_cast<double>(doc.points.size()))
-             << "\n";
+        out_ << "width " << doc->width << "\nheight " << doc->height << "\nlowest " << fixed(lowest) << "\nhighest "
+             << fixed(highest) << "\nmean " << fixed(sum / static_cast<double>(doc->points.size())) << "\n";
         return std::nullopt;
     }
 

@@ -70,8 +70,8 @@ private:
 
     std::optional<ToolFailure> load(TerrainState& state) {
         ParsedDocument doc = readDocumentFile(files_[0]);
-        if (!doc.status.ok()) return fail(files_[0] + ": " + doc.status.error());
-        if (!doc.complete) return fail(files_[0] + ": the file is shorter than its header announces.");
+        if (!doc.ok()) return fail(files_[0] + ": " + doc.error());
+        if (!doc->complete) return fail(files_[0] + ": the file is shorter than its header announces.");
         applyOpenedDocument(state, doc);
         return std::nullopt;
     }

@@ -43,7 +43,7 @@ void newTerrain(TerrainState& state) {
 
 korvath::Status openTerrain(TerrainState& state, const std::string& path) {
     ParsedDocument doc = readDocumentFile(path);
-    if (!doc.status.ok()) return doc.status;
+    if (!doc.ok()) return korvath::Status::failure(doc.error());
     takeSnapshot(state.history, state.grid, SnapshotKind::PointsAndCells, kFullRect);
     applyOpenedDocument(state, doc);
     setDocument(state, path);
@@ -59,7 +59,7 @@ korvath::Status saveTerrain(TerrainState& state, const std::string& path, const 
 
 korvath::Status importTerrain(TerrainState& state, const std::string& path) {
     ParsedDocument doc = readDocumentFile(path);
-    if (!doc.status.ok()) return doc.status;
+    if (!doc.ok()) return korvath::Status::failure(doc.error());
     takeSnapshot(state.history, state.grid, SnapshotKind::PointsAndCells, kFullRect);
     loadDocumentPatch(state.patch, doc);
     startImport(state);

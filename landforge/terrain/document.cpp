@@ -1,5 +1,6 @@
 #include "terrain/document.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -66,18 +67,13 @@ std::string writeDocument(const Heightfield& grid, const GridRect& a) {
 }
 
 ParsedDocument parseDocument(std::string_view bytes) {
-    ParsedDocument doc;
-    if (bytes.size() < 8) {
-        doc.status = korvath::Status::failure("The file is too short to be a Landforge terrain.");
-        return doc;
-    }
+    if (bytes.size() < 8) return ParsedDocument::failure("The file is too short to be a Landforge terrain.");
     std::int32_t w = getInt(bytes.data());
     std::int32_t h = getInt(bytes.data() + 4);
-    if (w < 1 || w > kGridSize || h < 1 || h > kGridSize) {
-        doc.status = korvath::Status::failure("The terrain size " + std::to_string(w) + " x " + std::to_string(h) +
-                                              " is outside 1-256.");
-        return doc;
-    }
+    if (w < 1 || w > kGridSize || h < 1 || h > kGridSize)
+        return ParsedDocument::failure("The terrain size " + std::to_string(w) + " x " + std::to_string(h) +
+                                       " is outside 1-256.");
+    DocumentContents doc;
     doc.width = w;
     doc.height = h;
     std::size_t pointCount = static_cast<std::size_t>(w) * h;
@@ -100,21 +96,16 @@ ParsedDocument parseDocument(std::string_view bytes) {
     auto finite = [](const TerrainPoint& p) {
         return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
     };
-    for (const TerrainPoint& p : doc.points)
-        if (!finite(p)) {
-            doc.status = korvath::Status::failure("The terrain holds a value that is not a number.");
-            return doc;
-        }
-    for (const TerrainCell& c : doc.cells)
-        if (!finite(c.center)) {
-            doc.status = korvath::Status::failure("The terrain holds a value that is not a number.");
-            return doc;
-        }
+    bool allFinite =
+        std::all_of(doc.points.begin(), doc.points.end(), finite) &&
+        std::all_of(doc.cells.begin(), doc.cells.end(), [&](const TerrainCell& c) { return finite(c.center); });
+    if (!allFinite) return ParsedDocument::failure("The terrain holds a value that is not a number.");
     return doc;
 }
 
-void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc) {
-    if (!doc.status.ok()) return;
+void applyOpenedDocument(TerrainState& state, const ParsedDocument& parsed) {
+    if (!parsed.ok()) return;
+    const DocumentContents& doc = *parsed;
     Heightfield& g = state.grid;
     resetGrid(g);
     std::size_t k = 0;
@@ -127,8 +118,9 @@ void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc) {
     state.importing = false;
 }
 
-void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc) {
-    if (!doc.status.ok()) return;
+void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& parsed) {
+    if (!parsed.ok()) return;
+    const DocumentContents& doc = *parsed;
     // Slots a short document does not reach start flat rather than keep an earlier patch.
     for (int j = 0; j < doc.height; ++j)
         for (int i = 0; i < doc.width; ++i)
@@ -163,11 +155,7 @@ std::optional<std::string> readDocumentBytes(const std::string& path) {
 
 ParsedDocument readDocumentFile(const std::string& path) {
     std::optional<std::string> bytes = readDocumentBytes(path);
-    if (!bytes) {
-        ParsedDocument doc;
-        doc.status = korvath::Status::failure("The file cannot be read.");
-        return doc;
-    }
+    if (!bytes) return ParsedDocument::failure("The file cannot be read.");
     return parseDocument(*bytes);
 }
 

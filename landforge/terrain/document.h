@@ -14,10 +14,9 @@ namespace landforge {
 // The document bytes of a rectangle of the grid, coordinates as stored.
 std::string writeDocument(const Heightfield& grid, const GridRect& area);
 
-// A checked document: every value finite, width and height within 1-256. Holds the complete
-// records that were present; `complete` is false when the file is shorter than announced.
-struct ParsedDocument {
-    korvath::Status status;
+// A checked document's records: every value finite, width and height within 1-256. Holds the
+// complete records that were present; `complete` is false when the file is shorter than announced.
+struct DocumentContents {
     int width = 0;
     int height = 0;
     std::vector<TerrainPoint> points;  // at most width x height, rows j outer
@@ -25,17 +24,21 @@ struct ParsedDocument {
     bool complete = false;
 };
 
+// The contents, or why the document is refused (the message shown, word for word).
+using ParsedDocument = korvath::Result<DocumentContents>;
+
 ParsedDocument parseDocument(std::string_view bytes);
 
 // Open: reset grid, the records into slots from (0,0), then every cell re-chosen. Ends an
-// import in progress. Records missing from a short document leave the reset values.
+// import in progress. Records missing from a short document leave the reset values. A refused
+// document changes nothing.
 void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc);
 
 // Import Terrain: the points into the patch, with their stored coordinates; slots a short
-// document lacks are flat (10 i, 10 j, 0).
+// document lacks are flat (10 i, 10 j, 0). A refused document changes nothing.
 void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc);
 
-// Reads and parses a file; the status names the file when it cannot be read.
+// Reads and parses a file; refused with "The file cannot be read." when it cannot be read.
 ParsedDocument readDocumentFile(const std::string& path);
 
 }  // namespace landforge

@@ -77,11 +77,11 @@ TEST_F(Cli, ImportImageBlendsOntoTheBase) {
                  "255,3", "--mode", "add", "--weight", "50"});
     ASSERT_EQ(r.code, 0) << r.err;
     ParsedDocument d = readDocumentFile(path("out.lfg"));
-    ASSERT_TRUE(d.complete);
+    ASSERT_TRUE(d.ok() && d->complete);
     // Pulled back to x 254; add at 50 %: 50 + (40 - 50) / 2 = 45, 50 + 25 = 75.
-    EXPECT_EQ(d.points[3 * 256 + 254].z, 45.0f);
-    EXPECT_EQ(d.points[4 * 256 + 255].z, 75.0f);
-    EXPECT_EQ(d.points[3 * 256 + 253].z, 50.0f);
+    EXPECT_EQ(d->points[3 * 256 + 254].z, 45.0f);
+    EXPECT_EQ(d->points[4 * 256 + 255].z, 75.0f);
+    EXPECT_EQ(d->points[3 * 256 + 253].z, 50.0f);
 }
 
 TEST_F(Cli, FailuresExitOneAndWriteNothing) {

@@ -43,8 +43,8 @@ TEST(Document, FullDocumentSizeAndBitExactRoundTrip) {
     std::string doc = writeDocument(s.grid, kFullRect);
     ASSERT_EQ(doc.size(), 1826840u);
     ParsedDocument parsed = parseDocument(doc);
-    ASSERT_TRUE(parsed.status.ok());
-    EXPECT_TRUE(parsed.complete);
+    ASSERT_TRUE(parsed.ok());
+    EXPECT_TRUE(parsed->complete);
     TerrainState opened;
     opened.importing = true;
     applyOpenedDocument(opened, parsed);
@@ -89,10 +89,11 @@ TEST(Document, WidthFiveHeightTwoFillsRowsInOrder) {
 TEST(Document, SizesOutsideTheGridAreRefusedBeforeReading) {
     for (auto [w, h] : {std::pair{0, 5}, std::pair{257, 1}, std::pair{-1, 3}, std::pair{5, 1000000}}) {
         ParsedDocument d = parseDocument(int32le(w) + int32le(h) + std::string(100, '\0'));
-        EXPECT_FALSE(d.status.ok()) << w << "x" << h;
-        EXPECT_EQ(d.status.error(), "The terrain size " + std::to_string(w) + " x " + std::to_string(h) + " is outside 1-256.");
+        EXPECT_FALSE(d.ok()) << w << "x" << h;
+        EXPECT_EQ(d.error(),
+                  "The terrain size " + std::to_string(w) + " x " + std::to_string(h) + " is outside 1-256.");
     }
-    EXPECT_EQ(parseDocument("abc").status.error(), "The file is too short to be a Landforge terrain.");
+    EXPECT_EQ(parseDocument("abc").error(), "The file is too short to be a Landforge terrain.");
 }
 
 TEST(Document, ShortDocumentKeepsTheRecordsItHas) {
@@ -101,9 +102,9 @@ TEST(Document, ShortDocumentKeepsTheRecordsItHas) {
     doc.append(reinterpret_cast<const char*>(rec), 12);
     doc.append(reinterpret_cast<const char*>(rec), 7);  // half a record
     ParsedDocument d = parseDocument(doc);
-    ASSERT_TRUE(d.status.ok());
-    EXPECT_FALSE(d.complete);
-    EXPECT_EQ(d.points.size(), 1u);
+    ASSERT_TRUE(d.ok());
+    EXPECT_FALSE(d->complete);
+    EXPECT_EQ(d->points.size(), 1u);
     TerrainState s;
     applyOpenedDocument(s, d);
     EXPECT_EQ(s.grid.point(0, 0).z, 3.0f);
@@ -121,7 +122,7 @@ TEST(Document, NonFiniteValuesRefuseTheDocumentAndLeaveTheTerrain) {
     std::memcpy(withInf.data() + 8 + 48 + 4, &inf, 4);  // the cell's centre x
     for (const std::string& bad : {withNan, withInf}) {
         ParsedDocument d = parseDocument(bad);
-        EXPECT_EQ(d.status.error(), "The terrain holds a value that is not a number.");
+        EXPECT_EQ(d.error(), "The terrain holds a value that is not a number.");
         TerrainState s;
         s.grid.point(0, 0).z = 12;
         applyOpenedDocument(s, d);
@@ -160,15 +161,15 @@ TEST(Document, OnlyTheLargestDocumentSizeIsReadFromAHugeFile) {
     // Sparse: 64 GiB of nothing after the document would not fit in memory if read whole.
     std::filesystem::resize_file(file, std::uintmax_t{1} << 36);
     ParsedDocument d = readDocumentFile(file.string());
-    ASSERT_TRUE(d.status.ok()) << d.status.error();
-    EXPECT_TRUE(d.complete);
-    EXPECT_EQ(d.points[3].z, 4.0f);
+    ASSERT_TRUE(d.ok()) << d.error();
+    EXPECT_TRUE(d->complete);
+    EXPECT_EQ(d->points[3].z, 4.0f);
 }
 
 TEST(Document, UnreadableFilesAreRefused) {
     korvath::testing::TempDir dir;
-    EXPECT_EQ(readDocumentFile((dir / "missing.lfg").string()).status.error(), "The file cannot be read.");
-    EXPECT_EQ(readDocumentFile(dir.makeDir("folder.lfg").string()).status.error(), "The file cannot be read.");
+    EXPECT_EQ(readDocumentFile((dir / "missing.lfg").string()).error(), "The file cannot be read.");
+    EXPECT_EQ(readDocumentFile(dir.makeDir("folder.lfg").string()).error(), "The file cannot be read.");
 }
 
 }  // namespace

@@ -117,12 +117,12 @@ TEST_F(TerrainToolsCli, RaiseLowerChangesOnlyTheView) {
     ASSERT_EQ(cli({"raise-lower", path("g.lfg"), "-o", path("v.lfg"), "--lower", "--to", "12", "--view", "5,6,3,2"}).code,
               0);
     ParsedDocument before = parseDocument(dir.read("g.lfg")), after = parseDocument(dir.read("v.lfg"));
-    ASSERT_TRUE(after.complete);
+    ASSERT_TRUE(before.ok() && after.ok() && after->complete);
     for (int j = 0; j < kGridSize; ++j)
         for (int i = 0; i < kGridSize; ++i) {
-            float z = after.points[static_cast<std::size_t>(j) * kGridSize + i].z;
+            float z = after->points[static_cast<std::size_t>(j) * kGridSize + i].z;
             bool inView = i >= 5 && i < 8 && j >= 6 && j < 8;
-            EXPECT_EQ(z, inView ? 12.0f : before.points[static_cast<std::size_t>(j) * kGridSize + i].z);
+            EXPECT_EQ(z, inView ? 12.0f : before->points[static_cast<std::size_t>(j) * kGridSize + i].z);
         }
 }
 
