@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli/cli_commands.h"
+#include "cli/subcommands.h"
 #include "common/cli/version.h"
 
 int main(int argc, char** argv) {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "terrain/commands.h"
 #include "terrain/png16_export.h"
+#include "terrain/terrain_edits.h"
 
 namespace landforge {
 

@@ -1,7 +1,7 @@
 #include "editor/editor_keys.h"
 
-#include "terrain/commands.h"
 #include "terrain/patch.h"
+#include "terrain/terrain_edits.h"
 
 namespace landforge {
 

@@ -4,12 +4,12 @@
 #include <filesystem>
 
 #include "editor/document_flows.h"
-#include "editor/erosion_command.h"
+#include "editor/erosion_flows.h"
 #include "editor/recent_terrains.h"
-#include "terrain/commands.h"
 #include "terrain/filters.h"
 #include "terrain/generator.h"
 #include "terrain/patch.h"
+#include "terrain/terrain_edits.h"
 
 namespace landforge {
 

@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "editor/command_table.h"
 #include "editor/editor_keys.h"
+#include "editor/menu_command_table.h"
 #include "editor/recent_terrains.h"
 #include "shell/status_strip.h"
 #include "shell/view_panel.h"

@@ -3,9 +3,9 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "editor/command_table.h"
 #include "editor/document_flows.h"
 #include "editor/menu_command_handlers.h"
+#include "editor/menu_command_table.h"
 #include "editor/recent_terrains.h"
 #include "tests/scripted_dialogs.h"
 

@@ -6,9 +6,9 @@
 #include <set>
 
 #include "common/interaction/scripted_interaction.h"
-#include "editor/command_table.h"
 #include "editor/editor_keys.h"
 #include "editor/menu_command_handlers.h"
+#include "editor/menu_command_table.h"
 #include "editor/status_texts.h"
 #include "tests/scripted_dialogs.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "terrain/commands.h"
+#include "terrain/terrain_edits.h"
 #include "view/picking.h"
 
 namespace landforge {

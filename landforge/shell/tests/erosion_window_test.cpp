@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "common/interaction/scripted_interaction.h"
-#include "editor/command_table.h"
+#include "editor/menu_command_table.h"
 #include "shell/dialogs/control_ids.h"
 #include "shell/dialogs/form_dialog.h"
 #include "shell/main_window.h"

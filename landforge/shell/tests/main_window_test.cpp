@@ -21,7 +21,7 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "editor/command_table.h"
+#include "editor/menu_command_table.h"
 #include "shell/dialogs/control_ids.h"
 #include "shell/dialogs/form_dialog.h"
 #include "shell/main_window.h"

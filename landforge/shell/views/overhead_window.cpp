@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "terrain/commands.h"
+#include "terrain/terrain_edits.h"
 #include "terrain_view.h"
 #include "view/overhead_map.h"
 

@@ -29,15 +29,6 @@ using ParsedDocument = korvath::Result<DocumentContents>;
 
 ParsedDocument parseDocument(std::string_view bytes);
 
-// Open: reset grid, the records into slots from (0,0), then every cell re-chosen. Ends an
-// import in progress. Records missing from a short document leave the reset values. A refused
-// document changes nothing.
-void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc);
-
-// Import Terrain: the points into the patch, with their stored coordinates; slots a short
-// document lacks are flat (10 i, 10 j, 0). A refused document changes nothing.
-void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc);
-
 // Reads and parses a file; refused with "The file cannot be read." when it cannot be read.
 ParsedDocument readDocumentFile(const std::string& path);
 

@@ -3,9 +3,9 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "editor/command_table.h"
 #include "editor/editor_keys.h"
 #include "editor/menu_command_handlers.h"
+#include "editor/menu_command_table.h"
 #include "terrain/generator.h"
 #include "terrain/patch.h"
 #include "tests/scripted_dialogs.h"
@@ -25,7 +25,7 @@ public:
     }
 };
 
-class EditorCommands : public ::testing::Test {
+class MenuCommandHandlers : public ::testing::Test {
 protected:
     EditorState s;
     RecordingInteraction ui;
@@ -54,7 +54,7 @@ std::vector<std::int32_t> diagonals(const Heightfield& g) {
 
 // Every command that edits the terrain can be undone to exactly the terrain before it, and
 // redone to exactly the terrain after it.
-TEST_F(EditorCommands, UndoAfterEachCommand) {
+TEST_F(MenuCommandHandlers, UndoAfterEachCommand) {
     struct Row {
         const char* name;
         int id;
@@ -103,7 +103,7 @@ TEST_F(EditorCommands, UndoAfterEachCommand) {
     }
 }
 
-TEST_F(EditorCommands, UpdateTrisUndoesItsRangeOfCells) {
+TEST_F(MenuCommandHandlers, UpdateTrisUndoesItsRangeOfCells) {
     for (int id : {cmd::UpdateTrisFull, cmd::UpdateTrisView}) {
         s.terrain.grid.cell(25, 35).diagonal = 7;   // inside the view
         s.terrain.grid.cell(200, 200).diagonal = 7; // outside it
@@ -116,7 +116,7 @@ TEST_F(EditorCommands, UpdateTrisUndoesItsRangeOfCells) {
     }
 }
 
-TEST_F(EditorCommands, SmoothCancelInTheSecondDialogReturnsToTheFirst) {
+TEST_F(MenuCommandHandlers, SmoothCancelInTheSecondDialogReturnsToTheFirst) {
     auto before = points();
     dialogs.answers = {SmoothChoice::Flatten, std::optional<int>(), SmoothChoice::Average, std::optional<int>(250)};
     runCommand(ctx, cmd::SmoothTerrain);
@@ -136,7 +136,7 @@ TEST_F(EditorCommands, SmoothCancelInTheSecondDialogReturnsToTheFirst) {
     EXPECT_EQ(s.terrain.history.undoList.size(), 1u);
 }
 
-TEST_F(EditorCommands, CancelChangesNothing) {
+TEST_F(MenuCommandHandlers, CancelChangesNothing) {
     auto before = points();
     for (int id : {cmd::TerrainParams, cmd::AddNoise, cmd::FilterNoise, cmd::RaiseLower, cmd::ChangeViewArea,
                    cmd::ImportModeCmd, cmd::ExportT3dFull}) {
@@ -151,7 +151,7 @@ TEST_F(EditorCommands, CancelChangesNothing) {
     EXPECT_EQ(ui.shown().size(), 0u) << "Cancel in the scale dialog shows no save dialog";
 }
 
-TEST_F(EditorCommands, ChangeViewAreaClampsAndPullsTheOriginBack) {
+TEST_F(MenuCommandHandlers, ChangeViewAreaClampsAndPullsTheOriginBack) {
     struct Row {
         ViewArea start;
         ViewAreaValues entered;
@@ -169,7 +169,7 @@ TEST_F(EditorCommands, ChangeViewAreaClampsAndPullsTheOriginBack) {
     EXPECT_FALSE(s.terrain.modified) << "moving the view area is not an edit";
 }
 
-TEST_F(EditorCommands, DialogsOpenOnTheCurrentValuesAndKeepWhatWasEntered) {
+TEST_F(MenuCommandHandlers, DialogsOpenOnTheCurrentValuesAndKeepWhatWasEntered) {
     dialogs.answers = {NoiseValues{7, -1}, FilterNoiseValues{-3}};
     runCommand(ctx, cmd::AddNoise);
     runCommand(ctx, cmd::FilterNoise);
@@ -192,7 +192,7 @@ TEST_F(EditorCommands, DialogsOpenOnTheCurrentValuesAndKeepWhatWasEntered) {
     EXPECT_EQ(s.terrain.patch.importWeight, 1);
 }
 
-TEST_F(EditorCommands, ColourChooserOpensOnTheCurrentColour) {
+TEST_F(MenuCommandHandlers, ColourChooserOpensOnTheCurrentColour) {
     ui.answerColour(korvath::Rgb{1, 2, 3});
     ui.answerColour(std::nullopt);
     runCommand(ctx, cmd::BaseColor);
@@ -205,7 +205,7 @@ TEST_F(EditorCommands, ColourChooserOpensOnTheCurrentColour) {
     EXPECT_EQ(ui.colourStarts[1], (korvath::Rgb{0, 0, 255}));
 }
 
-TEST_F(EditorCommands, PasteMessages) {
+TEST_F(MenuCommandHandlers, PasteMessages) {
     runCommand(ctx, cmd::Paste);
     ASSERT_EQ(ui.shown().size(), 1u);
     EXPECT_EQ(ui.shown()[0].title, "Landforge Notice");
@@ -227,7 +227,7 @@ TEST_F(EditorCommands, PasteMessages) {
     EXPECT_EQ(s.terrain.pasteY, 31);
 }
 
-TEST_F(EditorCommands, HelpOpensTheReadmeBesideTheProgramOrSaysItIsMissing) {
+TEST_F(MenuCommandHandlers, HelpOpensTheReadmeBesideTheProgramOrSaysItIsMissing) {
     korvath::testing::TempDir dir;
     s.programFolder = dir.path().string();
     runCommand(ctx, cmd::HelpHelp);
@@ -241,7 +241,7 @@ TEST_F(EditorCommands, HelpOpensTheReadmeBesideTheProgramOrSaysItIsMissing) {
     EXPECT_EQ(ui.shown().size(), 1u);
 }
 
-TEST_F(EditorCommands, QuakeExportAndExitDoNothingToTheTerrain) {
+TEST_F(MenuCommandHandlers, QuakeExportAndExitDoNothingToTheTerrain) {
     auto before = points();
     EXPECT_FALSE(runCommand(ctx, cmd::QuakeFull).recentre);
     EXPECT_TRUE(runCommand(ctx, cmd::FileExit).closeRequested);

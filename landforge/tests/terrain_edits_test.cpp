@@ -1,21 +1,21 @@
-#include "terrain/commands.h"
+#include "terrain/terrain_edits.h"
 
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
-#include "terrain/document.h"
+#include "terrain/terrain_file.h"
 
 namespace landforge {
 namespace {
 
-class Commands : public ::testing::Test {
+class TerrainEdits : public ::testing::Test {
 protected:
     std::string path(const char* name) const { return (dir / name).string(); }
     korvath::testing::TempDir dir;
     TerrainState state;
 };
 
-TEST_F(Commands, SaveAndOpenSetTheDocumentState) {
+TEST_F(TerrainEdits, SaveAndOpenSetTheDocumentState) {
     state.grid.point(2, 3).z = 44;
     state.modified = true;
     ASSERT_TRUE(saveTerrain(state, path("hill.lfg"), kFullRect).ok());
@@ -32,7 +32,7 @@ TEST_F(Commands, SaveAndOpenSetTheDocumentState) {
     EXPECT_EQ(state.grid.point(2, 3).z, 0.0f);
 }
 
-TEST_F(Commands, RefusedOpenLeavesTerrainNameAndUndoAlone) {
+TEST_F(TerrainEdits, RefusedOpenLeavesTerrainNameAndUndoAlone) {
     state.grid.point(1, 1).z = 5;
     state.fileName = "mine.lfg";
     dir.write("bad.lfg", std::string("\x01\x01\x00\x00\x05\x00\x00\x00", 8));  // width 257
@@ -45,7 +45,7 @@ TEST_F(Commands, RefusedOpenLeavesTerrainNameAndUndoAlone) {
     EXPECT_TRUE(state.history.undoList.empty());
 }
 
-TEST_F(Commands, FailedSaveKeepsTheOldFileAndName) {
+TEST_F(TerrainEdits, FailedSaveKeepsTheOldFileAndName) {
     dir.write("blocker", "x");
     korvath::Status s = saveTerrain(state, path("blocker") + "/t.lfg", kFullRect);
     EXPECT_FALSE(s.ok());
@@ -55,7 +55,7 @@ TEST_F(Commands, FailedSaveKeepsTheOldFileAndName) {
     EXPECT_EQ(dir.read("v.lfg"), "");
 }
 
-TEST_F(Commands, ImportTerrainPlacesThePatchAndEscapeDropsIt) {
+TEST_F(TerrainEdits, ImportTerrainPlacesThePatchAndEscapeDropsIt) {
     TerrainState other;
     other.grid.point(0, 0).z = 90;
     dir.write("p.lfg", writeDocument(other.grid, {0, 0, 3, 3}));
@@ -66,7 +66,7 @@ TEST_F(Commands, ImportTerrainPlacesThePatchAndEscapeDropsIt) {
     EXPECT_EQ(state.history.undoList.size(), 1u);
 }
 
-TEST_F(Commands, FailedBitmapImportEndsTheImportButKeepsItsSnapshot) {
+TEST_F(TerrainEdits, FailedBitmapImportEndsTheImportButKeepsItsSnapshot) {
     korvath::Status s = importBitmap(state, std::nullopt);
     EXPECT_EQ(s.error(), "The file is either corrupted or not in bitmap format.");
     EXPECT_FALSE(state.importing);
@@ -76,7 +76,7 @@ TEST_F(Commands, FailedBitmapImportEndsTheImportButKeepsItsSnapshot) {
     EXPECT_EQ(state.patch.point(0, 0).z, 3.5f);
 }
 
-TEST_F(Commands, ExportsEndTheImportAndScaleZeroWritesNothing) {
+TEST_F(TerrainEdits, ExportsEndTheImportAndScaleZeroWritesNothing) {
     ASSERT_TRUE(importBitmap(state, GreyImage{1, 1, {200.0f}}).ok());
     ASSERT_TRUE(exportT3d(state, path("a.t3d"), {0, 0, 2, 2}, 0).ok());
     EXPECT_FALSE(state.importing);
@@ -87,7 +87,7 @@ TEST_F(Commands, ExportsEndTheImportAndScaleZeroWritesNothing) {
     EXPECT_EQ(dir.read("a.bmp").size(), 54u + 2 * 8);
 }
 
-TEST_F(Commands, UpdateTrisAndFlipTakeCellsOnlySnapshots) {
+TEST_F(TerrainEdits, UpdateTrisAndFlipTakeCellsOnlySnapshots) {
     state.grid.point(1, 1).z = 30;
     updateTrisCommand(state, false);
     EXPECT_EQ(state.grid.cell(0, 0).diagonal, 2);
@@ -103,7 +103,7 @@ TEST_F(Commands, UpdateTrisAndFlipTakeCellsOnlySnapshots) {
     EXPECT_EQ(state.grid.point(1, 1).z, 30.0f);
 }
 
-TEST_F(Commands, ViewAreaIsClampedAndPulledBack) {
+TEST_F(TerrainEdits, ViewAreaIsClampedAndPulledBack) {
     state.view.viewX = 10;
     changeViewArea(state, 300, 0);
     EXPECT_EQ(state.view.viewWidth, 256);
@@ -121,7 +121,7 @@ TEST_F(Commands, ViewAreaIsClampedAndPulledBack) {
     EXPECT_EQ(state.view.viewY, 240);
 }
 
-TEST_F(Commands, PointInformationListsTheSelectionNewestFirst) {
+TEST_F(TerrainEdits, PointInformationListsTheSelectionNewestFirst) {
     state.grid.point(3, 4).z = -2.5f;
     state.selection.add({3, 4});
     state.selection.add({0, 1});

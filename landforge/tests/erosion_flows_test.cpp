@@ -5,15 +5,15 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "editor/command_table.h"
 #include "editor/menu_command_handlers.h"
+#include "editor/menu_command_table.h"
 #include "terrain/generator.h"
 #include "tests/scripted_dialogs.h"
 
 namespace landforge {
 namespace {
 
-class ErosionCommands : public ::testing::Test {
+class ErosionFlows : public ::testing::Test {
 protected:
     EditorState s;
     korvath::ScriptedInteraction ui;
@@ -31,7 +31,7 @@ protected:
     }
 };
 
-TEST_F(ErosionCommands, MenuEntriesFollowTheOriginalOnes) {
+TEST_F(ErosionFlows, MenuEntriesFollowTheOriginalOnes) {
     auto position = [](int id) {
         const auto& table = commandTable();
         for (std::size_t k = 0; k < table.size(); ++k)
@@ -48,7 +48,7 @@ TEST_F(ErosionCommands, MenuEntriesFollowTheOriginalOnes) {
 
 // OK erodes (the view area when asked) with one undo step and marks the document; Cancel in the
 // dialog or in the progress display changes nothing; the limited values are kept for next time.
-TEST_F(ErosionCommands, DialogProgressAndUndo) {
+TEST_F(ErosionFlows, DialogProgressAndUndo) {
     using Answer = testing::ScriptedDialogs::Answer;
     struct Row {
         const char* name;
@@ -92,7 +92,7 @@ TEST_F(ErosionCommands, DialogProgressAndUndo) {
     EXPECT_EQ(dialogs.shown.back(), "progress Thermal Erosion");
 }
 
-TEST_F(ErosionCommands, ExportPng16WritesTheChosenArea) {
+TEST_F(ErosionFlows, ExportPng16WritesTheChosenArea) {
     korvath::testing::TempDir dir;
     ui.answerText((dir / "full").string());  // the default extension is added
     runCommand(ctx, cmd::ExportPng16Full);

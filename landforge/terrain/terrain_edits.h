@@ -1,12 +1,13 @@
 #pragma once
-// The document, import, export and cell commands of the menus, with the snapshot each takes
-// and the document state each sets. File reads are checked completely before the terrain or
+// The terrain edits behind the menus (documents, imports, exports, cells, the view area), with
+// the snapshot each takes and the document state each sets. File reads are checked completely before the terrain or
 // the undo list changes, so a refused file leaves everything as it was.
 #include <optional>
 #include <string>
 
 #include "common/result.h"
 #include "terrain/image_patch.h"
+#include "terrain/terrain_file.h"
 #include "terrain/terrain_state.h"
 
 namespace landforge {
@@ -20,6 +21,15 @@ void newTerrain(TerrainState& state);
 // Open Terrain. A document shorter than it announces is accepted (the rest stays reset); one
 // with a bad size or a non-finite value, or a file that cannot be read, is refused.
 korvath::Status openTerrain(TerrainState& state, const std::string& path);
+
+// Open: reset grid, the records into slots from (0,0), then every cell re-chosen. Ends an
+// import in progress. Records missing from a short document leave the reset values. A refused
+// document changes nothing.
+void applyOpenedDocument(TerrainState& state, const ParsedDocument& doc);
+
+// Import Terrain: the points into the patch, with their stored coordinates; slots a short
+// document lacks are flat (10 i, 10 j, 0). A refused document changes nothing.
+void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& doc);
 
 // Save Terrain Full or View: writes the rectangle, then the name, path and modified flag.
 korvath::Status saveTerrain(TerrainState& state, const std::string& path, const GridRect& area);

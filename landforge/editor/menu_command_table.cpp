@@ -1,7 +1,7 @@
-#include "editor/command_table.h"
+#include "editor/menu_command_table.h"
 
 #include "editor/document_flows.h"
-#include "editor/erosion_command.h"
+#include "editor/erosion_flows.h"
 #include "editor/menu_command_handlers.h"
 #include "terrain/generator.h"
 

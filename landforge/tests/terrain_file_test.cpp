@@ -1,4 +1,5 @@
-#include "terrain/document.h"
+#include "terrain/terrain_file.h"
+#include "terrain/terrain_edits.h"
 
 #include <cstring>
 
@@ -18,7 +19,7 @@ std::string int32le(std::int32_t v) {
     return s;
 }
 
-TEST(Document, ViewDocumentIsTheHeaderThenPointsThenCells) {
+TEST(TerrainFile, ViewDocumentIsTheHeaderThenPointsThenCells) {
     TerrainState s;
     s.grid.point(10, 20).z = 1.5f;
     updateTrisFull(s.grid);
@@ -33,7 +34,7 @@ TEST(Document, ViewDocumentIsTheHeaderThenPointsThenCells) {
     EXPECT_EQ(doc.substr(152, 16), bytes({2, 0, 0, 0, 0, 0, 0xD2, 0x42, 0, 0, 0x4D, 0x43, 0, 0, 0, 0}));
 }
 
-TEST(Document, FullDocumentSizeAndBitExactRoundTrip) {
+TEST(TerrainFile, FullDocumentSizeAndBitExactRoundTrip) {
     TerrainState s;
     TerrainParameters p;
     p.seed = 4242;
@@ -53,7 +54,7 @@ TEST(Document, FullDocumentSizeAndBitExactRoundTrip) {
     EXPECT_EQ(opened.grid.point(5, 6).x, 51.123456f);
 }
 
-TEST(Document, OpenFillsSlotsFromTheOriginAndRechoosesCells) {
+TEST(TerrainFile, OpenFillsSlotsFromTheOriginAndRechoosesCells) {
     TerrainState s;
     s.grid.point(11, 20).z = 9;
     s.grid.point(10, 21).z = 8;
@@ -72,7 +73,7 @@ TEST(Document, OpenFillsSlotsFromTheOriginAndRechoosesCells) {
     EXPECT_EQ(opened.grid.cell(0, 0).diagonal, 2);
 }
 
-TEST(Document, WidthFiveHeightTwoFillsRowsInOrder) {
+TEST(TerrainFile, WidthFiveHeightTwoFillsRowsInOrder) {
     std::string doc = int32le(5) + int32le(2);
     for (int k = 0; k < 10; ++k) {
         float rec[3] = {0, 0, static_cast<float>(k + 1)};
@@ -86,7 +87,7 @@ TEST(Document, WidthFiveHeightTwoFillsRowsInOrder) {
     EXPECT_EQ(s.grid.point(4, 1).z, 10.0f);
 }
 
-TEST(Document, SizesOutsideTheGridAreRefusedBeforeReading) {
+TEST(TerrainFile, SizesOutsideTheGridAreRefusedBeforeReading) {
     for (auto [w, h] : {std::pair{0, 5}, std::pair{257, 1}, std::pair{-1, 3}, std::pair{5, 1000000}}) {
         ParsedDocument d = parseDocument(int32le(w) + int32le(h) + std::string(100, '\0'));
         EXPECT_FALSE(d.ok()) << w << "x" << h;
@@ -96,7 +97,7 @@ TEST(Document, SizesOutsideTheGridAreRefusedBeforeReading) {
     EXPECT_EQ(parseDocument("abc").error(), "The file is too short to be a Landforge terrain.");
 }
 
-TEST(Document, ShortDocumentKeepsTheRecordsItHas) {
+TEST(TerrainFile, ShortDocumentKeepsTheRecordsItHas) {
     std::string doc = int32le(3) + int32le(3);
     float rec[3] = {1, 2, 3};
     doc.append(reinterpret_cast<const char*>(rec), 12);
@@ -111,7 +112,7 @@ TEST(Document, ShortDocumentKeepsTheRecordsItHas) {
     EXPECT_EQ(s.grid.point(1, 0).x, 10.0f) << "the rest keeps its reset values";
 }
 
-TEST(Document, NonFiniteValuesRefuseTheDocumentAndLeaveTheTerrain) {
+TEST(TerrainFile, NonFiniteValuesRefuseTheDocumentAndLeaveTheTerrain) {
     TerrainState src;
     std::string doc = writeDocument(src.grid, {0, 0, 2, 2});
     float nan = std::numeric_limits<float>::quiet_NaN();
@@ -130,7 +131,7 @@ TEST(Document, NonFiniteValuesRefuseTheDocumentAndLeaveTheTerrain) {
     }
 }
 
-TEST(Document, ImportTerrainLoadsPointsIntoThePatchWithTheirCoordinates) {
+TEST(TerrainFile, ImportTerrainLoadsPointsIntoThePatchWithTheirCoordinates) {
     TerrainState src;
     src.grid.point(31, 40).z = 6;
     ImportPatch patch;
@@ -141,7 +142,7 @@ TEST(Document, ImportTerrainLoadsPointsIntoThePatchWithTheirCoordinates) {
     EXPECT_EQ(patch.point(1, 0).x, 310.0f);
 }
 
-TEST(Document, ShortImportDoesNotBlendAnEarlierPatch) {
+TEST(TerrainFile, ShortImportDoesNotBlendAnEarlierPatch) {
     ImportPatch patch;
     patch.point(1, 0).z = 99;
     std::string doc = int32le(2) + int32le(1);
@@ -153,7 +154,7 @@ TEST(Document, ShortImportDoesNotBlendAnEarlierPatch) {
     EXPECT_EQ(patch.point(1, 0).x, 10.0f);
 }
 
-TEST(Document, OnlyTheLargestDocumentSizeIsReadFromAHugeFile) {
+TEST(TerrainFile, OnlyTheLargestDocumentSizeIsReadFromAHugeFile) {
     korvath::testing::TempDir dir;
     TerrainState src;
     src.grid.point(1, 1).z = 4;
@@ -166,7 +167,7 @@ TEST(Document, OnlyTheLargestDocumentSizeIsReadFromAHugeFile) {
     EXPECT_EQ(d->points[3].z, 4.0f);
 }
 
-TEST(Document, UnreadableFilesAreRefused) {
+TEST(TerrainFile, UnreadableFilesAreRefused) {
     korvath::testing::TempDir dir;
     EXPECT_EQ(readDocumentFile((dir / "missing.lfg").string()).error(), "The file cannot be read.");
     EXPECT_EQ(readDocumentFile(dir.makeDir("folder.lfg").string()).error(), "The file cannot be read.");

@@ -1,4 +1,4 @@
-#include "editor/erosion_command.h"
+#include "editor/erosion_flows.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "cli/cli_commands.h"
+#include "cli/subcommands.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,15 +6,16 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/terrain_tools_cli.h"
+#include "cli/terrain_tool_subcommands.h"
 #include "common/cli/arg_list.h"
 #include "common/files/atomic_file.h"
 #include "terrain/bitmap_export.h"
-#include "terrain/document.h"
 #include "terrain/generator.h"
 #include "terrain/patch.h"
 #include "terrain/qt_image_decoder.h"
 #include "terrain/t3d_export.h"
+#include "terrain/terrain_edits.h"
+#include "terrain/terrain_file.h"
 
 namespace landforge {
 

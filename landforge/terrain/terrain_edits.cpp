@@ -1,13 +1,13 @@
-#include "terrain/commands.h"
+#include "terrain/terrain_edits.h"
 
 #include <algorithm>
 
 #include "common/files/atomic_file.h"
 #include "terrain/bitmap_export.h"
-#include "terrain/document.h"
 #include "terrain/fixed_format.h"
 #include "terrain/patch.h"
 #include "terrain/t3d_export.h"
+#include "terrain/terrain_file.h"
 
 namespace landforge {
 
@@ -39,6 +39,35 @@ void newTerrain(TerrainState& state) {
     state.fileName = "(untitled)";
     state.modified = false;
     state.importing = false;
+}
+
+void applyOpenedDocument(TerrainState& state, const ParsedDocument& parsed) {
+    if (!parsed.ok()) return;
+    const DocumentContents& doc = *parsed;
+    Heightfield& g = state.grid;
+    resetGrid(g);
+    std::size_t k = 0;
+    for (int j = 0; j < doc.height && k < doc.points.size(); ++j)
+        for (int i = 0; i < doc.width && k < doc.points.size(); ++i) g.point(i, j) = doc.points[k++];
+    k = 0;
+    for (int j = 0; j < doc.height - 1 && k < doc.cells.size(); ++j)
+        for (int i = 0; i < doc.width - 1 && k < doc.cells.size(); ++i) g.cell(i, j) = doc.cells[k++];
+    updateTrisFull(g);
+    state.importing = false;
+}
+
+void loadDocumentPatch(ImportPatch& patch, const ParsedDocument& parsed) {
+    if (!parsed.ok()) return;
+    const DocumentContents& doc = *parsed;
+    // Slots a short document does not reach start flat rather than keep an earlier patch.
+    for (int j = 0; j < doc.height; ++j)
+        for (int i = 0; i < doc.width; ++i)
+            patch.point(i, j) = {static_cast<float>(10 * i), static_cast<float>(10 * j), 0.0f};
+    std::size_t k = 0;
+    for (int j = 0; j < doc.height && k < doc.points.size(); ++j)
+        for (int i = 0; i < doc.width && k < doc.points.size(); ++i) patch.point(i, j) = doc.points[k++];
+    patch.importWidth = doc.width;
+    patch.importHeight = doc.height;
 }
 
 korvath::Status openTerrain(TerrainState& state, const std::string& path) {

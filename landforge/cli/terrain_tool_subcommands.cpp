@@ -1,14 +1,15 @@
-#include "cli/terrain_tools_cli.h"
+#include "cli/terrain_tool_subcommands.h"
 
 #include <charconv>
 #include <cmath>
 #include <vector>
 
 #include "common/files/atomic_file.h"
-#include "terrain/document.h"
 #include "terrain/erosion.h"
 #include "terrain/filters.h"
 #include "terrain/png16_export.h"
+#include "terrain/terrain_edits.h"
+#include "terrain/terrain_file.h"
 
 namespace landforge {
 
