@@ -1,4 +1,4 @@
-#include "cli/subcommands.h"
+#include "landforge/cli/subcommands.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,16 +6,16 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/terrain_tool_subcommands.h"
 #include "common/cli/arg_list.h"
 #include "common/files/atomic_file.h"
-#include "terrain/bitmap_export.h"
-#include "terrain/generator.h"
-#include "terrain/patch.h"
-#include "terrain/qt_image_decoder.h"
-#include "terrain/t3d_export.h"
-#include "terrain/terrain_edits.h"
-#include "terrain/terrain_file.h"
+#include "landforge/cli/terrain_tool_subcommands.h"
+#include "landforge/terrain/bitmap_export.h"
+#include "landforge/terrain/generator.h"
+#include "landforge/terrain/patch.h"
+#include "landforge/terrain/qt_image_decoder.h"
+#include "landforge/terrain/t3d_export.h"
+#include "landforge/terrain/terrain_edits.h"
+#include "landforge/terrain/terrain_file.h"
 
 namespace landforge {
 

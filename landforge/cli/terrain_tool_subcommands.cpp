@@ -1,15 +1,15 @@
-#include "cli/terrain_tool_subcommands.h"
+#include "landforge/cli/terrain_tool_subcommands.h"
 
 #include <charconv>
 #include <cmath>
 #include <vector>
 
 #include "common/files/atomic_file.h"
-#include "terrain/erosion.h"
-#include "terrain/filters.h"
-#include "terrain/png16_export.h"
-#include "terrain/terrain_edits.h"
-#include "terrain/terrain_file.h"
+#include "landforge/terrain/erosion.h"
+#include "landforge/terrain/filters.h"
+#include "landforge/terrain/png16_export.h"
+#include "landforge/terrain/terrain_edits.h"
+#include "landforge/terrain/terrain_file.h"
 
 namespace landforge {
 

@@ -1,9 +1,9 @@
-#include "editor/document_flows.h"
+#include "landforge/editor/document_flows.h"
 
 #include <filesystem>
 
-#include "terrain/png16_export.h"
-#include "terrain/terrain_edits.h"
+#include "landforge/terrain/png16_export.h"
+#include "landforge/terrain/terrain_edits.h"
 
 namespace landforge {
 

@@ -1,7 +1,7 @@
-#include "editor/editor_keys.h"
+#include "landforge/editor/editor_keys.h"
 
-#include "terrain/patch.h"
-#include "terrain/terrain_edits.h"
+#include "landforge/terrain/patch.h"
+#include "landforge/terrain/terrain_edits.h"
 
 namespace landforge {
 

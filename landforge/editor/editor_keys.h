@@ -1,7 +1,7 @@
 #pragma once
 // What the editor's keys do to the program-wide state (the letters, Enter, Escape and the
 // arrows on an import or paste patch).
-#include "editor/editor_context.h"
+#include "landforge/editor/editor_context.h"
 
 namespace landforge {
 

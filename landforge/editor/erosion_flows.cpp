@@ -1,4 +1,4 @@
-#include "editor/erosion_flows.h"
+#include "landforge/editor/erosion_flows.h"
 
 namespace landforge {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Options > Terrain Generation > Thermal Erosion and Hydraulic Erosion: the dialog, then the run
 // in steps behind a progress display that can cancel it (the terrain then stays as it was).
-#include "editor/editor_context.h"
+#include "landforge/editor/editor_context.h"
 
 namespace landforge {
 

@@ -1,15 +1,15 @@
-#include "editor/menu_command_handlers.h"
+#include "landforge/editor/menu_command_handlers.h"
 
 #include <cctype>
 #include <filesystem>
 
-#include "editor/document_flows.h"
-#include "editor/erosion_flows.h"
-#include "editor/recent_terrains.h"
-#include "terrain/filters.h"
-#include "terrain/generator.h"
-#include "terrain/patch.h"
-#include "terrain/terrain_edits.h"
+#include "landforge/editor/document_flows.h"
+#include "landforge/editor/erosion_flows.h"
+#include "landforge/editor/recent_terrains.h"
+#include "landforge/terrain/filters.h"
+#include "landforge/terrain/generator.h"
+#include "landforge/terrain/patch.h"
+#include "landforge/terrain/terrain_edits.h"
 
 namespace landforge {
 

@@ -4,8 +4,8 @@
 // windows.
 #include <string>
 
-#include "editor/editor_context.h"
-#include "editor/menu_command_table.h"
+#include "landforge/editor/editor_context.h"
+#include "landforge/editor/menu_command_table.h"
 
 namespace landforge {
 

@@ -1,9 +1,9 @@
-#include "editor/menu_command_table.h"
+#include "landforge/editor/menu_command_table.h"
 
-#include "editor/document_flows.h"
-#include "editor/erosion_flows.h"
-#include "editor/menu_command_handlers.h"
-#include "terrain/generator.h"
+#include "landforge/editor/document_flows.h"
+#include "landforge/editor/erosion_flows.h"
+#include "landforge/editor/menu_command_handlers.h"
+#include "landforge/terrain/generator.h"
 
 namespace landforge {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/editor_context.h"
-#include "editor/editor_state.h"
+#include "landforge/editor/editor_context.h"
+#include "landforge/editor/editor_state.h"
 
 namespace landforge {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "terrain/patch.h"
-#include "terrain/terrain_edits.h"
-#include "terrain/terrain_file.h"
+#include "landforge/terrain/patch.h"
+#include "landforge/terrain/terrain_edits.h"
+#include "landforge/terrain/terrain_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "landforge/shell/main_window.h"
 
 #include "common/qt/qt_text.h"
 
@@ -11,12 +11,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "editor/editor_keys.h"
-#include "editor/menu_command_table.h"
-#include "editor/recent_terrains.h"
-#include "shell/status_strip.h"
-#include "shell/view_panel.h"
-#include "shell/views/overhead_window.h"
+#include "landforge/editor/editor_keys.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/editor/recent_terrains.h"
+#include "landforge/shell/status_strip.h"
+#include "landforge/shell/view_panel.h"
+#include "landforge/shell/views/overhead_window.h"
 
 namespace landforge::shell {
 

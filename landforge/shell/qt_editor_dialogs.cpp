@@ -1,14 +1,14 @@
-#include "shell/qt_editor_dialogs.h"
+#include "landforge/shell/qt_editor_dialogs.h"
 
 #include "common/qt/qt_text.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "shell/dialogs/erosion_dialog.h"
-#include "shell/dialogs/generation_dialogs.h"
-#include "shell/dialogs/info_dialogs.h"
-#include "shell/dialogs/tool_dialogs.h"
+#include "landforge/shell/dialogs/erosion_dialog.h"
+#include "landforge/shell/dialogs/generation_dialogs.h"
+#include "landforge/shell/dialogs/info_dialogs.h"
+#include "landforge/shell/dialogs/tool_dialogs.h"
 
 namespace landforge::shell {
 

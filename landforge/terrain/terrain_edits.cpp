@@ -1,13 +1,13 @@
-#include "terrain/terrain_edits.h"
+#include "landforge/terrain/terrain_edits.h"
 
 #include <algorithm>
 
 #include "common/files/atomic_file.h"
-#include "terrain/bitmap_export.h"
-#include "terrain/fixed_format.h"
-#include "terrain/patch.h"
-#include "terrain/t3d_export.h"
-#include "terrain/terrain_file.h"
+#include "landforge/terrain/bitmap_export.h"
+#include "landforge/terrain/fixed_format.h"
+#include "landforge/terrain/patch.h"
+#include "landforge/terrain/t3d_export.h"
+#include "landforge/terrain/terrain_file.h"
 
 namespace landforge {
 

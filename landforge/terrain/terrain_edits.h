@@ -6,9 +6,9 @@
 #include <string>
 
 #include "common/result.h"
-#include "terrain/image_patch.h"
-#include "terrain/terrain_file.h"
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/image_patch.h"
+#include "landforge/terrain/terrain_file.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "terrain/terrain_file.h"
+#include "landforge/terrain/terrain_file.h"
 
 #include <algorithm>
 #include <bit>

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/result.h"
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

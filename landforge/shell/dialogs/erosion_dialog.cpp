@@ -1,4 +1,4 @@
-#include "shell/dialogs/erosion_dialog.h"
+#include "landforge/shell/dialogs/erosion_dialog.h"
 
 #include "common/qt/qt_text.h"
 
@@ -9,7 +9,7 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 
-#include "editor/dialog_values.h"
+#include "landforge/editor/dialog_values.h"
 
 namespace landforge::shell {
 

@@ -4,8 +4,8 @@
 // replaces the value.
 #include <functional>
 
-#include "editor/erosion_values.h"
-#include "shell/dialogs/form_dialog.h"
+#include "landforge/editor/erosion_values.h"
+#include "landforge/shell/dialogs/form_dialog.h"
 
 class QLineEdit;
 class QRadioButton;

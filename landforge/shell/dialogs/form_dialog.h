@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "shell/dialogs/control_ids.h"
+#include "landforge/shell/dialogs/control_ids.h"
 
 class QBoxLayout;
 class QGridLayout;

@@ -1,4 +1,4 @@
-#include "shell/dialogs/generation_dialogs.h"
+#include "landforge/shell/dialogs/generation_dialogs.h"
 
 #include "common/qt/qt_text.h"
 

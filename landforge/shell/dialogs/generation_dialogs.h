@@ -1,8 +1,8 @@
 #pragma once
 // The dialogs of Options > Terrain Generation. Each shows the values it is given and reads
 // back what was typed; the caller applies the limits.
-#include "editor/dialog_values.h"
-#include "shell/dialogs/form_dialog.h"
+#include "landforge/editor/dialog_values.h"
+#include "landforge/shell/dialogs/form_dialog.h"
 
 class QRadioButton;
 

@@ -1,4 +1,4 @@
-#include "shell/dialogs/info_dialogs.h"
+#include "landforge/shell/dialogs/info_dialogs.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "shell/app_icon.h"
+#include "landforge/shell/app_icon.h"
 
 namespace landforge::shell {
 

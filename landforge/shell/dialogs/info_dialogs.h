@@ -1,6 +1,6 @@
 #pragma once
 // The point information box and the About box.
-#include "shell/dialogs/form_dialog.h"
+#include "landforge/shell/dialogs/form_dialog.h"
 
 namespace landforge::shell {
 

@@ -1,4 +1,4 @@
-#include "shell/dialogs/tool_dialogs.h"
+#include "landforge/shell/dialogs/tool_dialogs.h"
 
 #include <QComboBox>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The reshape method, import mode, view area and export scale dialogs.
-#include "editor/dialog_values.h"
-#include "shell/dialogs/form_dialog.h"
+#include "landforge/editor/dialog_values.h"
+#include "landforge/shell/dialogs/form_dialog.h"
 
 class QComboBox;
 

@@ -11,21 +11,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/dialogs/generation_dialogs.h"
-#include "shell/dialogs/info_dialogs.h"
-#include "shell/dialogs/tool_dialogs.h"
-#include "shell/qt_editor_dialogs.h"
+#include "common/testing/qt_application.h"
+#include "landforge/shell/dialogs/generation_dialogs.h"
+#include "landforge/shell/dialogs/info_dialogs.h"
+#include "landforge/shell/dialogs/tool_dialogs.h"
+#include "landforge/shell/qt_editor_dialogs.h"
 
 namespace landforge::shell {
 namespace {
 
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "landforge_dialogs_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
+using korvath::testing::ensureApplication;
 
 template <typename T>
 T* child(QWidget& w, int id) {

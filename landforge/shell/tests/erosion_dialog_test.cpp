@@ -12,18 +12,13 @@
 #include <QTimer>
 #include <memory>
 
-#include "shell/dialogs/erosion_dialog.h"
+#include "common/testing/qt_application.h"
+#include "landforge/shell/dialogs/erosion_dialog.h"
 
 namespace landforge::shell {
 namespace {
 
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "landforge_erosion_dialog_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
+using korvath::testing::ensureApplication;
 
 QLineEdit* edit(QWidget& d, int id) { return d.findChild<QLineEdit*>(QString::number(id)); }
 

@@ -11,12 +11,13 @@
 #include <cstring>
 
 #include "common/interaction/scripted_interaction.h"
-#include "editor/menu_command_table.h"
-#include "shell/dialogs/control_ids.h"
-#include "shell/dialogs/form_dialog.h"
-#include "shell/main_window.h"
-#include "shell/qt_editor_dialogs.h"
-#include "terrain/generator.h"
+#include "common/testing/qt_application.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/shell/dialogs/control_ids.h"
+#include "landforge/shell/dialogs/form_dialog.h"
+#include "landforge/shell/main_window.h"
+#include "landforge/shell/qt_editor_dialogs.h"
+#include "landforge/terrain/generator.h"
 
 namespace landforge::shell {
 namespace {
@@ -28,13 +29,7 @@ QWidget* topLevel(const char* name) {
 }
 
 TEST(ErosionWindow, EscapeInTheProgressDisplayLeavesTheTerrainAsItWas) {
-    if (!QApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "landforge_shell_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    korvath::testing::ensureApplication();
     EditorState state;
     initTerrainState(state.terrain, 5);
     generateTerrain(state.terrain.grid, state.terrain.random, 3, 2.0f, false);

@@ -20,30 +20,24 @@
 #include <QTest>
 
 #include "common/interaction/scripted_interaction.h"
+#include "common/testing/qt_application.h"
 #include "common/testing/temp_dir.h"
-#include "editor/menu_command_table.h"
-#include "shell/dialogs/control_ids.h"
-#include "shell/dialogs/form_dialog.h"
-#include "shell/main_window.h"
-#include "shell/qt_editor_dialogs.h"
-#include "shell/single_instance.h"
-#include "shell/status_strip.h"
-#include "shell/view_panel.h"
-#include "tests/scripted_dialogs.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/editor/tests/scripted_dialogs.h"
+#include "landforge/shell/dialogs/control_ids.h"
+#include "landforge/shell/dialogs/form_dialog.h"
+#include "landforge/shell/main_window.h"
+#include "landforge/shell/qt_editor_dialogs.h"
+#include "landforge/shell/single_instance.h"
+#include "landforge/shell/status_strip.h"
+#include "landforge/shell/view_panel.h"
 
 namespace landforge::shell {
 namespace {
 
-using korvath::Answer;
+using korvath::testing::ensureApplication;
 
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "landforge_shell_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // never destroyed: the GL contexts outlive the tests' scopes
-    QApplication::setQuitOnLastWindowClosed(false);
-}
+using korvath::Answer;
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -1,4 +1,4 @@
-#include "cli/subcommands.h"
+#include "landforge/cli/subcommands.h"
 
 #include <cstring>
 #include <sstream>
@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
-#include "terrain/terrain_file.h"
+#include "landforge/terrain/terrain_file.h"
 
 namespace landforge {
 namespace {

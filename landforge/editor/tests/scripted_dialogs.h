@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "editor/editor_dialogs.h"
+#include "landforge/editor/editor_dialogs.h"
 
 namespace landforge::testing {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <limits>
 
-#include "terrain/erosion.h"
-#include "terrain/generator.h"
+#include "landforge/terrain/erosion.h"
+#include "landforge/terrain/generator.h"
 
 namespace landforge {
 namespace {

@@ -5,10 +5,10 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "editor/menu_command_handlers.h"
-#include "editor/menu_command_table.h"
-#include "terrain/generator.h"
-#include "tests/scripted_dialogs.h"
+#include "landforge/editor/menu_command_handlers.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/editor/tests/scripted_dialogs.h"
+#include "landforge/terrain/generator.h"
 
 namespace landforge {
 namespace {

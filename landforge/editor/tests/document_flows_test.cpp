@@ -3,11 +3,11 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "editor/document_flows.h"
-#include "editor/menu_command_handlers.h"
-#include "editor/menu_command_table.h"
-#include "editor/recent_terrains.h"
-#include "tests/scripted_dialogs.h"
+#include "landforge/editor/document_flows.h"
+#include "landforge/editor/menu_command_handlers.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/editor/recent_terrains.h"
+#include "landforge/editor/tests/scripted_dialogs.h"
 
 namespace landforge {
 namespace {

@@ -6,11 +6,11 @@
 #include <set>
 
 #include "common/interaction/scripted_interaction.h"
-#include "editor/editor_keys.h"
-#include "editor/menu_command_handlers.h"
-#include "editor/menu_command_table.h"
-#include "editor/status_texts.h"
-#include "tests/scripted_dialogs.h"
+#include "landforge/editor/editor_keys.h"
+#include "landforge/editor/menu_command_handlers.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/editor/status_texts.h"
+#include "landforge/editor/tests/scripted_dialogs.h"
 
 namespace landforge {
 namespace {

@@ -1,8 +1,8 @@
-#include "terrain/bitmap_export.h"
+#include "landforge/terrain/bitmap_export.h"
 
 #include <gtest/gtest.h>
 
-#include "terrain/image_patch.h"
+#include "landforge/terrain/image_patch.h"
 
 namespace landforge {
 namespace {

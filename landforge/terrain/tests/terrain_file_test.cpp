@@ -1,12 +1,12 @@
-#include "terrain/terrain_file.h"
-#include "terrain/terrain_edits.h"
+#include "landforge/terrain/terrain_file.h"
+#include "landforge/terrain/terrain_edits.h"
 
 #include <cstring>
 
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
-#include "terrain/generator.h"
+#include "landforge/terrain/generator.h"
 
 namespace landforge {
 namespace {

@@ -1,8 +1,8 @@
-#include "terrain/patch.h"
+#include "landforge/terrain/patch.h"
 
 #include <gtest/gtest.h>
 
-#include "terrain/image_patch.h"
+#include "landforge/terrain/image_patch.h"
 
 namespace landforge {
 namespace {

@@ -1,4 +1,4 @@
-#include "terrain/qt_image_decoder.h"
+#include "landforge/terrain/qt_image_decoder.h"
 
 #include <cstring>
 #include <filesystem>
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
-#include "terrain/bitmap_export.h"
+#include "landforge/terrain/bitmap_export.h"
 
 namespace landforge {
 namespace {

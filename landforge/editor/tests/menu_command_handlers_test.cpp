@@ -3,12 +3,12 @@
 
 #include "common/interaction/scripted_interaction.h"
 #include "common/testing/temp_dir.h"
-#include "editor/editor_keys.h"
-#include "editor/menu_command_handlers.h"
-#include "editor/menu_command_table.h"
-#include "terrain/generator.h"
-#include "terrain/patch.h"
-#include "tests/scripted_dialogs.h"
+#include "landforge/editor/editor_keys.h"
+#include "landforge/editor/menu_command_handlers.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/editor/tests/scripted_dialogs.h"
+#include "landforge/terrain/generator.h"
+#include "landforge/terrain/patch.h"
 
 namespace landforge {
 namespace {

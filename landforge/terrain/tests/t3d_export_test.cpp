@@ -1,9 +1,9 @@
-#include "terrain/t3d_export.h"
+#include "landforge/terrain/t3d_export.h"
 
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
-#include "terrain/generator.h"
+#include "landforge/terrain/generator.h"
 
 namespace landforge {
 namespace {

@@ -6,11 +6,11 @@
 #include <limits>
 #include <sstream>
 
-#include "cli/subcommands.h"
 #include "common/testing/temp_dir.h"
-#include "terrain/png16_export.h"
-#include "terrain/qt_image_decoder.h"
-#include "terrain/terrain_file.h"
+#include "landforge/cli/subcommands.h"
+#include "landforge/terrain/png16_export.h"
+#include "landforge/terrain/qt_image_decoder.h"
+#include "landforge/terrain/terrain_file.h"
 
 namespace landforge {
 namespace {

@@ -1,9 +1,9 @@
-#include "terrain/terrain_edits.h"
+#include "landforge/terrain/terrain_edits.h"
 
 #include <gtest/gtest.h>
 
 #include "common/testing/temp_dir.h"
-#include "terrain/terrain_file.h"
+#include "landforge/terrain/terrain_file.h"
 
 namespace landforge {
 namespace {
