@@ -4,7 +4,7 @@
 
 namespace landforge::shell {
 
-// POINTINFOBOX: the read-only text 1034 and OK 1000.
+// POINTINFOBOX: the read-only text and OK.
 class PointInfoDialog : public FormDialog {
 public:
     PointInfoDialog(const QString& text, QWidget* parent = nullptr);
