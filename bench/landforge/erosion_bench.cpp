@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "terrain/erosion.h"
-#include "terrain/generator.h"
+#include "landforge/terrain/erosion.h"
+#include "landforge/terrain/generator.h"
 
 using namespace landforge;
 

@@ -18,9 +18,9 @@
 #include <QTest>
 #include <QtGui/qopengl.h>
 
-#include "shell/views/terrain_view.h"
-#include "terrain/generator.h"
-#include "view/terrain_mesh.h"
+#include "landforge/shell/views/terrain_view.h"
+#include "landforge/terrain/generator.h"
+#include "landforge/view/terrain_mesh.h"
 
 using namespace landforge;
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "terrain/filters.h"
-#include "terrain/generator.h"
-#include "terrain/t3d_export.h"
+#include "landforge/terrain/filters.h"
+#include "landforge/terrain/generator.h"
+#include "landforge/terrain/t3d_export.h"
 
 namespace fs = std::filesystem;
 using namespace landforge;

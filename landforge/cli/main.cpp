@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "cli/cli_commands.h"
 #include "common/cli/version.h"
+#include "landforge/cli/subcommands.h"
 
 int main(int argc, char** argv) {
     if (korvath::answerVersion(argc, argv, "landforge-cli", std::cout)) return 0;

@@ -1,10 +1,9 @@
-#include "editor/dialog_values.h"
+#include "landforge/editor/dialog_values.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "terrain/reshape.h"
-
+#include "landforge/terrain/reshape.h"
 
 namespace landforge {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "terrain/filters.h"
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/filters.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

@@ -1,9 +1,9 @@
-#include "editor/document_flows.h"
+#include "landforge/editor/document_flows.h"
 
 #include <filesystem>
 
-#include "terrain/commands.h"
-#include "terrain/png16_export.h"
+#include "landforge/terrain/png16_export.h"
+#include "landforge/terrain/terrain_edits.h"
 
 namespace landforge {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "editor/editor_context.h"
+#include "landforge/editor/editor_context.h"
 
 namespace landforge {
 

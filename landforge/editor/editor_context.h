@@ -6,9 +6,9 @@
 #include <string>
 
 #include "common/interaction/interaction.h"
-#include "editor/editor_dialogs.h"
-#include "editor/editor_state.h"
-#include "terrain/image_patch.h"
+#include "landforge/editor/editor_dialogs.h"
+#include "landforge/editor/editor_state.h"
+#include "landforge/terrain/image_patch.h"
 
 namespace landforge {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "editor/dialog_values.h"
-#include "editor/erosion_values.h"
+#include "landforge/editor/dialog_values.h"
+#include "landforge/editor/erosion_values.h"
 
 namespace landforge {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/erosion_values.h"
-#include "terrain/terrain_state.h"
-#include "view/view_camera.h"
-#include "view/view_options.h"
+#include "landforge/editor/erosion_values.h"
+#include "landforge/terrain/terrain_state.h"
+#include "landforge/view/view_camera.h"
+#include "landforge/view/view_options.h"
 
 namespace landforge {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the erosion dialogs hand back: the settings and whether to erode the whole terrain or
 // only the view area. The limits are those of the settings (withLimits in terrain/erosion.h).
-#include "terrain/erosion.h"
+#include "landforge/terrain/erosion.h"
 
 namespace landforge {
 

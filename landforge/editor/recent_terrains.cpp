@@ -1,4 +1,4 @@
-#include "editor/recent_terrains.h"
+#include "landforge/editor/recent_terrains.h"
 
 #include <algorithm>
 

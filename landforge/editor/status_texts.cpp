@@ -1,4 +1,4 @@
-#include "editor/status_texts.h"
+#include "landforge/editor/status_texts.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/editor_state.h"
+#include "landforge/editor/editor_state.h"
 
 namespace landforge {
 

@@ -7,20 +7,22 @@
 #include <cstdint>
 #include <string_view>
 
-#include "terrain/document.h"
-#include "terrain/patch.h"
+#include "landforge/terrain/patch.h"
+#include "landforge/terrain/terrain_edits.h"
+#include "landforge/terrain/terrain_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     landforge::ParsedDocument doc = landforge::parseDocument(bytes);
-    if (!doc.status.ok() || !doc.complete) return 0;
+    if (!doc.ok() || !doc->complete) return 0;
     static landforge::TerrainState state;
-    if (doc.width == landforge::kGridSize && doc.height == landforge::kGridSize) landforge::applyOpenedDocument(state, doc);
+    if (doc->width == landforge::kGridSize && doc->height == landforge::kGridSize)
+        landforge::applyOpenedDocument(state, doc);
     // The view area is the patch's own size, so the commit recomputes only what it covers.
     state.view.viewX = 0;
     state.view.viewY = 0;
-    state.view.viewWidth = doc.width;
-    state.view.viewHeight = doc.height;
+    state.view.viewWidth = doc->width;
+    state.view.viewHeight = doc->height;
     landforge::loadDocumentPatch(state.patch, doc);
     landforge::startImport(state);
     landforge::commitImport(state);

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "terrain/bitmap_check.h"
-#include "terrain/image_patch.h"
-#include "terrain/patch.h"
+#include "landforge/terrain/bitmap_check.h"
+#include "landforge/terrain/image_patch.h"
+#include "landforge/terrain/patch.h"
 #ifdef LANDFORGE_FUZZ_DECODER
-#include "terrain/qt_image_decoder.h"
+#include "landforge/terrain/qt_image_decoder.h"
 #endif
 
 namespace {

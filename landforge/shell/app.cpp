@@ -1,4 +1,4 @@
-#include "shell/app.h"
+#include "landforge/shell/app.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,15 +11,14 @@
 #include "common/interaction/scripted_interaction.h"
 #include "common/qt/qt_interaction.h"
 #include "common/qt/qt_text.h"
-#include "shell/app_icon.h"
-#include "shell/main_window.h"
-#include "shell/qt_editor_dialogs.h"
-#include "shell/single_instance.h"
-#include "terrain/commands.h"
-#include "common/files/home_folder.h"
-#include "editor/document_flows.h"
-#include "editor/recent_terrains.h"
-#include "terrain/qt_image_decoder.h"
+#include "landforge/editor/document_flows.h"
+#include "landforge/editor/recent_terrains.h"
+#include "landforge/shell/app_icon.h"
+#include "landforge/shell/main_window.h"
+#include "landforge/shell/qt_editor_dialogs.h"
+#include "landforge/shell/single_instance.h"
+#include "landforge/terrain/qt_image_decoder.h"
+#include "landforge/terrain/terrain_edits.h"
 
 namespace landforge::shell {
 

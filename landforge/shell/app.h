@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-#include "terrain/terrain_types.h"
-#include "view/view_options.h"
+#include "landforge/terrain/terrain_types.h"
+#include "landforge/view/view_options.h"
 
 namespace landforge::shell {
 

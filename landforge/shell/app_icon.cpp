@@ -1,4 +1,4 @@
-#include "shell/app_icon.h"
+#include "landforge/shell/app_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

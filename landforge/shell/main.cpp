@@ -4,7 +4,7 @@
 
 #include "common/cli/arg_list.h"
 #include "common/cli/version.h"
-#include "shell/app.h"
+#include "landforge/shell/app.h"
 
 namespace {
 

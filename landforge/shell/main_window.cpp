@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "landforge/shell/main_window.h"
 
 #include "common/qt/qt_text.h"
 
@@ -11,11 +11,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "editor/command_table.h"
-#include "editor/recent_terrains.h"
-#include "shell/status_strip.h"
-#include "shell/view_panel.h"
-#include "shell/views/overhead_window.h"
+#include "landforge/editor/editor_keys.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/editor/recent_terrains.h"
+#include "landforge/shell/status_strip.h"
+#include "landforge/shell/view_panel.h"
+#include "landforge/shell/views/overhead_window.h"
 
 namespace landforge::shell {
 
@@ -99,9 +100,14 @@ QMenu* MainWindow::menuFor(const QString& path) {
 
 void MainWindow::buildMenus() {
     for (const CommandInfo& c : commandTable()) {
-        if (c.id == cmd::RecentTerrain) menuFor("File")->addSeparator();
-        QMenu* menu = menuFor(korvath::toQString(c.menuPath));
-        if (c.id == cmd::FileExit || c.id == cmd::HelpAbout) menu->addSeparator();
+        QString path = korvath::toQString(c.menuPath);
+        if (c.separatorBefore) {
+            // The first entry of a submenu not built yet puts the line above the submenu.
+            int cut = path.lastIndexOf('/');
+            bool firstOfSubmenu = !menus_.count(path) && cut >= 0;
+            menuFor(firstOfSubmenu ? path.left(cut) : path)->addSeparator();
+        }
+        QMenu* menu = menuFor(path);
         QAction* a = menu->addAction(korvath::toQString(c.caption));
         a->setObjectName(QString::number(c.id));
         a->setCheckable(static_cast<bool>(c.checked));

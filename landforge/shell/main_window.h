@@ -7,8 +7,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "editor/command_runner.h"
-#include "shell/views/overhead_window.h"
+#include "landforge/editor/menu_command_handlers.h"
+#include "landforge/shell/views/overhead_window.h"
 
 class QAction;
 

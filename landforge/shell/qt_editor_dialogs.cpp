@@ -1,14 +1,14 @@
-#include "shell/qt_editor_dialogs.h"
+#include "landforge/shell/qt_editor_dialogs.h"
 
 #include "common/qt/qt_text.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "shell/dialogs/erosion_dialog.h"
-#include "shell/dialogs/generation_dialogs.h"
-#include "shell/dialogs/info_dialogs.h"
-#include "shell/dialogs/tool_dialogs.h"
+#include "landforge/shell/dialogs/erosion_dialog.h"
+#include "landforge/shell/dialogs/generation_dialogs.h"
+#include "landforge/shell/dialogs/info_dialogs.h"
+#include "landforge/shell/dialogs/tool_dialogs.h"
 
 namespace landforge::shell {
 
@@ -52,7 +52,7 @@ std::optional<int> QtEditorDialogs::smoothPercent(SmoothChoice method, float mea
 std::optional<RaiseLowerValues> QtEditorDialogs::raiseLower() {
     RaiseLowerDialog d(parent_);
     int result = d.exec();
-    if (result != 1029 && result != 1030) return std::nullopt;
+    if (result != kRaiseId && result != kLowerId) return std::nullopt;
     return d.values(result);
 }
 

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "editor/editor_dialogs.h"
+#include "landforge/editor/editor_dialogs.h"
 
 namespace landforge::shell {
 

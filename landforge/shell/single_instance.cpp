@@ -1,4 +1,4 @@
-#include "shell/single_instance.h"
+#include "landforge/shell/single_instance.h"
 
 #include <QDir>
 #include <QLockFile>

@@ -1,4 +1,4 @@
-#include "shell/status_strip.h"
+#include "landforge/shell/status_strip.h"
 
 #include "common/qt/qt_text.h"
 

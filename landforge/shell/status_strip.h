@@ -6,7 +6,7 @@
 
 #include <QFrame>
 
-#include "editor/status_texts.h"
+#include "landforge/editor/status_texts.h"
 
 class QLabel;
 

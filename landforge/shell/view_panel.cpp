@@ -1,4 +1,4 @@
-#include "shell/view_panel.h"
+#include "landforge/shell/view_panel.h"
 
 #include <QPainter>
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "shell/views/terrain_view.h"
+#include "landforge/shell/views/terrain_view.h"
 
 namespace landforge::shell {
 

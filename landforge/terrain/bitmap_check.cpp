@@ -1,4 +1,4 @@
-#include "terrain/bitmap_check.h"
+#include "landforge/terrain/bitmap_check.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "terrain/bitmap_export.h"
+#include "landforge/terrain/bitmap_export.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "terrain/heightfield.h"
+#include "landforge/terrain/heightfield.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "terrain/drag.h"
+#include "landforge/terrain/drag.h"
 
 #include <cmath>
 

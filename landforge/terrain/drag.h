@@ -2,7 +2,7 @@
 // One step of dragging the selected points in a view: the mouse motion becomes a world step
 // by the view's axes, snap divisor and zoom; the selection moves and, with the reshape methods
 // on, pulls the other points of the view area along.
-#include "terrain/reshape.h"
+#include "landforge/terrain/reshape.h"
 
 namespace landforge {
 

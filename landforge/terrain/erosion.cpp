@@ -1,4 +1,4 @@
-#include "terrain/erosion.h"
+#include "landforge/terrain/erosion.h"
 
 #include <algorithm>
 #include <cmath>

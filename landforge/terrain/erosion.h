@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "terrain/filters.h"
+#include "landforge/terrain/filters.h"
 
 #include <cmath>
 #include <cstdint>

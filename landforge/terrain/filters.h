@@ -1,7 +1,7 @@
 #pragma once
 // Noise, filtering, smoothing and raise/lower. Each takes the undo snapshot its menu command
 // takes, and clamps the dialog values as the dialogs do.
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

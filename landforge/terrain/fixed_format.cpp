@@ -1,4 +1,4 @@
-#include "terrain/fixed_format.h"
+#include "landforge/terrain/fixed_format.h"
 
 #include <charconv>
 #include <cmath>

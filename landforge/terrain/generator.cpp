@@ -1,4 +1,4 @@
-#include "terrain/generator.h"
+#include "landforge/terrain/generator.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // same heights on every machine.
 #include <cstdint>
 
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

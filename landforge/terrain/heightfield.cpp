@@ -1,4 +1,4 @@
-#include "terrain/heightfield.h"
+#include "landforge/terrain/heightfield.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // The 256 x 256 points and 255 x 255 cells, and the rules that tie the cells to the points.
 #include <vector>
 
-#include "terrain/terrain_types.h"
+#include "landforge/terrain/terrain_types.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "terrain/image_patch.h"
+#include "landforge/terrain/image_patch.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // the Qt adapter (qt_image_decoder.h); everything after it is here.
 #include <vector>
 
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "terrain/patch.h"
+#include "landforge/terrain/patch.h"
 
 #include <algorithm>
 

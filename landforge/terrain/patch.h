@@ -1,6 +1,6 @@
 #pragma once
 // Placing and blending the import patch and the paste patch, and Copy.
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

@@ -1,11 +1,11 @@
-#include "terrain/png16_export.h"
+#include "landforge/terrain/png16_export.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "common/files/atomic_file.h"
-#include "terrain/png_crc.h"
+#include "landforge/terrain/png_crc.h"
 
 namespace landforge {
 

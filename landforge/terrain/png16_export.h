@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/result.h"
-#include "terrain/heightfield.h"
+#include "landforge/terrain/heightfield.h"
 
 namespace landforge {
 

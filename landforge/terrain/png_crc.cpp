@@ -1,4 +1,4 @@
-#include "terrain/png_crc.h"
+#include "landforge/terrain/png_crc.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "terrain/qt_image_decoder.h"
+#include "landforge/terrain/qt_image_decoder.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,8 +11,8 @@
 #include <QImage>
 #include <QImageReader>
 
-#include "terrain/bitmap_check.h"
-#include "terrain/png_crc.h"
+#include "landforge/terrain/bitmap_check.h"
+#include "landforge/terrain/png_crc.h"
 
 namespace landforge {
 

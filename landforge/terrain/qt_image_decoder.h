@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "terrain/image_patch.h"
+#include "landforge/terrain/image_patch.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "terrain/reshape.h"
+#include "landforge/terrain/reshape.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
 #pragma once
 // The reshape ("RM") methods: while selected points are dragged, the other points of the view
 // area are pulled along by their distance to each selected point.
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "terrain/selection.h"
+#include "landforge/terrain/selection.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <deque>
 #include <vector>
 
-#include "terrain/terrain_types.h"
+#include "landforge/terrain/terrain_types.h"
 
 namespace landforge {
 

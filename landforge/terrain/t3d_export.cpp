@@ -1,4 +1,4 @@
-#include "terrain/t3d_export.h"
+#include "landforge/terrain/t3d_export.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "common/files/atomic_file.h"
-#include "terrain/fixed_format.h"
+#include "landforge/terrain/fixed_format.h"
 
 namespace landforge {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/result.h"
-#include "terrain/heightfield.h"
+#include "landforge/terrain/heightfield.h"
 
 namespace landforge {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "terrain/heightfield.h"
-#include "terrain/lcg_random.h"
-#include "terrain/selection.h"
-#include "terrain/undo.h"
+#include "landforge/terrain/heightfield.h"
+#include "landforge/terrain/lcg_random.h"
+#include "landforge/terrain/selection.h"
+#include "landforge/terrain/undo.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "terrain/undo.h"
+#include "landforge/terrain/undo.h"
 
 namespace landforge {
 

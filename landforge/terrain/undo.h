@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "terrain/heightfield.h"
+#include "landforge/terrain/heightfield.h"
 
 namespace landforge {
 

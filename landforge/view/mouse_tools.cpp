@@ -1,9 +1,9 @@
-#include "view/mouse_tools.h"
+#include "landforge/view/mouse_tools.h"
 
 #include <algorithm>
 
-#include "terrain/commands.h"
-#include "view/picking.h"
+#include "landforge/terrain/terrain_edits.h"
+#include "landforge/view/picking.h"
 
 namespace landforge {
 

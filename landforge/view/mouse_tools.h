@@ -1,7 +1,7 @@
 #pragma once
 // What a mouse event in a view does: picking, selecting, dragging points (with the reshape
 // methods), flipping a cell, and steering the camera and the view area.
-#include "view/view_camera.h"
+#include "landforge/view/view_camera.h"
 
 namespace landforge {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "terrain/terrain_state.h"
+#include "landforge/terrain/terrain_state.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "view/picking.h"
+#include "landforge/view/picking.h"
 
 #include <cmath>
 

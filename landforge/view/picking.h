@@ -4,8 +4,8 @@
 // The test runs in device pixels, so it is right on a high-density screen too.
 #include <optional>
 
-#include "terrain/selection.h"
-#include "view/view_camera.h"
+#include "landforge/terrain/selection.h"
+#include "landforge/view/view_camera.h"
 
 namespace landforge {
 

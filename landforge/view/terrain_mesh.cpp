@@ -1,6 +1,6 @@
-#include "view/terrain_mesh.h"
+#include "landforge/view/terrain_mesh.h"
 
-#include "terrain/patch.h"
+#include "landforge/terrain/patch.h"
 
 namespace landforge {
 

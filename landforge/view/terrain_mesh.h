@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "view/view_camera.h"
+#include "landforge/view/view_camera.h"
 
 namespace landforge {
 

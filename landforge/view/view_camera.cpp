@@ -1,4 +1,4 @@
-#include "view/view_camera.h"
+#include "landforge/view/view_camera.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 // The camera of each of the five views and the matrices a view draws and picks with.
 #include <array>
 
-#include "terrain/terrain_state.h"
-#include "view/view_options.h"
+#include "landforge/terrain/terrain_state.h"
+#include "landforge/view/view_options.h"
 
 namespace landforge {
 

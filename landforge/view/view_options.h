@@ -3,7 +3,7 @@
 // mouse read. One struct for the program, owned beside the TerrainState. The reshape method
 // and its radii are not here: they live in TerrainState::tools, where the reshape code reads
 // them.
-#include "terrain/drag.h"
+#include "landforge/terrain/drag.h"
 
 namespace landforge {
 

@@ -1,4 +1,4 @@
-#include "shell/dialogs/erosion_dialog.h"
+#include "landforge/shell/dialogs/erosion_dialog.h"
 
 #include "common/qt/qt_text.h"
 
@@ -9,7 +9,7 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 
-#include "editor/dialog_values.h"
+#include "landforge/editor/dialog_values.h"
 
 namespace landforge::shell {
 
@@ -28,11 +28,11 @@ QLineEdit* ErosionDialog::addNumber(int id, const QString& label, const QString&
     return edit;
 }
 
-void ErosionDialog::addAreaAndButtons(int wholeId, bool viewOnly) {
+void ErosionDialog::addAreaAndButtons(int wholeId, int viewId, bool viewOnly) {
     auto* whole = new QRadioButton("Whole Terrain");
     whole->setObjectName(idName(wholeId));
     view_ = new QRadioButton("View Area");
-    view_->setObjectName(idName(wholeId + 1));
+    view_->setObjectName(idName(viewId));
     (viewOnly ? view_ : whole)->setChecked(true);
     auto* group = new QButtonGroup(this);
     group->addButton(whole);
@@ -57,17 +57,17 @@ void ErosionDialog::showEvent(QShowEvent* event) {
 ThermalErosionDialog::ThermalErosionDialog(const ThermalErosionValues& v, QWidget* parent)
     : ErosionDialog("THERMALEROSIONBOX", "Thermal Erosion", parent) {
     addText("Material slides down wherever the slope is steeper than the talus angle.");
-    addNumber(1101, "Iterations (1 - 1000)", QString::number(v.settings.iterations));
-    addNumber(1102, "Talus Angle (degrees, 0 - 89)", decimals(v.settings.talusAngle));
-    addNumber(1103, "Amount (.010 - 1)", decimals(v.settings.amount));
-    addAreaAndButtons(1104, v.viewOnly);
+    addNumber(kIterationsId, "Iterations (1 - 1000)", QString::number(v.settings.iterations));
+    addNumber(kTalusAngleId, "Talus Angle (degrees, 0 - 89)", decimals(v.settings.talusAngle));
+    addNumber(kAmountId, "Amount (.010 - 1)", decimals(v.settings.amount));
+    addAreaAndButtons(kThermalWholeTerrainId, kThermalViewAreaId, v.viewOnly);
 }
 
 ThermalErosionValues ThermalErosionDialog::values() const {
     ThermalErosionValues v;
-    v.settings.iterations = fieldInt(1101);
-    v.settings.talusAngle = fieldReal(1102);
-    v.settings.amount = fieldReal(1103);
+    v.settings.iterations = fieldInt(kIterationsId);
+    v.settings.talusAngle = fieldReal(kTalusAngleId);
+    v.settings.amount = fieldReal(kAmountId);
     v.viewOnly = viewOnly();
     return v;
 }
@@ -75,23 +75,23 @@ ThermalErosionValues ThermalErosionDialog::values() const {
 HydraulicErosionDialog::HydraulicErosionDialog(const HydraulicErosionValues& v, QWidget* parent)
     : ErosionDialog("HYDRAULICEROSIONBOX", "Hydraulic Erosion", parent) {
     addText("Rain droplets run downhill, carrying sediment from steep slopes to flat ground.");
-    addNumber(1111, "Droplets (1 - 1000000)", QString::number(v.settings.droplets));
-    addNumber(1112, "Rain (.010 - 10)", decimals(v.settings.rain));
-    addNumber(1113, "Erosion Rate (0 - 1)", decimals(v.settings.erosionRate));
-    addNumber(1114, "Deposition Rate (0 - 1)", decimals(v.settings.depositionRate));
-    addNumber(1115, "Evaporation (0 - .990)", decimals(v.settings.evaporation));
-    addNumber(1116, "Random Number Generator Seed", QString::number(v.settings.seed));
-    addAreaAndButtons(1117, v.viewOnly);
+    addNumber(kDropletsId, "Droplets (1 - 1000000)", QString::number(v.settings.droplets));
+    addNumber(kRainId, "Rain (.010 - 10)", decimals(v.settings.rain));
+    addNumber(kErosionRateId, "Erosion Rate (0 - 1)", decimals(v.settings.erosionRate));
+    addNumber(kDepositionRateId, "Deposition Rate (0 - 1)", decimals(v.settings.depositionRate));
+    addNumber(kEvaporationId, "Evaporation (0 - .990)", decimals(v.settings.evaporation));
+    addNumber(kErosionSeedId, "Random Number Generator Seed", QString::number(v.settings.seed));
+    addAreaAndButtons(kHydraulicWholeTerrainId, kHydraulicViewAreaId, v.viewOnly);
 }
 
 HydraulicErosionValues HydraulicErosionDialog::values() const {
     HydraulicErosionValues v;
-    v.settings.droplets = fieldInt(1111);
-    v.settings.rain = fieldReal(1112);
-    v.settings.erosionRate = fieldReal(1113);
-    v.settings.depositionRate = fieldReal(1114);
-    v.settings.evaporation = fieldReal(1115);
-    v.settings.seed = fieldUnsigned(1116);
+    v.settings.droplets = fieldInt(kDropletsId);
+    v.settings.rain = fieldReal(kRainId);
+    v.settings.erosionRate = fieldReal(kErosionRateId);
+    v.settings.depositionRate = fieldReal(kDepositionRateId);
+    v.settings.evaporation = fieldReal(kEvaporationId);
+    v.settings.seed = fieldUnsigned(kErosionSeedId);
     v.viewOnly = viewOnly();
     return v;
 }

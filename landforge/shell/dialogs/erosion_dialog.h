@@ -4,8 +4,8 @@
 // replaces the value.
 #include <functional>
 
-#include "editor/erosion_values.h"
-#include "shell/dialogs/form_dialog.h"
+#include "landforge/editor/erosion_values.h"
+#include "landforge/shell/dialogs/form_dialog.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -20,7 +20,7 @@ public:
 protected:
     QLineEdit* addNumber(int id, const QString& label, const QString& text);
     // The two area buttons (ids `wholeId`, `wholeId + 1`), then OK and Cancel.
-    void addAreaAndButtons(int wholeId, bool viewOnly);
+    void addAreaAndButtons(int wholeId, int viewId, bool viewOnly);
     bool viewOnly() const;
     void showEvent(QShowEvent* event) override;
 
@@ -29,16 +29,15 @@ private:
     QRadioButton* view_ = nullptr;
 };
 
-// THERMALEROSIONBOX: Iterations 1101, Talus Angle 1102, Amount 1103, Whole Terrain 1104,
-// View Area 1105, OK 1000, Cancel 1006.
+// THERMALEROSIONBOX: Iterations, Talus Angle, Amount, Whole Terrain, View Area, OK, Cancel.
 class ThermalErosionDialog : public ErosionDialog {
 public:
     ThermalErosionDialog(const ThermalErosionValues& current, QWidget* parent = nullptr);
     ThermalErosionValues values() const;
 };
 
-// HYDRAULICEROSIONBOX: Droplets 1111, Rain 1112, Erosion Rate 1113, Deposition Rate 1114,
-// Evaporation 1115, Seed 1116, Whole Terrain 1117, View Area 1118, OK 1000, Cancel 1006.
+// HYDRAULICEROSIONBOX: Droplets, Rain, Erosion Rate, Deposition Rate, Evaporation, Seed, Whole
+// Terrain, View Area, OK, Cancel.
 class HydraulicErosionDialog : public ErosionDialog {
 public:
     HydraulicErosionDialog(const HydraulicErosionValues& current, QWidget* parent = nullptr);

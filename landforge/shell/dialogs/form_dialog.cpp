@@ -1,4 +1,4 @@
-#include "shell/dialogs/form_dialog.h"
+#include "landforge/shell/dialogs/form_dialog.h"
 
 #include "common/qt/qt_text.h"
 
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/dialog_values.h"
+#include "landforge/editor/dialog_values.h"
 
 namespace landforge::shell {
 

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "landforge/shell/dialogs/control_ids.h"
+
 class QBoxLayout;
 class QGridLayout;
 class QLabel;
@@ -13,9 +15,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace landforge::shell {
-
-inline constexpr int kOkId = 1000;
-inline constexpr int kCancelId = 1006;
 
 class FormDialog : public QDialog {
 public:

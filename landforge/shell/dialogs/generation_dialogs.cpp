@@ -1,4 +1,4 @@
-#include "shell/dialogs/generation_dialogs.h"
+#include "landforge/shell/dialogs/generation_dialogs.h"
 
 #include "common/qt/qt_text.h"
 
@@ -20,51 +20,53 @@ void addOkCancel(FormDialog& d, const QString& ok = "OK") {
 
 TerrainParamsDialog::TerrainParamsDialog(const TerrainParamsValues& v, QWidget* parent)
     : FormDialog("TERRAINPARAMSDIALOGBOX", "Terrain Parameters", parent) {
-    addField(1001, "Random Number Generator Seed", QString::number(v.seed));
-    addField(1002, "Dampening Value", text(formatThreeDecimals(v.dampening)));
-    addField(1003, "Initial Height", text(formatThreeDecimals(v.initialHeight)));
-    addField(1004, "Sea Level", text(formatThreeDecimals(v.seaLevel)));
+    addField(kSeedId, "Random Number Generator Seed", QString::number(v.seed));
+    addField(kDampeningId, "Dampening Value", text(formatThreeDecimals(v.dampening)));
+    addField(kInitialHeightId, "Initial Height", text(formatThreeDecimals(v.initialHeight)));
+    addField(kSeaLevelId, "Sea Level", text(formatThreeDecimals(v.seaLevel)));
     addOkCancel(*this);
 }
 
 TerrainParamsValues TerrainParamsDialog::values() const {
-    return {fieldUnsigned(1001), fieldReal(1002), fieldReal(1003), fieldReal(1004)};
+    return {fieldUnsigned(kSeedId), fieldReal(kDampeningId), fieldReal(kInitialHeightId), fieldReal(kSeaLevelId)};
 }
 
 AddNoiseDialog::AddNoiseDialog(const NoiseValues& v, QWidget* parent)
     : FormDialog("ADDRANDOMNOISEBOX", "Add Random Noise", parent) {
-    addField(1015, "High Limit", QString::number(v.high));
-    addField(1016, "Low Limit", QString::number(v.low));
+    addField(kNoiseHighId, "High Limit", QString::number(v.high));
+    addField(kNoiseLowId, "Low Limit", QString::number(v.low));
     addOkCancel(*this);
 }
 
-NoiseValues AddNoiseDialog::values() const { return {fieldInt(1015), fieldInt(1016)}; }
+NoiseValues AddNoiseDialog::values() const { return {fieldInt(kNoiseHighId), fieldInt(kNoiseLowId)}; }
 
 FilterNoiseDialog::FilterNoiseDialog(const FilterNoiseValues& v, QWidget* parent)
     : FormDialog("FILTERNOISEBOX", "Filter Noise", parent) {
-    addField(1028, "Maximum noise to filter", QString::number(v.maxNoise));
+    addField(kMaxNoiseId, "Maximum noise to filter", QString::number(v.maxNoise));
     addOkCancel(*this);
 }
 
-FilterNoiseValues FilterNoiseDialog::values() const { return {fieldInt(1028)}; }
+FilterNoiseValues FilterNoiseDialog::values() const { return {fieldInt(kMaxNoiseId)}; }
 
 SmoothTerrainDialog::SmoothTerrainDialog(QWidget* parent) : FormDialog("SMOOTHTERRAINBOX", "Smooth Terrain", parent) {
     addText("Flatten pulls every height toward the average height;\n"
             "Average pulls each height toward its four neighbours.");
-    addButton(1019, "Flatten", true);
-    addButton(1020, "Average");
+    addButton(kFlattenId, "Flatten", true);
+    addButton(kAverageId, "Average");
     addButton(kCancelId, "Cancel");
 }
 
 SmoothChoice SmoothTerrainDialog::choiceOf(int result) {
-    return result == 1019 ? SmoothChoice::Flatten : result == 1020 ? SmoothChoice::Average : SmoothChoice::Cancel;
+    return result == kFlattenId   ? SmoothChoice::Flatten
+           : result == kAverageId ? SmoothChoice::Average
+                                  : SmoothChoice::Cancel;
 }
 
 SmoothPercentDialog::SmoothPercentDialog(SmoothChoice method, float meanHeight, QWidget* parent)
     : FormDialog(method == SmoothChoice::Flatten ? "FLATTENHEIGHTBOX" : "AVERAGEHEIGHTBOX",
                  method == SmoothChoice::Flatten ? "Flatten Height" : "Average Height", parent),
-      fieldId_(method == SmoothChoice::Flatten ? 1022 : 1024) {
-    if (method == SmoothChoice::Flatten) addText(text(heightAverageText(meanHeight)), 1021);
+      fieldId_(method == SmoothChoice::Flatten ? kFlattenPercentId : kAveragePercentId) {
+    if (method == SmoothChoice::Flatten) addText(text(heightAverageText(meanHeight)), kHeightAverageTextId);
     addField(fieldId_, "Smooth Percentage", "50");
     addOkCancel(*this, "Smooth");
 }
@@ -74,24 +76,24 @@ int SmoothPercentDialog::percent() const { return fieldInt(fieldId_); }
 RaiseLowerDialog::RaiseLowerDialog(QWidget* parent)
     : FormDialog("RAISELOWERTERRAINBOX", "Raise / Lower Terrain", parent) {
     auto* toHeight = new QRadioButton("To Height");
-    toHeight->setObjectName(idName(1031));
+    toHeight->setObjectName(idName(kToHeightId));
     toHeight->setChecked(true);
     byHeight_ = new QRadioButton("By Height");
-    byHeight_->setObjectName(idName(1032));
+    byHeight_->setObjectName(idName(kByHeightId));
     auto* group = new QButtonGroup(this);
     group->addButton(toHeight);
     group->addButton(byHeight_);
     addWidget(toHeight);
     addWidget(byHeight_);
-    addField(1033, "Height", "");
-    addButton(1029, "Raise", true);
-    addButton(1030, "Lower");
+    addField(kRaiseLowerHeightId, "Height", "");
+    addButton(kRaiseId, "Raise", true);
+    addButton(kLowerId, "Lower");
     addButton(kCancelId, "Cancel");
 }
 
 RaiseLowerValues RaiseLowerDialog::values(int result) const {
-    return {result == 1029, byHeight_->isChecked() ? RaiseLowerMode::ByHeight : RaiseLowerMode::ToHeight,
-            fieldInt(1033)};
+    return {result == kRaiseId, byHeight_->isChecked() ? RaiseLowerMode::ByHeight : RaiseLowerMode::ToHeight,
+            fieldInt(kRaiseLowerHeightId)};
 }
 
 }  // namespace landforge::shell

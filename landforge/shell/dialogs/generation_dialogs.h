@@ -1,42 +1,42 @@
 #pragma once
 // The dialogs of Options > Terrain Generation. Each shows the values it is given and reads
 // back what was typed; the caller applies the limits.
-#include "editor/dialog_values.h"
-#include "shell/dialogs/form_dialog.h"
+#include "landforge/editor/dialog_values.h"
+#include "landforge/shell/dialogs/form_dialog.h"
 
 class QRadioButton;
 
 namespace landforge::shell {
 
-// TERRAINPARAMSDIALOGBOX: OK 1000, Cancel 1006.
+// TERRAINPARAMSDIALOGBOX: OK, Cancel.
 class TerrainParamsDialog : public FormDialog {
 public:
     TerrainParamsDialog(const TerrainParamsValues& current, QWidget* parent = nullptr);
     TerrainParamsValues values() const;
 };
 
-// ADDRANDOMNOISEBOX: OK 1000, Cancel 1006.
+// ADDRANDOMNOISEBOX: OK, Cancel.
 class AddNoiseDialog : public FormDialog {
 public:
     AddNoiseDialog(const NoiseValues& current, QWidget* parent = nullptr);
     NoiseValues values() const;
 };
 
-// FILTERNOISEBOX: OK 1000, Cancel 1006.
+// FILTERNOISEBOX: OK, Cancel.
 class FilterNoiseDialog : public FormDialog {
 public:
     FilterNoiseDialog(const FilterNoiseValues& current, QWidget* parent = nullptr);
     FilterNoiseValues values() const;
 };
 
-// SMOOTHTERRAINBOX: Flatten 1019, Average 1020, Cancel 1006.
+// SMOOTHTERRAINBOX: Flatten, Average, Cancel.
 class SmoothTerrainDialog : public FormDialog {
 public:
     explicit SmoothTerrainDialog(QWidget* parent = nullptr);
     static SmoothChoice choiceOf(int result);
 };
 
-// FLATTENHEIGHTBOX (with the mean height) and AVERAGEHEIGHTBOX: Smooth 1000, Cancel 1006.
+// FLATTENHEIGHTBOX (with the mean height) and AVERAGEHEIGHTBOX: Smooth, Cancel.
 class SmoothPercentDialog : public FormDialog {
 public:
     SmoothPercentDialog(SmoothChoice method, float meanHeight, QWidget* parent = nullptr);
@@ -46,7 +46,7 @@ private:
     int fieldId_;
 };
 
-// RAISELOWERTERRAINBOX: Raise 1029, Lower 1030, Cancel 1006.
+// RAISELOWERTERRAINBOX: Raise, Lower, Cancel.
 class RaiseLowerDialog : public FormDialog {
 public:
     explicit RaiseLowerDialog(QWidget* parent = nullptr);

@@ -1,4 +1,4 @@
-#include "shell/dialogs/info_dialogs.h"
+#include "landforge/shell/dialogs/info_dialogs.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "shell/app_icon.h"
+#include "landforge/shell/app_icon.h"
 
 namespace landforge::shell {
 
@@ -17,7 +17,7 @@ PointInfoDialog::PointInfoDialog(const QString& text, QWidget* parent)
     QString lines = text;
     lines.replace("\tpoint-", "\t\npoint-");
     auto* box = new QPlainTextEdit(lines);
-    box->setObjectName(idName(1034));
+    box->setObjectName(idName(kPointInfoTextId));
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFontMetrics metrics = box->fontMetrics();

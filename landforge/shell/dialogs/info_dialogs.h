@@ -1,10 +1,10 @@
 #pragma once
 // The point information box and the About box.
-#include "shell/dialogs/form_dialog.h"
+#include "landforge/shell/dialogs/form_dialog.h"
 
 namespace landforge::shell {
 
-// POINTINFOBOX: the read-only text 1034 and OK 1000.
+// POINTINFOBOX: the read-only text and OK.
 class PointInfoDialog : public FormDialog {
 public:
     PointInfoDialog(const QString& text, QWidget* parent = nullptr);

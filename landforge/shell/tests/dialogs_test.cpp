@@ -11,21 +11,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/dialogs/generation_dialogs.h"
-#include "shell/dialogs/info_dialogs.h"
-#include "shell/dialogs/tool_dialogs.h"
-#include "shell/qt_editor_dialogs.h"
+#include "common/testing/qt_application.h"
+#include "landforge/shell/dialogs/generation_dialogs.h"
+#include "landforge/shell/dialogs/info_dialogs.h"
+#include "landforge/shell/dialogs/tool_dialogs.h"
+#include "landforge/shell/qt_editor_dialogs.h"
 
 namespace landforge::shell {
 namespace {
 
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "landforge_dialogs_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
+using korvath::testing::ensureApplication;
 
 template <typename T>
 T* child(QWidget& w, int id) {
@@ -62,80 +57,80 @@ protected:
 TEST_F(Dialogs, TerrainParametersShowThreeDecimalsAndTheUnsignedSeed) {
     TerrainParamsDialog d({4000000000u, 2.0f, 0.5f, 0.0f});
     EXPECT_EQ(d.objectName(), "TERRAINPARAMSDIALOGBOX");
-    EXPECT_EQ(field(d, 1001), "4000000000");
-    EXPECT_EQ(field(d, 1002), "2.000");
-    EXPECT_EQ(field(d, 1003), ".500");
-    EXPECT_EQ(field(d, 1004), ".000");
-    EXPECT_EQ(labelFor(d, 1001), "Random Number Generator Seed");
-    EXPECT_EQ(labelFor(d, 1002), "Dampening Value");
-    EXPECT_EQ(labelFor(d, 1003), "Initial Height");
-    EXPECT_EQ(labelFor(d, 1004), "Sea Level");
-    type(d, 1001, "17");
-    type(d, 1002, "0.25");
-    type(d, 1004, "abc");
-    ASSERT_EQ(execClicking(d, 1000), 1000);
+    EXPECT_EQ(field(d, kSeedId), "4000000000");
+    EXPECT_EQ(field(d, kDampeningId), "2.000");
+    EXPECT_EQ(field(d, kInitialHeightId), ".500");
+    EXPECT_EQ(field(d, kSeaLevelId), ".000");
+    EXPECT_EQ(labelFor(d, kSeedId), "Random Number Generator Seed");
+    EXPECT_EQ(labelFor(d, kDampeningId), "Dampening Value");
+    EXPECT_EQ(labelFor(d, kInitialHeightId), "Initial Height");
+    EXPECT_EQ(labelFor(d, kSeaLevelId), "Sea Level");
+    type(d, kSeedId, "17");
+    type(d, kDampeningId, "0.25");
+    type(d, kSeaLevelId, "abc");
+    ASSERT_EQ(execClicking(d, kOkId), kOkId);
     TerrainParamsValues v = d.values();
     EXPECT_EQ(v.seed, 17u);
     EXPECT_EQ(v.dampening, 0.25f);
     EXPECT_EQ(v.initialHeight, 0.5f);
     EXPECT_EQ(v.seaLevel, 0.0f) << "a field that is not a number reads as 0";
     TerrainParamsDialog again({1, 2, 3, 4});
-    EXPECT_EQ(execClicking(again, 1006), 1006);
+    EXPECT_EQ(execClicking(again, kCancelId), kCancelId);
 }
 
 TEST_F(Dialogs, NoiseAndFilterFields) {
     AddNoiseDialog noise({2, -2});
     EXPECT_EQ(noise.objectName(), "ADDRANDOMNOISEBOX");
-    EXPECT_EQ(labelFor(noise, 1015), "High Limit");
-    EXPECT_EQ(labelFor(noise, 1016), "Low Limit");
-    EXPECT_EQ(field(noise, 1016), "-2");
-    type(noise, 1015, "9");
-    ASSERT_EQ(execClicking(noise, 1000), 1000);
+    EXPECT_EQ(labelFor(noise, kNoiseHighId), "High Limit");
+    EXPECT_EQ(labelFor(noise, kNoiseLowId), "Low Limit");
+    EXPECT_EQ(field(noise, kNoiseLowId), "-2");
+    type(noise, kNoiseHighId, "9");
+    ASSERT_EQ(execClicking(noise, kOkId), kOkId);
     EXPECT_EQ(noise.values().high, 9);
     EXPECT_EQ(noise.values().low, -2);
     FilterNoiseDialog filter({5});
     EXPECT_EQ(filter.objectName(), "FILTERNOISEBOX");
-    EXPECT_EQ(labelFor(filter, 1028), "Maximum noise to filter");
-    EXPECT_EQ(field(filter, 1028), "5");
-    EXPECT_EQ(execClicking(filter, 1006), 1006);
+    EXPECT_EQ(labelFor(filter, kMaxNoiseId), "Maximum noise to filter");
+    EXPECT_EQ(field(filter, kMaxNoiseId), "5");
+    EXPECT_EQ(execClicking(filter, kCancelId), kCancelId);
 }
 
 TEST_F(Dialogs, SmoothingDialogs) {
     SmoothTerrainDialog method;
     EXPECT_EQ(method.objectName(), "SMOOTHTERRAINBOX");
-    EXPECT_EQ(child<QPushButton>(method, 1019)->text(), "Flatten");
-    EXPECT_EQ(child<QPushButton>(method, 1020)->text(), "Average");
-    EXPECT_EQ(SmoothTerrainDialog::choiceOf(execClicking(method, 1020)), SmoothChoice::Average);
+    EXPECT_EQ(child<QPushButton>(method, kFlattenId)->text(), "Flatten");
+    EXPECT_EQ(child<QPushButton>(method, kAverageId)->text(), "Average");
+    EXPECT_EQ(SmoothTerrainDialog::choiceOf(execClicking(method, kAverageId)), SmoothChoice::Average);
     EXPECT_EQ(SmoothTerrainDialog::choiceOf(0), SmoothChoice::Cancel);
     SmoothPercentDialog flatten(SmoothChoice::Flatten, 12.25f);
     EXPECT_EQ(flatten.objectName(), "FLATTENHEIGHTBOX");
-    EXPECT_EQ(child<QLabel>(flatten, 1021)->text(), "The height average is : 12.250000");
-    EXPECT_EQ(field(flatten, 1022), "50") << "50 each time it opens";
-    EXPECT_EQ(child<QPushButton>(flatten, 1000)->text(), "Smooth");
-    type(flatten, 1022, "80");
-    ASSERT_EQ(execClicking(flatten, 1000), 1000);
+    EXPECT_EQ(child<QLabel>(flatten, kHeightAverageTextId)->text(), "The height average is : 12.250000");
+    EXPECT_EQ(field(flatten, kFlattenPercentId), "50") << "50 each time it opens";
+    EXPECT_EQ(child<QPushButton>(flatten, kOkId)->text(), "Smooth");
+    type(flatten, kFlattenPercentId, "80");
+    ASSERT_EQ(execClicking(flatten, kOkId), kOkId);
     EXPECT_EQ(flatten.percent(), 80);
     SmoothPercentDialog average(SmoothChoice::Average, 0);
     EXPECT_EQ(average.objectName(), "AVERAGEHEIGHTBOX");
-    EXPECT_EQ(labelFor(average, 1024), "Smooth Percentage");
-    EXPECT_EQ(average.findChild<QLabel*>("1021"), nullptr);
+    EXPECT_EQ(labelFor(average, kAveragePercentId), "Smooth Percentage");
+    EXPECT_EQ(average.findChild<QLabel*>(idName(kHeightAverageTextId)), nullptr);
 }
 
 TEST_F(Dialogs, RaiseLowerButtonsAndModes) {
     RaiseLowerDialog d;
     EXPECT_EQ(d.objectName(), "RAISELOWERTERRAINBOX");
-    EXPECT_TRUE(child<QRadioButton>(d, 1031)->isChecked());
-    EXPECT_EQ(child<QRadioButton>(d, 1032)->text(), "By Height");
-    EXPECT_EQ(field(d, 1033), "") << "the height starts empty";
-    child<QRadioButton>(d, 1032)->click();
-    type(d, 1033, "-12");
-    int result = execClicking(d, 1030);
-    ASSERT_EQ(result, 1030);
+    EXPECT_TRUE(child<QRadioButton>(d, kToHeightId)->isChecked());
+    EXPECT_EQ(child<QRadioButton>(d, kByHeightId)->text(), "By Height");
+    EXPECT_EQ(field(d, kRaiseLowerHeightId), "") << "the height starts empty";
+    child<QRadioButton>(d, kByHeightId)->click();
+    type(d, kRaiseLowerHeightId, "-12");
+    int result = execClicking(d, kLowerId);
+    ASSERT_EQ(result, kLowerId);
     RaiseLowerValues v = d.values(result);
     EXPECT_FALSE(v.raise);
     EXPECT_EQ(v.mode, RaiseLowerMode::ByHeight);
     EXPECT_EQ(v.height, -12);
-    EXPECT_TRUE(d.values(1029).raise);
+    EXPECT_TRUE(d.values(kRaiseId).raise);
 }
 
 TEST_F(Dialogs, ReshapeMethodDialogsShowTheRadiusInGridSteps) {
@@ -144,16 +139,17 @@ TEST_F(Dialogs, ReshapeMethodDialogsShowTheRadiusInGridSteps) {
         const char* name;
         int radiusId;
     };
-    for (Row r : {Row{ReshapeMethod::Peak, "RMPEAKMETHODBOX", 1035}, Row{ReshapeMethod::Dome, "RMDOMEMETHODBOX", 1025},
-                  Row{ReshapeMethod::Ripple, "RMRIPPLEMETHODBOX", 1027}}) {
+    for (Row r : {Row{ReshapeMethod::Peak, "RMPEAKMETHODBOX", kPeakRadiusId},
+                  Row{ReshapeMethod::Dome, "RMDOMEMETHODBOX", kDomeRadiusId},
+                  Row{ReshapeMethod::Ripple, "RMRIPPLEMETHODBOX", kRippleRadiusId}}) {
         ReshapeMethodDialog d(r.method, {8, 3});
         EXPECT_EQ(d.objectName(), r.name);
         EXPECT_EQ(field(d, r.radiusId), "8");
         EXPECT_EQ(labelFor(d, r.radiusId), "Radius (in whole grid values)");
         EXPECT_EQ(d.findChildren<QPushButton*>().size(), 1) << "OK only";
-        EXPECT_EQ(d.findChild<QLineEdit*>("1026") != nullptr, r.method == ReshapeMethod::Ripple);
+        EXPECT_EQ(d.findChild<QLineEdit*>(idName(kRippleCyclesId)) != nullptr, r.method == ReshapeMethod::Ripple);
         type(d, r.radiusId, "11");
-        ASSERT_EQ(execClicking(d, 1000), 1000);
+        ASSERT_EQ(execClicking(d, kOkId), kOkId);
         EXPECT_EQ(d.values().radius, 11);
     }
 }
@@ -161,15 +157,15 @@ TEST_F(Dialogs, ReshapeMethodDialogsShowTheRadiusInGridSteps) {
 TEST_F(Dialogs, ImportModeListIsSortedAndItsIndexIsTheMode) {
     ImportModeDialog d({ImportMode::Subtract, 40});
     EXPECT_EQ(d.objectName(), "IMPORTMODEBOX");
-    QComboBox* modes = child<QComboBox>(d, 1012);
+    QComboBox* modes = child<QComboBox>(d, kImportModeListId);
     ASSERT_EQ(modes->count(), 3);
     EXPECT_EQ(modes->itemText(0), "Add");
     EXPECT_EQ(modes->itemText(1), "Replace");
     EXPECT_EQ(modes->itemText(2), "Subtract");
     EXPECT_EQ(modes->currentIndex(), 2);
-    EXPECT_EQ(field(d, 1013), "40");
+    EXPECT_EQ(field(d, kImportWeightId), "40");
     modes->setCurrentIndex(0);
-    ASSERT_EQ(execClicking(d, 1000), 1000);
+    ASSERT_EQ(execClicking(d, kOkId), kOkId);
     EXPECT_EQ(d.values().mode, ImportMode::Add);
     EXPECT_EQ(d.values().weight, 40);
 }
@@ -177,35 +173,35 @@ TEST_F(Dialogs, ImportModeListIsSortedAndItsIndexIsTheMode) {
 TEST_F(Dialogs, ViewAreaAndExportScale) {
     ViewAreaDialog area({16, 32});
     EXPECT_EQ(area.objectName(), "CHANGEVIEWAREABOX");
-    EXPECT_EQ(labelFor(area, 1007), "Width (1 - 256)");
-    EXPECT_EQ(labelFor(area, 1008), "Height (1 - 256)");
-    EXPECT_EQ(field(area, 1008), "32");
-    type(area, 1007, "300");
-    ASSERT_EQ(execClicking(area, 1000), 1000);
+    EXPECT_EQ(labelFor(area, kViewWidthId), "Width (1 - 256)");
+    EXPECT_EQ(labelFor(area, kViewHeightId), "Height (1 - 256)");
+    EXPECT_EQ(field(area, kViewHeightId), "32");
+    type(area, kViewWidthId, "300");
+    ASSERT_EQ(execClicking(area, kOkId), kOkId);
     EXPECT_EQ(area.values().width, 300) << "the caller clamps";
     ExportScaleDialog scale;
     EXPECT_EQ(scale.objectName(), "EXPORTSCALEBOX");
-    EXPECT_EQ(field(scale, 1036), "1");
-    EXPECT_EQ(child<QPushButton>(scale, 1000)->text(), "Export");
+    EXPECT_EQ(field(scale, kExportScaleId), "1");
+    EXPECT_EQ(child<QPushButton>(scale, kOkId)->text(), "Export");
     bool caption = false;
     for (QLabel* l : scale.findChildren<QLabel*>()) caption |= l->text() == "Scale of 1 = 16 Korvath units per grid";
     EXPECT_TRUE(caption);
-    type(scale, 1036, "3");
-    EXPECT_EQ(scale.scaleFor(execClicking(scale, 1000)), 3);
-    EXPECT_EQ(scale.scaleFor(execClicking(scale, 1006)), 0);
+    type(scale, kExportScaleId, "3");
+    EXPECT_EQ(scale.scaleFor(execClicking(scale, kOkId)), 3);
+    EXPECT_EQ(scale.scaleFor(execClicking(scale, kCancelId)), 0);
 }
 
 TEST_F(Dialogs, PointInfoAndAbout) {
     PointInfoDialog info("point-1 (2,1)\tX=+20.000000\t");
     EXPECT_EQ(info.objectName(), "POINTINFOBOX");
-    QPlainTextEdit* text = child<QPlainTextEdit>(info, 1034);
+    QPlainTextEdit* text = child<QPlainTextEdit>(info, kPointInfoTextId);
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->toPlainText(), "point-1 (2,1)\tX=+20.000000\t");
-    EXPECT_EQ(execClicking(info, 1000), 1000);
+    EXPECT_EQ(execClicking(info, kOkId), kOkId);
     // Several points: one a line, their fields in columns.
     PointInfoDialog two("point-1 (2,1)\tX=+20.000000\tY=+10.000000\tZ=+0.000000\t"
                         "point-2 (255,255)\tX=+2550.000000\tY=+2550.000000\tZ=+255.000000\t");
-    QPlainTextEdit* lines = child<QPlainTextEdit>(two, 1034);
+    QPlainTextEdit* lines = child<QPlainTextEdit>(two, kPointInfoTextId);
     EXPECT_EQ(lines->toPlainText(), "point-1 (2,1)\tX=+20.000000\tY=+10.000000\tZ=+0.000000\t\n"
                                     "point-2 (255,255)\tX=+2550.000000\tY=+2550.000000\tZ=+255.000000\t");
     EXPECT_GT(lines->tabStopDistance(), lines->fontMetrics().horizontalAdvance("Y=+2550.000000"));

@@ -12,18 +12,13 @@
 #include <QTimer>
 #include <memory>
 
-#include "shell/dialogs/erosion_dialog.h"
+#include "common/testing/qt_application.h"
+#include "landforge/shell/dialogs/erosion_dialog.h"
 
 namespace landforge::shell {
 namespace {
 
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "landforge_erosion_dialog_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
+using korvath::testing::ensureApplication;
 
 QLineEdit* edit(QWidget& d, int id) { return d.findChild<QLineEdit*>(QString::number(id)); }
 
@@ -38,16 +33,23 @@ TEST(ErosionDialogs, FieldsAreSelectedOnOpenAndOnTabAndTypingReplacesThem) {
     ensureApplication();
     const std::vector<DialogCase> cases{
         {"thermal",
-         [] { return std::make_unique<ThermalErosionDialog>(ThermalErosionValues{{50, 30.0f, 0.5f}, false}); },
-         {{1101, "50"}, {1102, "30.000"}, {1103, ".500"}},
-         1105},
+         [] {
+             return std::make_unique<ThermalErosionDialog>(ThermalErosionValues{{50, 30.0f, 0.5f}, false});
+         },
+         {{kIterationsId, "50"}, {kTalusAngleId, "30.000"}, {kAmountId, ".500"}},
+         kThermalViewAreaId},
         {"hydraulic",
          [] {
              return std::make_unique<HydraulicErosionDialog>(
                  HydraulicErosionValues{{50000, 1.0f, 0.3f, 0.25f, 0.02f, 17}, false});
          },
-         {{1111, "50000"}, {1112, "1.000"}, {1113, ".300"}, {1114, ".250"}, {1115, ".020"}, {1116, "17"}},
-         1118},
+         {{kDropletsId, "50000"},
+          {kRainId, "1.000"},
+          {kErosionRateId, ".300"},
+          {kDepositionRateId, ".250"},
+          {kEvaporationId, ".020"},
+          {kErosionSeedId, "17"}},
+         kHydraulicViewAreaId},
     };
     for (const DialogCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -66,7 +68,7 @@ TEST(ErosionDialogs, FieldsAreSelectedOnOpenAndOnTabAndTypingReplacesThem) {
             QTest::keyClick(field, Qt::Key_Tab);
         }
         d->findChild<QRadioButton*>(QString::number(c.viewButton))->setChecked(true);
-        QTimer::singleShot(0, d.get(), [&d] { d->findChild<QPushButton*>("1000")->click(); });
+        QTimer::singleShot(0, d.get(), [&d] { d->findChild<QPushButton*>(idName(kOkId))->click(); });
         EXPECT_EQ(d->exec(), kOkId);
         if (auto* t = dynamic_cast<ThermalErosionDialog*>(d.get())) {
             ThermalErosionValues v = t->values();

@@ -11,10 +11,13 @@
 #include <cstring>
 
 #include "common/interaction/scripted_interaction.h"
-#include "editor/command_table.h"
-#include "shell/main_window.h"
-#include "shell/qt_editor_dialogs.h"
-#include "terrain/generator.h"
+#include "common/testing/qt_application.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/shell/dialogs/control_ids.h"
+#include "landforge/shell/dialogs/form_dialog.h"
+#include "landforge/shell/main_window.h"
+#include "landforge/shell/qt_editor_dialogs.h"
+#include "landforge/terrain/generator.h"
 
 namespace landforge::shell {
 namespace {
@@ -26,13 +29,7 @@ QWidget* topLevel(const char* name) {
 }
 
 TEST(ErosionWindow, EscapeInTheProgressDisplayLeavesTheTerrainAsItWas) {
-    if (!QApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "landforge_shell_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    korvath::testing::ensureApplication();
     EditorState state;
     initTerrainState(state.terrain, 5);
     generateTerrain(state.terrain.grid, state.terrain.random, 3, 2.0f, false);
@@ -48,9 +45,9 @@ TEST(ErosionWindow, EscapeInTheProgressDisplayLeavesTheTerrainAsItWas) {
     bool sawProgress = false;
     std::function<void()> drive = [&] {
         if (QWidget* d = topLevel("HYDRAULICEROSIONBOX")) {
-            auto* droplets = d->findChild<QLineEdit*>("1111");
+            auto* droplets = d->findChild<QLineEdit*>(idName(kDropletsId));
             droplets->setText("1000000");
-            d->findChild<QPushButton*>("1000")->click();
+            d->findChild<QPushButton*>(idName(kOkId))->click();
         } else if (QWidget* p = topLevel("EROSIONPROGRESS")) {
             sawProgress = true;
             QTest::keyClick(p, Qt::Key_Escape);

@@ -20,28 +20,24 @@
 #include <QTest>
 
 #include "common/interaction/scripted_interaction.h"
+#include "common/testing/qt_application.h"
 #include "common/testing/temp_dir.h"
-#include "editor/command_table.h"
-#include "shell/main_window.h"
-#include "shell/qt_editor_dialogs.h"
-#include "shell/single_instance.h"
-#include "shell/status_strip.h"
-#include "shell/view_panel.h"
-#include "tests/scripted_dialogs.h"
+#include "landforge/editor/menu_command_table.h"
+#include "landforge/editor/tests/scripted_dialogs.h"
+#include "landforge/shell/dialogs/control_ids.h"
+#include "landforge/shell/dialogs/form_dialog.h"
+#include "landforge/shell/main_window.h"
+#include "landforge/shell/qt_editor_dialogs.h"
+#include "landforge/shell/single_instance.h"
+#include "landforge/shell/status_strip.h"
+#include "landforge/shell/view_panel.h"
 
 namespace landforge::shell {
 namespace {
 
-using korvath::Answer;
+using korvath::testing::ensureApplication;
 
-void ensureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "landforge_shell_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // never destroyed: the GL contexts outlive the tests' scopes
-    QApplication::setQuitOnLastWindowClosed(false);
-}
+using korvath::Answer;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -92,6 +88,21 @@ TEST_F(MainWindowTest, MenusFromTheTableWithTheirInitialState) {
     ASSERT_NE(recent, nullptr);
     EXPECT_FALSE(recent->menuAction()->isEnabled()) << "nothing opened yet";
     EXPECT_EQ(window->findChild<QMenu*>("File")->actions().last(), recent->menuAction()) << "after the File entries";
+}
+
+// A line above Exit, above Recent Terrains and above About; nowhere else.
+TEST_F(MainWindowTest, MenusHaveTheirSeparators) {
+    auto entries = [&](const char* menu) {
+        QStringList texts;
+        for (QAction* a : window->findChild<QMenu*>(menu)->actions()) texts << (a->isSeparator() ? "-" : a->text());
+        return texts;
+    };
+    EXPECT_EQ(entries("File"),
+              (QStringList{"&New Terrain", "&Open Terrain ...", "&Save Terrain", "Save Terrain &As ...", "&Import",
+                           "&Export", "-", "E&xit", "-", "&Recent Terrains"}));
+    EXPECT_EQ(entries("Help"), (QStringList{"&Help ...", "-", "&About Landforge ..."}));
+    for (const char* menu : {"Edit", "View", "Options", "Window", "File/Export", "View/Render Mode"})
+        EXPECT_FALSE(entries(menu).contains("-")) << menu;
 }
 
 TEST_F(MainWindowTest, RecentTerrainsShowTheirPathsAndOpen) {
@@ -294,11 +305,11 @@ TEST(MainWindowDialogs, ChangeViewAreaThroughItsDialogClampsTheSize) {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
         seen = box->objectName() == "CHANGEVIEWAREABOX";
-        auto* width = box->findChild<QLineEdit*>("1007");
+        auto* width = box->findChild<QLineEdit*>(idName(kViewWidthId));
         ASSERT_NE(width, nullptr);
         EXPECT_EQ(width->text(), "16");
         width->setText("300");
-        QTest::mouseClick(box->findChild<QPushButton*>("1000"), Qt::LeftButton);
+        QTest::mouseClick(box->findChild<QPushButton*>(idName(kOkId)), Qt::LeftButton);
     });
     window.findChild<QAction*>("40034")->trigger();
     EXPECT_TRUE(seen);

@@ -1,4 +1,4 @@
-#include "gl_drawing.h"
+#include "landforge/shell/views/gl_drawing.h"
 
 #include <QtGui/qopengl.h>
 

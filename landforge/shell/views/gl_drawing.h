@@ -1,7 +1,7 @@
 #pragma once
 // The OpenGL 1.1 calls of a view: context set-up, the terrain pass and the axis marker. They
 // draw into whatever context is current, so the views and the render benchmark share them.
-#include "view/terrain_mesh.h"
+#include "landforge/view/terrain_mesh.h"
 
 namespace landforge {
 

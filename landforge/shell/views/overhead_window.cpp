@@ -1,4 +1,4 @@
-#include "overhead_window.h"
+#include "landforge/shell/views/overhead_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "terrain/commands.h"
-#include "terrain_view.h"
-#include "view/overhead_map.h"
+#include "landforge/shell/views/terrain_view.h"
+#include "landforge/terrain/terrain_edits.h"
+#include "landforge/view/overhead_map.h"
 
 using namespace landforge;
 

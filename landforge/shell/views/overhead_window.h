@@ -3,7 +3,7 @@
 // outlined; a left click centres the view area there.
 #include <QWidget>
 
-#include "view/view_camera.h"
+#include "landforge/view/view_camera.h"
 
 class OverheadWindow : public QWidget {
     Q_OBJECT

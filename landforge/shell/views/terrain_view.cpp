@@ -1,10 +1,10 @@
-#include "terrain_view.h"
+#include "landforge/shell/views/terrain_view.h"
 
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QTimer>
 
-#include "gl_drawing.h"
+#include "landforge/shell/views/gl_drawing.h"
 
 using namespace landforge;
 

@@ -3,7 +3,7 @@
 // to the mouse table. Keys are not handled here; they go on to the parent window.
 #include <QOpenGLWidget>
 
-#include "view/mouse_tools.h"
+#include "landforge/view/mouse_tools.h"
 
 // Asks every TerrainView of the widget's window to redraw (one frame each, however many
 // requests come before it).

@@ -1,10 +1,10 @@
-#include "view/mouse_tools.h"
+#include "landforge/view/mouse_tools.h"
 
 #include <functional>
 
 #include <gtest/gtest.h>
 
-#include "view_test_util.h"
+#include "landforge/view/tests/view_test_util.h"
 
 namespace landforge {
 namespace {

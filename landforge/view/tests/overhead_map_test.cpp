@@ -1,4 +1,4 @@
-#include "view/overhead_map.h"
+#include "landforge/view/overhead_map.h"
 
 #include <gtest/gtest.h>
 

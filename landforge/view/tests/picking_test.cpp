@@ -1,8 +1,8 @@
-#include "view/picking.h"
+#include "landforge/view/picking.h"
 
 #include <gtest/gtest.h>
 
-#include "view_test_util.h"
+#include "landforge/view/tests/view_test_util.h"
 
 namespace landforge {
 namespace {

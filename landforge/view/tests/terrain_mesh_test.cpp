@@ -1,9 +1,9 @@
-#include "view/terrain_mesh.h"
+#include "landforge/view/terrain_mesh.h"
 
 #include <gtest/gtest.h>
 
-#include "terrain/patch.h"
-#include "view_test_util.h"
+#include "landforge/terrain/patch.h"
+#include "landforge/view/tests/view_test_util.h"
 
 namespace landforge {
 namespace {

@@ -1,9 +1,9 @@
-#include "view/view_camera.h"
+#include "landforge/view/view_camera.h"
 
 #include <gtest/gtest.h>
 
-#include "view/picking.h"
-#include "view_test_util.h"
+#include "landforge/view/picking.h"
+#include "landforge/view/tests/view_test_util.h"
 
 namespace landforge {
 namespace {

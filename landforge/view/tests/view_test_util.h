@@ -1,6 +1,6 @@
 #pragma once
 // A flat default terrain and cameras centred on its 16 x 16 view area, in 400 x 300 views.
-#include "view/view_camera.h"
+#include "landforge/view/view_camera.h"
 
 namespace landforge::testing {
 

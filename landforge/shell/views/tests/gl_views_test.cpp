@@ -4,16 +4,17 @@
 #include <QSignalSpy>
 #include <GL/glu.h>
 
-#include "shell/views/tests/gl_test_app.h"
-#include "terrain/patch.h"
-#include "shell/views/terrain_view.h"
-#include "view/picking.h"
-#include "view/tests/view_test_util.h"
+#include "common/testing/qt_application.h"
+#include "landforge/shell/views/terrain_view.h"
+#include "landforge/shell/views/tests/gl_test_app.h"
+#include "landforge/terrain/patch.h"
+#include "landforge/view/picking.h"
+#include "landforge/view/tests/view_test_util.h"
 
 namespace landforge {
 namespace {
 
-using testing::ensureGlApplication;
+using korvath::testing::ensureApplication;
 using testing::showAndWait;
 
 constexpr int kWidth = 200, kHeight = 150;
@@ -21,7 +22,7 @@ constexpr int kWidth = 200, kHeight = 150;
 // A terrain, its cameras and options, and one view of it on screen.
 struct GlFixture {
     explicit GlFixture(int viewIndex = kViewXY) {
-        ensureGlApplication();
+        ensureApplication();
         initTerrainState(terrain, 1);
         options.shadow = false;  // exact colours unless a test wants the fog
         view = std::make_unique<TerrainView>(viewIndex, terrain, cameras, options);

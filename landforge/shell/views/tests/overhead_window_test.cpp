@@ -1,16 +1,17 @@
-#include "shell/views/overhead_window.h"
+#include "landforge/shell/views/overhead_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 
-#include "shell/views/tests/gl_test_app.h"
+#include "common/testing/qt_application.h"
+#include "landforge/shell/views/tests/gl_test_app.h"
 
 namespace landforge {
 namespace {
 
 TEST(OverheadWindow, PaintsTheMapAndOutlineAndCentresTheViewAreaOnAClick) {
-    testing::ensureGlApplication();
+    korvath::testing::ensureApplication();
     TerrainState terrain;
     initTerrainState(terrain, 1);
     ViewCameras cameras;
