@@ -84,7 +84,7 @@ TEST_F(OptionsChoiceTest, ARosterFolderChoiceIsMadeAndTheFilesMovedAsAnswered) {
         fs::remove_all(dir / "new");
         ui.clear();
         ui.answer(move);
-        applyRosterFolderChoice((dir / "new").string(), settings, ui);
+        applyRosterFolderChoice(folder("new"), settings, ui);
         EXPECT_EQ(settings.ConfigPath, folder("new"));
         EXPECT_TRUE(fs::is_directory(dir / "new"));
         ASSERT_FALSE(ui.shown().empty());
