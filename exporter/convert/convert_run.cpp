@@ -162,14 +162,14 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
             << " may not belong together; export every sequence again without --append; nothing was written\n";
         return kExitFailed;
     }
-    const StoredScale stored = options.append ? readScaleRecord(recordPath) : StoredScale{};
+    const StoredScale stored = options.append ? readScaleRecord(recordPath) : StoredScale(std::nullopt);
     const ScaleChoice scaling = chooseScale(options, stored, recordPath.filename().string(),
                                             [&] { return measureFrames(model.model, table, frames, 1.0f); });
-    if (!scaling.scale) {
-        err << "korvathexp-convert: " << scaling.error << "; nothing was written\n";
+    if (!scaling.ok()) {
+        err << "korvathexp-convert: " << scaling.error() << "; nothing was written\n";
         return kExitFailed;
     }
-    const float scale = *scaling.scale;
+    const float scale = scaling->scale;
 
     std::optional<LoadedPlugin> plugin = loadPlugin(options, err);
     if (!plugin) return kExitFailed;
@@ -271,9 +271,9 @@ int runConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
         marker.complete();
     }
     exporter.reset();  // before the library that made it
-    out << "Scale factor: " << scaleText(scale) << (scaling.note.empty() ? "" : " (" + scaling.note + ")") << '\n';
+    out << "Scale factor: " << scaleText(scale) << (scaling->note.empty() ? "" : " (" + scaling->note + ")") << '\n';
     reportSequence(animationPath, framesWritten, out);
-    if (wrapMeasure) reportWrap({*wrapMeasure, scale, !scaling.note.empty()}, err);
+    if (wrapMeasure) reportWrap({*wrapMeasure, scale, !scaling->note.empty()}, err);
     return kExitExported;
 }
 

@@ -9,11 +9,7 @@ namespace {
 
 constexpr float kFitLimit = 127.0f;
 
-ScaleChoice refused(std::string error) {
-    ScaleChoice choice;
-    choice.error = std::move(error);
-    return choice;
-}
+ScaleChoice refused(std::string error) { return ScaleChoice::failure(std::move(error)); }
 
 }  // namespace
 
@@ -32,25 +28,25 @@ std::string scaleText(float scale) {
 
 ScaleChoice chooseScale(const ConvertOptions& options, const StoredScale& stored, const std::string& recordName,
                         const std::function<FrameMeasure()>& measure) {
-    if (options.append && stored.present) {
-        if (!stored.scale) return refused(stored.error);
-        const float kept = *stored.scale;
+    if (options.append && (!stored.ok() || stored->has_value())) {
+        if (!stored.ok()) return refused(stored.error());
+        const float kept = **stored;
         if (options.scale && *options.scale != kept)
             return refused("the frames already in the animation file were written at scale " + scaleText(kept) +
                            " (kept in " + recordName + "); appending at " + scaleText(*options.scale) +
                            " would give this sequence another size: use --scale " + scaleText(kept) +
                            ", or --fit, which keeps it");
-        return {kept, "kept from " + recordName, {}};
+        return ChosenScale{kept, "kept from " + recordName};
     }
     if (options.append && options.fit)
         return refused("--fit cannot choose the factor for an append: the animation file has no scale record (" +
                        recordName + "), so the factor its frames were written with is unknown; pass it with --scale");
-    if (options.scale) return {*options.scale, {}, {}};
-    if (!options.fit) return {1.0f, {}, {}};
+    if (options.scale) return ChosenScale{*options.scale, {}};
+    if (!options.fit) return ChosenScale{1.0f, {}};
     const FrameMeasure measured = measure();
     if (!measured.nonFinite.empty())
         return refused("--fit cannot scale this scene: a position is not a number (" + measured.nonFinite + ")");
-    return {fitFactor(measured.largest), {}, {}};
+    return ChosenScale{fitFactor(measured.largest), {}};
 }
 
 }  // namespace korvath::convert

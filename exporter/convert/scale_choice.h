@@ -12,11 +12,12 @@
 
 namespace korvath::convert {
 
-struct ScaleChoice {
-    std::optional<float> scale;  // empty: refused, see error
-    std::string note;            // where the factor came from, if not from this run's options
-    std::string error;
+struct ChosenScale {
+    float scale = 1.0f;
+    std::string note;  // where the factor came from, if not from this run's options
 };
+// The factor, or why the export is refused.
+using ScaleChoice = Result<ChosenScale>;
 
 // `stored` is the animation file's record (looked at only when appending); `measure` measures
 // the frames at scale 1 (called only for --fit).

@@ -40,21 +40,16 @@ std::optional<float> parseScaleRecord(std::string_view text) {
 }
 
 StoredScale readScaleRecord(const std::filesystem::path& recordPath) {
-    StoredScale stored;
     std::error_code ec;
-    if (!std::filesystem::exists(recordPath, ec)) return stored;
-    stored.present = true;
+    if (!std::filesystem::exists(recordPath, ec)) return StoredScale(std::nullopt);
     std::ifstream in(recordPath, std::ios::binary);
-    if (!in.is_open()) {
-        stored.error = "cannot read " + recordPath.string();
-        return stored;
-    }
+    if (!in.is_open()) return StoredScale::failure("cannot read " + recordPath.string());
     std::string text(kLongestRecord + 1, '\0');
     in.read(text.data(), std::streamsize(text.size()));
     text.resize(std::size_t(in.gcount()));
-    stored.scale = text.size() <= kLongestRecord ? parseScaleRecord(text) : std::nullopt;
-    if (!stored.scale) stored.error = recordPath.string() + " is not a scale record (a line \"scale=F\")";
-    return stored;
+    const std::optional<float> scale = text.size() <= kLongestRecord ? parseScaleRecord(text) : std::nullopt;
+    if (!scale) return StoredScale::failure(recordPath.string() + " is not a scale record (a line \"scale=F\")");
+    return StoredScale(scale);
 }
 
 Status writeScaleRecord(const std::filesystem::path& recordPath, float scale) {

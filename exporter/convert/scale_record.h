@@ -18,11 +18,9 @@ std::string formatScaleRecord(float scale);
 // The factor of a record's text, or empty when the text is not a record of a positive factor.
 std::optional<float> parseScaleRecord(std::string_view text);
 
-struct StoredScale {
-    bool present = false;   // the record file exists
-    std::optional<float> scale;  // its factor, when it could be read
-    std::string error;      // why it could not be read
-};
+// The record's factor, nullopt when there is no record file, or why the file there could not be
+// read as one.
+using StoredScale = Result<std::optional<float>>;
 StoredScale readScaleRecord(const std::filesystem::path& recordPath);
 
 // Replaces the record as every file is replaced (common/files/atomic_file.h).

@@ -206,8 +206,8 @@ private:
             if (auto f = open(*onto, state)) return f;
         }
         ImageRead read = readImageFile(positionals_[0]);
-        if (!read.problem.empty()) return fail(positionals_[0] + ": " + read.problem + ".");
-        if (!read.image || !loadImagePatch(state.patch, *read.image))
+        if (!read.ok() && !read.error().empty()) return fail(positionals_[0] + ": " + read.error() + ".");
+        if (!read.ok() || !loadImagePatch(state.patch, *read))
             return fail(positionals_[0] + ": the file is either corrupted or not in a known image format.");
         startImport(state);
         commitImport(state);

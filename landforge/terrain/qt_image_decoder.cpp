@@ -109,6 +109,13 @@ public:
     }
 };
 
+ImageRead notAnImage() { return ImageRead::failure({}); }
+
+std::optional<GreyImage> imageOf(ImageRead read) {
+    if (!read.ok()) return std::nullopt;
+    return std::move(read).value();
+}
+
 std::string sizeProblem(QSize size, std::int64_t bytes) {
     return "the image is " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
            " pixels and would take " + std::to_string(bytes >> 20) + " MiB to decode; at most " +
@@ -134,22 +141,23 @@ ImageRead decode(QIODevice& source) {
         // An interlaced PNG is decoded whole, and Qt's reader reckons 4 bytes a pixel for it.
         if (head.interlaced) depth = std::max(depth, 32);
         std::int64_t bytes = static_cast<std::int64_t>(size.width()) * size.height() * depth / 8;
-        if (bytes > kMaxDecodedBytes) return {std::nullopt, sizeProblem(head.declared.isValid() ? head.declared : size, bytes)};
+        if (bytes > kMaxDecodedBytes)
+            return ImageRead::failure(sizeProblem(head.declared.isValid() ? head.declared : size, bytes));
         qtLimit.allow(static_cast<std::int64_t>(size.width()) * size.height() * std::max(depth, 32) / 8);
         // Only the part that can reach the patch is kept.
         reader.setClipRect(QRect(0, 0, std::min(size.width(), kKeep), std::min(size.height(), kKeep)));
     }
     QImage image = reader.read();
-    if (image.isNull()) return {};
+    if (image.isNull()) return notAnImage();
     if (image.width() > kKeep || image.height() > kKeep)
         image = image.copy(0, 0, std::min(image.width(), kKeep), std::min(image.height(), kKeep));
-    return {greyOf(image), {}};
+    return greyOf(image);
 }
 
 }  // namespace
 
 ImageRead readImageBytes(const std::string& bytes) {
-    if (bitmapCutShort(bytes)) return {};
+    if (bitmapCutShort(bytes)) return notAnImage();
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -158,17 +166,17 @@ ImageRead readImageBytes(const std::string& bytes) {
 
 ImageRead readImageFile(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return {};
+    if (!std::filesystem::is_regular_file(path, error)) return notAnImage();
     QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly)) return notAnImage();
     QByteArray head = file.peek(64);
     if (bitmapCutShort(std::string_view(head.constData(), static_cast<std::size_t>(head.size())),
                        static_cast<std::uint64_t>(file.size())))
-        return {};
+        return notAnImage();
     return decode(file);
 }
 
-std::optional<GreyImage> decodeImageBytes(const std::string& bytes) { return readImageBytes(bytes).image; }
-std::optional<GreyImage> decodeImageFile(const std::string& path) { return readImageFile(path).image; }
+std::optional<GreyImage> decodeImageBytes(const std::string& bytes) { return imageOf(readImageBytes(bytes)); }
+std::optional<GreyImage> decodeImageFile(const std::string& path) { return imageOf(readImageFile(path)); }
 
 }  // namespace landforge

@@ -10,16 +10,16 @@
 #include <optional>
 #include <string>
 
+#include "common/result.h"
 #include "landforge/terrain/image_patch.h"
 
 namespace landforge {
 
 inline constexpr std::int64_t kMaxDecodedBytes = std::int64_t{256} << 20;
 
-struct ImageRead {
-    std::optional<GreyImage> image;
-    std::string problem;  // why there is none, when the reason is more than "not an image"
-};
+// The image, or why there is none; the error is empty when the reason is no more than "not an
+// image".
+using ImageRead = korvath::Result<GreyImage>;
 ImageRead readImageBytes(const std::string& bytes);
 ImageRead readImageFile(const std::string& path);
 

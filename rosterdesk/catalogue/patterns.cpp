@@ -121,14 +121,13 @@ std::vector<std::string> finishPatterns(const std::vector<PatternEntry>& entries
     return rescan;
 }
 
-FinishResult finishPatternWindow(const std::vector<PatternEntry>& entries, const ModelCatalogue& models,
-                                 const UnmatchedSkinList& unmatched, SkinPatternList& patterns,
-                                 const fs::path& patternFile) {
-    FinishResult result;
-    result.rescan = finishPatterns(entries, models, unmatched, patterns);
+korvath::Status finishPatternWindow(const std::vector<PatternEntry>& entries, const ModelCatalogue& models,
+                                    const UnmatchedSkinList& unmatched, SkinPatternList& patterns,
+                                    const fs::path& patternFile, std::vector<std::string>& rescan) {
+    rescan = finishPatterns(entries, models, unmatched, patterns);
     if (!korvath::writeFileAtomically(patternFile, formatPatterns(patterns)))
-        result.status = korvath::Status::failure("The patterns could not be written to " + patternFile.string() + ".");
-    return result;
+        return korvath::Status::failure("The patterns could not be written to " + patternFile.string() + ".");
+    return korvath::Status::success();
 }
 
 }  // namespace rosterdesk

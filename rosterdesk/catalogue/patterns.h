@@ -53,13 +53,10 @@ void removePattern(korvath::Interaction& ui, PatternEntry& entry);
 std::vector<std::string> finishPatterns(const std::vector<PatternEntry>& entries, const ModelCatalogue& models,
                                         const UnmatchedSkinList& unmatched, SkinPatternList& patterns);
 
-// Finished in full: finishPatterns, then pattern.ini rewritten from the patterns.
-struct FinishResult {
-    std::vector<std::string> rescan;
-    korvath::Status status;
-};
-FinishResult finishPatternWindow(const std::vector<PatternEntry>& entries, const ModelCatalogue& models,
-                                 const UnmatchedSkinList& unmatched, SkinPatternList& patterns,
-                                 const std::filesystem::path& patternFile);
+// Finished in full: finishPatterns, then pattern.ini rewritten from the patterns. `rescan` gets
+// finishPatterns' list also when the file could not be written.
+korvath::Status finishPatternWindow(const std::vector<PatternEntry>& entries, const ModelCatalogue& models,
+                                    const UnmatchedSkinList& unmatched, SkinPatternList& patterns,
+                                    const std::filesystem::path& patternFile, std::vector<std::string>& rescan);
 
 }  // namespace rosterdesk

@@ -98,13 +98,13 @@ int runCaptureCommand(korvath::ArgList& args, std::ostream& out, std::ostream& e
     std::vector<std::string> names;
     if (!takePositionals(args, 2, names, usage, err)) return 2;
     CaptureResult captured = captureRosterFromGame(names[0]);
-    if (!captured.roster) {
-        err << captured.message << "\n";
+    if (!captured.ok()) {
+        err << captured.error() << "\n";
         return 1;
     }
-    for (const std::string& correction : captured.corrections) out << correction << "\n";
-    captured.roster->description = description.value_or("");
-    return writeRoster(*captured.roster, names[1], err);
+    for (const std::string& correction : captured->corrections) out << correction << "\n";
+    captured->roster.description = description.value_or("");
+    return writeRoster(captured->roster, names[1], err);
 }
 
 int runShowCommand(korvath::ArgList& args, std::ostream& out, std::ostream& err) {

@@ -24,8 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     default: {
         const auto lines = korvath::splitLines(bytes);
         (void)rosterdesk::backupKeyLines(lines, "fuzz.bm2");
-        for (const std::string& line : rosterdesk::rosterBody(lines, 0, "fuzz.bm").keyLines)
-            if (!rosterdesk::isKeyLine(line)) __builtin_trap();  // only key lines may reach user.ini
+        const auto body = rosterdesk::rosterBody(lines, 0, "fuzz.bm");
+        if (body.ok())
+            for (const std::string& line : body->keyLines)
+                if (!rosterdesk::isKeyLine(line)) __builtin_trap();  // only key lines may reach user.ini
     }
     }
     return 0;

@@ -129,14 +129,14 @@ ApplyResult applyRoster(const ApplyRequest& request) {
     const std::vector<std::string> rosterLines = korvath::splitLines(*bytes);
     auto start = rosterStart(rosterLines, request.entry, problem);
     if (!start) return aborted("Invalid Configuration File", problem);
-    RosterBody body = rosterBody(rosterLines, *start, request.entry);
-    if (!body.problem.empty()) return aborted("Invalid Configuration File", body.problem + "  Operation Aborted.");
-    if (body.keyLines.empty())
+    korvath::Result<RosterBody> body = rosterBody(rosterLines, *start, request.entry);
+    if (!body.ok()) return aborted("Invalid Configuration File", body.error() + "  Operation Aborted.");
+    if (body->keyLines.empty())
         return aborted("Invalid Configuration File",
                        request.entry + " holds no roster lines after its header block.  Operation Aborted.");
-    return withWarning(replaceRosterSection({request.kaPath, std::move(body.keyLines), request.configPath,
+    return withWarning(replaceRosterSection({request.kaPath, std::move(body->keyLines), request.configPath,
                                              request.backup, request.time}),
-                       body.warning);
+                       body->warning);
 }
 
 ApplyResult withWarning(ApplyResult result, const std::string& warning) {

@@ -60,7 +60,7 @@ std::string combatStyleText(double number) {
 
 class Capture {
 public:
-    explicit Capture(CaptureResult& result) : result_(result), roster_(*result.roster) {}
+    explicit Capture(CapturedRoster& result) : result_(result), roster_(result.roster) {}
 
     void line(std::string_view text) {
         auto eq = text.find('=');
@@ -131,20 +131,16 @@ private:
         roster_.CombatStyle[slot] = text;
     }
 
-    CaptureResult& result_;
+    CapturedRoster& result_;
     Roster& roster_;
 };
 
 }  // namespace
 
 CaptureResult captureRoster(const std::vector<std::string>& lines) {
-    CaptureResult result;
     auto section = findRosterSection(lines);
-    if (!section) {
-        result.message = "user.ini has no [Botpack.ChallengeBotInfo] section.";
-        return result;
-    }
-    result.roster = defaultRoster();
+    if (!section) return CaptureResult::failure("user.ini has no [Botpack.ChallengeBotInfo] section.");
+    CapturedRoster result{defaultRoster(), {}};
     Capture capture(result);
     for (std::size_t i = section->header + 1; i < section->end; ++i) capture.line(lines[i]);
     return result;
@@ -152,11 +148,7 @@ CaptureResult captureRoster(const std::vector<std::string>& lines) {
 
 CaptureResult captureRosterFromGame(const std::filesystem::path& kaPath) {
     auto lines = korvath::readTextLines(korvath::resolveGamePath(kaPath, "System\\user.ini"));
-    if (!lines) {
-        CaptureResult result;
-        result.message = "Can't find user.ini.";
-        return result;
-    }
+    if (!lines) return CaptureResult::failure("Can't find user.ini.");
     return captureRoster(*lines);
 }
 

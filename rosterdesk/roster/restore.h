@@ -5,18 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "common/result.h"
 #include "rosterdesk/roster/apply.h"
+#include "rosterdesk/roster/roster_body.h"
 
 namespace rosterdesk {
 
-struct BackupLines {
-    std::vector<std::string> keyLines;  // empty when the file is no roster backup
-    std::string problem;                // why not
-    std::string warning;                // lines left out, "" when none
-};
 // A backup's key lines: the key lines after its "[Botpack.ChallengeBotInfo]" first line, up to
-// a line opening another section (see roster_body.h). `name` is used in the messages.
-BackupLines backupKeyLines(const std::vector<std::string>& lines, const std::string& name);
+// a line opening another section (see roster_body.h), at least one; or why the file is no
+// roster backup. `name` is used in the messages.
+korvath::Result<RosterBody> backupKeyLines(const std::vector<std::string>& lines, const std::string& name);
 
 struct RestoreRequest {
     std::filesystem::path backupFile;

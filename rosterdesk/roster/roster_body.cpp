@@ -39,18 +39,16 @@ bool isKeyLine(std::string_view line) {
     return i < line.size() && line[i] == '=';
 }
 
-RosterBody rosterBody(const std::vector<std::string>& lines, std::size_t first, const std::string& name) {
+korvath::Result<RosterBody> rosterBody(const std::vector<std::string>& lines, std::size_t first,
+                                       const std::string& name) {
     RosterBody body;
     std::size_t end = first;
     std::size_t skipped = 0;
     for (; end < lines.size() && !lines[end].starts_with('['); ++end) {
         const std::string& line = lines[end];
-        if (std::any_of(line.begin(), line.end(), isControlByte)) {
-            body.problem = name + " holds a control character on line " + std::to_string(end + 1) +
-                           "; it is no roster file.";
-            body.keyLines.clear();
-            return body;
-        }
+        if (std::any_of(line.begin(), line.end(), isControlByte))
+            return korvath::Result<RosterBody>::failure(name + " holds a control character on line " +
+                                                        std::to_string(end + 1) + "; it is no roster file.");
         if (isKeyLine(line))
             body.keyLines.push_back(line);
         else if (!line.empty())

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/result.h"
+
 namespace rosterdesk {
 
 // Larger files are refused unread: a roster file is about 16 KB.
@@ -19,13 +21,15 @@ inline constexpr std::uintmax_t kMaxRosterFileBytes = 16u << 20;
 
 bool isKeyLine(std::string_view line);
 
+// What of a roster file or backup may reach user.ini.
 struct RosterBody {
     std::vector<std::string> keyLines;
     std::string warning;  // the lines left out, "" when none
-    std::string problem;  // set when the file is refused; keyLines is then empty
 };
-// The key lines among lines[first ...]; `name` is the file's name for the messages.
-RosterBody rosterBody(const std::vector<std::string>& lines, std::size_t first, const std::string& name);
+// The key lines among lines[first ...], or why the file is refused; `name` is the file's name
+// for the messages.
+korvath::Result<RosterBody> rosterBody(const std::vector<std::string>& lines, std::size_t first,
+                                       const std::string& name);
 
 // The bytes of a roster file or backup, refused without reading when larger than
 // kMaxRosterFileBytes. nullopt with `problem` set when refused or unreadable.

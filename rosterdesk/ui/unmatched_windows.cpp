@@ -154,10 +154,9 @@ void frmPattern::removeSelectedPattern() {
 }
 
 void frmPattern::finish() {
-    FinishResult result = finishPatternWindow(entries_, state_.catalogue.models, state_.catalogue.unmatched,
-                                              state_.patterns, patternFile_);
-    if (!result.status) ui_.inform("Rosterdesk", result.status.error(), korvath::Icon::Warning);
-    rescan_ = std::move(result.rescan);
+    korvath::Status written = finishPatternWindow(entries_, state_.catalogue.models, state_.catalogue.unmatched,
+                                                  state_.patterns, patternFile_, rescan_);
+    if (!written) ui_.inform("Rosterdesk", written.error(), korvath::Icon::Warning);
     finished_ = true;
     accept();
 }

@@ -107,11 +107,11 @@ Outcome importInChild(const std::string& path, const std::string& refusalHint) {
     pid_t child = fork();
     if (child == 0) {
         ImageRead read = readImageFile(path);
-        if (read.image && read.image->width == 256 && read.image->height == 256 && read.image->heights[0] > 0 &&
-            read.image->heights[1 + 256] == 0)
+        if (read.ok() && read->width == 256 && read->height == 256 && read->heights[0] > 0 &&
+            read->heights[1 + 256] == 0)
             _exit(0);
-        if (!read.image && read.problem.find(refusalHint) != std::string::npos) _exit(1);
-        std::fprintf(stderr, "%s\n", read.problem.c_str());
+        if (!read.ok() && read.error().find(refusalHint) != std::string::npos) _exit(1);
+        std::fprintf(stderr, "%s\n", read.error().c_str());
         _exit(2);
     }
     int status = 0;

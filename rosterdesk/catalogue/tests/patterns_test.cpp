@@ -75,16 +75,17 @@ TEST(PatternWindow, FinishedRewritesThePatternFile) {
     TempDir dir;
     dir.write("pattern.ini", "sgirl,Old\r\n");
     SkinPatternList patterns = *readPatterns(dir / "pattern.ini");
-    FinishResult r = finishPatternWindow({{"/g/System/Stray.int", "Male Commando"}}, f.models, f.unmatched, patterns,
-                                         dir / "pattern.ini");
-    EXPECT_TRUE(r.status.ok());
+    std::vector<std::string> rescan;
+    korvath::Status r = finishPatternWindow({{"/g/System/Stray.int", "Male Commando"}}, f.models, f.unmatched, patterns,
+                                            dir / "pattern.ini", rescan);
+    EXPECT_TRUE(r.ok());
     EXPECT_EQ(dir.read("pattern.ini"), "sgirl,Old\r\ncommando,Stray\r\n");
 
     dir.write("blocker", "x");
-    FinishResult bad = finishPatternWindow({}, f.models, f.unmatched, patterns, dir / "blocker" / "pattern.ini");
-    EXPECT_FALSE(bad.status.ok());
-    EXPECT_EQ(bad.status.error(),
-              "The patterns could not be written to " + (dir / "blocker" / "pattern.ini").string() + ".");
+    korvath::Status bad =
+        finishPatternWindow({}, f.models, f.unmatched, patterns, dir / "blocker" / "pattern.ini", rescan);
+    EXPECT_FALSE(bad.ok());
+    EXPECT_EQ(bad.error(), "The patterns could not be written to " + (dir / "blocker" / "pattern.ini").string() + ".");
 }
 
 }  // namespace

@@ -236,9 +236,9 @@ TEST(RosterSection, ApplyAndCaptureAgreeWhereTheSectionEnds) {
     EXPECT_EQ(span->header, 0u);
     EXPECT_EQ(span->end, 4u);
     CaptureResult captured = captureRoster(lines);
-    ASSERT_TRUE(captured.roster);
-    EXPECT_EQ(captured.roster->BotNames[1], "Old1");
-    EXPECT_EQ(captured.roster->BotNames[2], "Alarik");
+    ASSERT_TRUE(captured.ok());
+    EXPECT_EQ(captured->roster.BotNames[1], "Old1");
+    EXPECT_EQ(captured->roster.BotNames[2], "Alarik");
 
     dir.write("game/System/user.ini", userIni);
     ApplyResult result = replaceRosterSection({dir / "game", {"BotNames[0]=New"}, dir.path(), true, {1, 2, 2027, 3, 4, 5}});
