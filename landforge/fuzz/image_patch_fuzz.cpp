@@ -9,7 +9,7 @@
 #include "landforge/terrain/image_patch.h"
 #include "landforge/terrain/patch.h"
 #ifdef LANDFORGE_FUZZ_DECODER
-#include "landforge/terrain/qt_image_decoder.h"
+#include "landforge/qtimage/qt_image_decoder.h"
 #endif
 
 namespace {

@@ -13,11 +13,11 @@
 #include "common/qt/qt_text.h"
 #include "landforge/editor/document_flows.h"
 #include "landforge/editor/recent_terrains.h"
+#include "landforge/qtimage/qt_image_decoder.h"
 #include "landforge/shell/app_icon.h"
 #include "landforge/shell/main_window.h"
 #include "landforge/shell/qt_editor_dialogs.h"
 #include "landforge/shell/single_instance.h"
-#include "landforge/terrain/qt_image_decoder.h"
 #include "landforge/terrain/terrain_edits.h"
 
 namespace landforge::shell {

@@ -8,8 +8,8 @@
 
 #include "common/testing/temp_dir.h"
 #include "landforge/cli/subcommands.h"
+#include "landforge/qtimage/qt_image_decoder.h"
 #include "landforge/terrain/png16_export.h"
-#include "landforge/terrain/qt_image_decoder.h"
 #include "landforge/terrain/terrain_file.h"
 
 namespace landforge {

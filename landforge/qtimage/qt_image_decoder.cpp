@@ -1,4 +1,4 @@
-#include "landforge/terrain/qt_image_decoder.h"
+#include "landforge/qtimage/qt_image_decoder.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Images that declare a huge size in a small file: the import's memory must not follow the
 // declared size. Each is decoded in a child process whose peak resident memory is measured.
-#include "landforge/terrain/qt_image_decoder.h"
+#include "landforge/qtimage/qt_image_decoder.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
