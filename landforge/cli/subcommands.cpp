@@ -8,6 +8,7 @@
 
 #include "common/cli/arg_list.h"
 #include "common/files/atomic_file.h"
+#include "landforge/cli/subcommand_support.h"
 #include "landforge/cli/terrain_tool_subcommands.h"
 #include "landforge/qtimage/qt_image_decoder.h"
 #include "landforge/terrain/bitmap_export.h"
@@ -35,92 +36,33 @@ constexpr std::string_view kUsage =
     "  export-png16 IN.lfg OUT.png [--view X,Y,W,H]\n"
     "  raise-lower IN.lfg -o OUT.lfg --raise|--lower --to H|--by H [--view X,Y,W,H]\n";
 
-struct Failure {
-    int code;
-    std::string message;
-};
-
-template <typename T>
-std::optional<T> parseNumber(std::string_view text) {
-    T value{};
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-// "A,B,..." as exactly `count` integers.
-std::optional<std::vector<int>> parseInts(std::string_view text, std::size_t count) {
-    std::vector<int> values;
-    while (true) {
-        std::size_t comma = text.find(',');
-        auto v = parseNumber<int>(text.substr(0, comma));
-        if (!v) return std::nullopt;
-        values.push_back(*v);
-        if (comma == std::string_view::npos) break;
-        text.remove_prefix(comma + 1);
-    }
-    if (values.size() != count) return std::nullopt;
-    return values;
-}
-
 class Command {
 public:
     Command(std::vector<std::string> args, std::ostream& out) : args_(std::move(args)), out_(out) {}
 
-    std::optional<Failure> run(const std::string& name) {
+    CliOutcome run(const std::string& name) {
         if (name == "generate") return generate();
         if (name == "export-t3d") return exportT3d();
         if (name == "export-bmp") return exportBmp();
         if (name == "import-image") return importImage();
         if (name == "info") return info();
         if (isTerrainToolCommand(name)) {
-            if (auto f = runTerrainTool(name, args_)) return Failure{f->code, f->message};
-            return std::nullopt;
+            return runTerrainTool(name, args_);
         }
-        return Failure{2, "unknown command " + name};
+        return usageError("unknown command " + name);
     }
 
 private:
-    std::optional<Failure> usage(std::string message) { return Failure{2, std::move(message)}; }
-    static std::optional<Failure> fail(std::string message) { return Failure{1, std::move(message)}; }
-
-    // Positionals after the options were taken; a usage failure unless there are `count`.
-    std::optional<Failure> takePositionals(std::size_t count) {
-        positionals_ = args_.positionals();
-        if (!args_.ok()) return usage(args_.error());
-        if (positionals_.size() != count)
-            return usage("expected " + std::to_string(count) + (count == 1 ? " file name" : " file names"));
-        return std::nullopt;
+    static CliOutcome usage(std::string message) { return usageError(std::move(message)); }
+    static CliOutcome fail(std::string message) { return failed(std::move(message)); }
+    CliOutcome takePositionals(std::size_t count) { return takeFileNames(args_, count, positionals_); }
+    static CliOutcome open(const std::string& path, TerrainState& state) {
+        return openCompleteTerrainFile(path, state);
     }
+    static CliOutcome save(const std::string& path, const std::string& bytes) { return writeOutputFile(path, bytes); }
+    CliOutcome viewOption(GridRect& rect) { return readViewOption(args_, rect); }
 
-    // A complete, well-formed document opened as the terrain.
-    std::optional<Failure> open(const std::string& path, TerrainState& state) {
-        ParsedDocument doc = readDocumentFile(path);
-        if (!doc.ok()) return fail(path + ": " + doc.error());
-        if (!doc->complete) return fail(path + ": the file is shorter than its header announces.");
-        applyOpenedDocument(state, doc);
-        return std::nullopt;
-    }
-
-    std::optional<Failure> save(const std::string& path, const std::string& bytes) {
-        korvath::Status s = korvath::writeFileAtomically(path, bytes);
-        if (!s.ok()) return fail(s.error());
-        return std::nullopt;
-    }
-
-    // --view X,Y,W,H, or the full grid.
-    std::optional<Failure> viewOption(GridRect& rect) {
-        rect = kFullRect;
-        auto text = args_.option("--view");
-        if (!text) return std::nullopt;
-        auto v = parseInts(*text, 4);
-        if (!v) return usage("--view takes X,Y,W,H");
-        rect = {(*v)[0], (*v)[1], (*v)[2], (*v)[3]};
-        if (!insideGrid(rect)) return fail("the view " + *text + " lies outside the 256 x 256 grid");
-        return std::nullopt;
-    }
-
-    std::optional<Failure> generate() {
+    CliOutcome generate() {
         auto seedText = args_.option("--seed");
         auto dampText = args_.option("--dampening");
         auto outPath = args_.option("-o");
@@ -142,7 +84,7 @@ private:
         return save(*outPath, writeDocument(state.grid, kFullRect));
     }
 
-    std::optional<Failure> exportT3d() {
+    CliOutcome exportT3d() {
         auto scaleText = args_.option("--scale");
         GridRect rect;
         if (auto f = viewOption(rect)) return f;
@@ -160,7 +102,7 @@ private:
         return std::nullopt;
     }
 
-    std::optional<Failure> exportBmp() {
+    CliOutcome exportBmp() {
         GridRect rect;
         if (auto f = viewOption(rect)) return f;
         if (auto f = takePositionals(2)) return f;
@@ -169,7 +111,7 @@ private:
         return save(positionals_[1], writeBitmap(state.grid, rect));
     }
 
-    std::optional<Failure> importImage() {
+    CliOutcome importImage() {
         auto outPath = args_.option("-o");
         auto onto = args_.option("--onto");
         auto at = args_.option("--at");
@@ -214,11 +156,10 @@ private:
         return save(*outPath, writeDocument(state.grid, kFullRect));
     }
 
-    std::optional<Failure> info() {
+    CliOutcome info() {
         if (auto f = takePositionals(1)) return f;
-        ParsedDocument doc = readDocumentFile(positionals_[0]);
-        if (!doc.ok()) return fail(positionals_[0] + ": " + doc.error());
-        if (!doc->complete) return fail(positionals_[0] + ": the file is shorter than its header announces.");
+        ParsedDocument doc = readCompleteTerrainFile(positionals_[0]);
+        if (!doc.ok()) return fail(doc.error());
         float lowest = doc->points.front().z, highest = lowest;
         double sum = 0;
         for (const TerrainPoint& p : doc->points) {
@@ -260,7 +201,7 @@ int runLandforgeCli(std::vector<std::string> args, std::ostream& out, std::ostre
             out << kUsage;
             return 0;
         }
-    std::optional<Failure> failure = Command(std::move(args), out).run(name);
+    CliOutcome failure = Command(std::move(args), out).run(name);
     if (!failure) return 0;
     err << "landforge-cli: " << failure->message << "\n";
     if (failure->code == 2) err << kUsage;

@@ -15,75 +15,38 @@ namespace landforge {
 
 namespace {
 
-template <typename T>
-bool readNumber(const std::string& text, T& value) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
 class ToolCommand {
 public:
     explicit ToolCommand(korvath::ArgList& args) : args_(args) {}
 
-    std::optional<ToolFailure> run(std::string_view name) {
+    CliOutcome run(std::string_view name) {
         if (name == "erode") return erode();
         if (name == "export-png16") return exportPng16();
         return raiseLower();
     }
 
 private:
-    static std::optional<ToolFailure> usage(std::string message) { return ToolFailure{2, std::move(message)}; }
-    static std::optional<ToolFailure> fail(std::string message) { return ToolFailure{1, std::move(message)}; }
+    static CliOutcome usage(std::string message) { return usageError(std::move(message)); }
+    static CliOutcome fail(std::string message) { return failed(std::move(message)); }
 
     // An option holding a number; absent leaves `value` as it is.
     template <typename T>
-    std::optional<ToolFailure> number(std::string_view option, T& value) {
+    CliOutcome number(std::string_view option, T& value) {
         std::optional<std::string> text = args_.option(option);
         if (!text) return std::nullopt;
-        if (!readNumber(*text, value) || (std::is_floating_point_v<T> && !std::isfinite(static_cast<double>(value))))
+        std::optional<T> read = parseNumber<T>(*text);
+        if (read) value = *read;
+        if (!read || (std::is_floating_point_v<T> && !std::isfinite(static_cast<double>(value))))
             return usage(std::string(option) + " takes a number, not " + *text);
         return std::nullopt;
     }
 
-    std::optional<ToolFailure> area(GridRect& rect) {
-        rect = kFullRect;
-        std::optional<std::string> text = args_.option("--view");
-        if (!text) return std::nullopt;
-        int v[4];
-        std::size_t at = 0;
-        for (int k = 0; k < 4; ++k) {
-            std::size_t comma = k < 3 ? text->find(',', at) : text->size();
-            if (comma == std::string::npos || !readNumber(text->substr(at, comma - at), v[k]))
-                return usage("--view takes X,Y,W,H");
-            at = comma + 1;
-        }
-        rect = {v[0], v[1], v[2], v[3]};
-        if (!insideGrid(rect)) return fail("the view " + *text + " lies outside the 256 x 256 grid");
-        return std::nullopt;
-    }
+    CliOutcome area(GridRect& rect) { return readViewOption(args_, rect); }
+    CliOutcome files(std::size_t count) { return takeFileNames(args_, count, files_); }
+    CliOutcome load(TerrainState& state) { return openCompleteTerrainFile(files_[0], state); }
+    static CliOutcome write(const std::string& path, const std::string& bytes) { return writeOutputFile(path, bytes); }
 
-    std::optional<ToolFailure> files(std::size_t count) {
-        files_ = args_.positionals();
-        if (!args_.ok()) return usage(args_.error());
-        if (files_.size() != count) return usage("expected " + std::to_string(count) + " file name(s)");
-        return std::nullopt;
-    }
-
-    std::optional<ToolFailure> load(TerrainState& state) {
-        ParsedDocument doc = readDocumentFile(files_[0]);
-        if (!doc.ok()) return fail(files_[0] + ": " + doc.error());
-        if (!doc->complete) return fail(files_[0] + ": the file is shorter than its header announces.");
-        applyOpenedDocument(state, doc);
-        return std::nullopt;
-    }
-
-    static std::optional<ToolFailure> write(const std::string& path, const std::string& bytes) {
-        korvath::Status s = korvath::writeFileAtomically(path, bytes);
-        if (!s.ok()) return fail(s.error());
-        return std::nullopt;
-    }
-
-    std::optional<ToolFailure> erode() {
+    CliOutcome erode() {
         bool thermal = args_.flag("--thermal"), hydraulic = args_.flag("--hydraulic");
         std::optional<std::string> outPath = args_.option("-o");
         ThermalSettings t;
@@ -114,7 +77,7 @@ private:
         return write(*outPath, writeDocument(state.grid, kFullRect));
     }
 
-    std::optional<ToolFailure> exportPng16() {
+    CliOutcome exportPng16() {
         GridRect rect;
         if (auto f = area(rect)) return f;
         if (auto f = files(2)) return f;
@@ -125,7 +88,7 @@ private:
         return std::nullopt;
     }
 
-    std::optional<ToolFailure> raiseLower() {
+    CliOutcome raiseLower() {
         bool raise = args_.flag("--raise"), lower = args_.flag("--lower");
         std::optional<std::string> outPath = args_.option("-o");
         std::optional<std::string> to = args_.option("--to"), by = args_.option("--by");
@@ -135,14 +98,14 @@ private:
         if (raise == lower) return usage("raise-lower needs exactly one of --raise and --lower");
         if (to.has_value() == by.has_value()) return usage("raise-lower needs exactly one of --to H and --by H");
         if (!outPath) return usage("raise-lower needs -o OUT.lfg");
-        int height = 0;
-        if (!readNumber(to ? *to : *by, height)) return usage("--to and --by take a whole number");
+        std::optional<int> height = parseNumber<int>(to ? *to : *by);
+        if (!height) return usage("--to and --by take a whole number");
         TerrainState state;
         if (auto f = load(state)) return f;
         state.view = {rect.x, rect.y, rect.width, rect.height};
         RaiseLowerMode mode = to ? RaiseLowerMode::ToHeight : RaiseLowerMode::ByHeight;
-        if (raise) raiseTerrain(state, mode, height);
-        else lowerTerrain(state, mode, height);
+        if (raise) raiseTerrain(state, mode, *height);
+        else lowerTerrain(state, mode, *height);
         updateTrisFull(state.grid);
         return write(*outPath, writeDocument(state.grid, kFullRect));
     }
@@ -157,8 +120,6 @@ bool isTerrainToolCommand(std::string_view name) {
     return name == "erode" || name == "export-png16" || name == "raise-lower";
 }
 
-std::optional<ToolFailure> runTerrainTool(std::string_view name, korvath::ArgList& args) {
-    return ToolCommand(args).run(name);
-}
+CliOutcome runTerrainTool(std::string_view name, korvath::ArgList& args) { return ToolCommand(args).run(name); }
 
 }  // namespace landforge

@@ -5,16 +5,12 @@
 #include <string_view>
 
 #include "common/cli/arg_list.h"
+#include "landforge/cli/subcommand_support.h"
 
 namespace landforge {
 
-struct ToolFailure {
-    int code;  // 1 failure, 2 usage error
-    std::string message;
-};
-
 bool isTerrainToolCommand(std::string_view name);
 // Runs one of the commands above with its arguments; nullopt when it succeeded.
-std::optional<ToolFailure> runTerrainTool(std::string_view name, korvath::ArgList& args);
+CliOutcome runTerrainTool(std::string_view name, korvath::ArgList& args);
 
 }  // namespace landforge
