@@ -117,13 +117,10 @@ bool confirmGameFolder(korvath::Interaction& ui, const std::string& folder) {
     return false;
 }
 
-bool changesGameFolder(const Settings& settings, const std::string& chosen) {
-    return !sameFolderText(chosen.empty() ? chosen : withTrailingSeparator(chosen), settings.KAPath);
-}
-
 bool changeGameFolder(korvath::Interaction& ui, Settings& settings, const std::string& chosen) {
-    if (!changesGameFolder(settings, chosen)) return false;
-    settings.KAPath = chosen.empty() ? chosen : withTrailingSeparator(chosen);
+    std::string folder = chosen.empty() ? chosen : withTrailingSeparator(chosen);
+    if (sameFolderText(folder, settings.KAPath)) return false;
+    settings.KAPath = folder;
     ui.message({"Restart Rosterdesk", "Rosterdesk must be restarted for changes to take affect.",
                 korvath::Buttons::Ok, korvath::Icon::None});
     settings.RestartPending = true;

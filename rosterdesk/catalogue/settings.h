@@ -49,8 +49,6 @@ bool needsFolderSetup(const Settings& settings);
 std::string invalidGameFolderText(const std::string& folder);
 bool confirmGameFolder(korvath::Interaction& ui, const std::string& folder);
 
-// Whether `chosen` (from the game-folder dialog) names another folder than KAPath.
-bool changesGameFolder(const Settings& settings, const std::string& chosen);
 // The options dialog's "Change" with "KA Path:" selected, once the game-folder dialog gave
 // `chosen`: it becomes KAPath, and when it differs from the folder before, "Restart Rosterdesk"
 // is shown and RestartPending set. True when start-up must run again.

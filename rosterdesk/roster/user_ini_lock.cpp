@@ -20,7 +20,7 @@ namespace rosterdesk {
 
 namespace {
 
-// One name per user.ini, whatever spelling of its path: mutex names cannot hold "\\", so the
+// One name per user.ini, whatever spelling of its path: mutex names cannot hold a backslash, so the
 // full, lower-cased path is hashed (FNV-1a).
 std::wstring mutexName(const std::filesystem::path& userIni) {
     std::error_code ec;
