@@ -1,7 +1,10 @@
 #include "landforge/terrain/terrain_file.h"
 #include "landforge/terrain/terrain_edits.h"
 
+#include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include <gtest/gtest.h>
 
@@ -160,7 +163,16 @@ TEST(TerrainFile, OnlyTheLargestDocumentSizeIsReadFromAHugeFile) {
     src.grid.point(1, 1).z = 4;
     std::filesystem::path file = dir.write("huge.lfg", writeDocument(src.grid, {0, 0, 2, 2}));
     // Sparse: 64 GiB of nothing after the document would not fit in memory if read whole.
-    std::filesystem::resize_file(file, std::uintmax_t{1} << 36);
+    // A file size limit or the file system may refuse that; a smaller tail still has to be ignored.
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);  // past a size limit: an error to fall back on, not a kill
+#endif
+    std::error_code error;
+    for (int sizeBits : {36, 34, 32, 30, 24}) {
+        std::filesystem::resize_file(file, std::uintmax_t{1} << sizeBits, error);
+        if (!error) break;
+    }
+    ASSERT_FALSE(error) << error.message();
     ParsedDocument d = readDocumentFile(file.string());
     ASSERT_TRUE(d.ok()) << d.error();
     EXPECT_TRUE(d->complete);
