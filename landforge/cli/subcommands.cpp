@@ -53,62 +53,53 @@ public:
     }
 
 private:
-    static CliOutcome usage(std::string message) { return usageError(std::move(message)); }
-    static CliOutcome fail(std::string message) { return failed(std::move(message)); }
-    CliOutcome takePositionals(std::size_t count) { return takeFileNames(args_, count, positionals_); }
-    static CliOutcome open(const std::string& path, TerrainState& state) {
-        return openCompleteTerrainFile(path, state);
-    }
-    static CliOutcome save(const std::string& path, const std::string& bytes) { return writeOutputFile(path, bytes); }
-    CliOutcome viewOption(GridRect& rect) { return readViewOption(args_, rect); }
-
     CliOutcome generate() {
         auto seedText = args_.option("--seed");
         auto dampText = args_.option("--dampening");
         auto outPath = args_.option("-o");
-        if (auto f = takePositionals(0)) return f;
-        if (!seedText) return usage("generate needs --seed N");
+        if (auto f = takeFileNames(args_, 0, positionals_)) return f;
+        if (!seedText) return usageError("generate needs --seed N");
         // Named explicitly: a default name would replace a terrain of that name without a word.
-        if (!outPath) return usage("generate needs -o OUT.lfg");
+        if (!outPath) return usageError("generate needs -o OUT.lfg");
         auto seed = parseNumber<std::uint32_t>(*seedText);
-        if (!seed) return usage("--seed takes a whole number from 0 to 4294967295");
+        if (!seed) return usageError("--seed takes a whole number from 0 to 4294967295");
         TerrainParameters params;
         params.seed = *seed;
         if (dampText) {
             auto d = parseNumber<float>(*dampText);
-            if (!d || !std::isfinite(*d)) return usage("--dampening takes a number");
+            if (!d || !std::isfinite(*d)) return usageError("--dampening takes a number");
             params.dampening = *d;
         }
         TerrainState state;
         changeTerrainParameters(state, params);
-        return save(*outPath, writeDocument(state.grid, kFullRect));
+        return writeOutputFile(*outPath, writeDocument(state.grid, kFullRect));
     }
 
     CliOutcome exportT3d() {
         auto scaleText = args_.option("--scale");
         GridRect rect;
-        if (auto f = viewOption(rect)) return f;
-        if (auto f = takePositionals(2)) return f;
+        if (auto f = readViewOption(args_, rect)) return f;
+        if (auto f = takeFileNames(args_, 2, positionals_)) return f;
         int scale = 1;
         if (scaleText) {
             auto s = parseNumber<int>(*scaleText);
-            if (!s || *s < 1) return usage("--scale takes a whole number of at least 1");
+            if (!s || *s < 1) return usageError("--scale takes a whole number of at least 1");
             scale = *s;
         }
         TerrainState state;
-        if (auto f = open(positionals_[0], state)) return f;
+        if (auto f = openCompleteTerrainFile(positionals_[0], state)) return f;
         korvath::Status s = writeT3dFile(exportArea(state.grid, rect), scale, positionals_[1]);
-        if (!s.ok()) return fail(s.error());
+        if (!s.ok()) return failed(s.error());
         return std::nullopt;
     }
 
     CliOutcome exportBmp() {
         GridRect rect;
-        if (auto f = viewOption(rect)) return f;
-        if (auto f = takePositionals(2)) return f;
+        if (auto f = readViewOption(args_, rect)) return f;
+        if (auto f = takeFileNames(args_, 2, positionals_)) return f;
         TerrainState state;
-        if (auto f = open(positionals_[0], state)) return f;
-        return save(positionals_[1], writeBitmap(state.grid, rect));
+        if (auto f = openCompleteTerrainFile(positionals_[0], state)) return f;
+        return writeOutputFile(positionals_[1], writeBitmap(state.grid, rect));
     }
 
     CliOutcome importImage() {
@@ -117,49 +108,46 @@ private:
         auto at = args_.option("--at");
         auto modeText = args_.option("--mode");
         auto weightText = args_.option("--weight");
-        if (auto f = takePositionals(1)) return f;
-        if (!outPath) return usage("import-image needs -o OUT.lfg");
+        if (auto f = takeFileNames(args_, 1, positionals_)) return f;
+        if (!outPath) return usageError("import-image needs -o OUT.lfg");
         TerrainState state;
         if (at) {
             auto v = parseInts(*at, 2);
-            if (!v) return usage("--at takes X,Y");
+            if (!v) return usageError("--at takes X,Y");
             if ((*v)[0] < 0 || (*v)[1] < 0 || (*v)[0] >= kGridSize || (*v)[1] >= kGridSize)
-                return fail("the position " + *at + " lies outside the 256 x 256 grid");
+                return failed("the position " + *at + " lies outside the 256 x 256 grid");
             state.view.viewX = (*v)[0];
             state.view.viewY = (*v)[1];
         }
         ImportMode mode = ImportMode::Replace;
         if (modeText) {
-            if (*modeText == "add")
-                mode = ImportMode::Add;
-            else if (*modeText == "subtract")
-                mode = ImportMode::Subtract;
-            else if (*modeText != "replace")
-                return usage("--mode takes add, replace or subtract");
+            if (*modeText == "add") mode = ImportMode::Add;
+            else if (*modeText == "subtract") mode = ImportMode::Subtract;
+            else if (*modeText != "replace") return usageError("--mode takes add, replace or subtract");
         }
         int weight = 100;
         if (weightText) {
             auto w = parseNumber<int>(*weightText);
-            if (!w) return usage("--weight takes a whole number");
+            if (!w) return usageError("--weight takes a whole number");
             weight = *w;
         }
         setImportMode(state.patch, mode, weight);
         if (onto) {
-            if (auto f = open(*onto, state)) return f;
+            if (auto f = openCompleteTerrainFile(*onto, state)) return f;
         }
         ImageRead read = readImageFile(positionals_[0]);
-        if (!read.ok() && !read.error().empty()) return fail(positionals_[0] + ": " + read.error() + ".");
+        if (!read.ok() && !read.error().empty()) return failed(positionals_[0] + ": " + read.error() + ".");
         if (!read.ok() || !loadImagePatch(state.patch, *read))
-            return fail(positionals_[0] + ": the file is either corrupted or not in a known image format.");
+            return failed(positionals_[0] + ": the file is either corrupted or not in a known image format.");
         startImport(state);
         commitImport(state);
-        return save(*outPath, writeDocument(state.grid, kFullRect));
+        return writeOutputFile(*outPath, writeDocument(state.grid, kFullRect));
     }
 
     CliOutcome info() {
-        if (auto f = takePositionals(1)) return f;
+        if (auto f = takeFileNames(args_, 1, positionals_)) return f;
         ParsedDocument doc = readCompleteTerrainFile(positionals_[0]);
-        if (!doc.ok()) return fail(doc.error());
+        if (!doc.ok()) return failed(doc.error());
         float lowest = doc->points.front().z, highest = lowest;
         double sum = 0;
         for (const TerrainPoint& p : doc->points) {

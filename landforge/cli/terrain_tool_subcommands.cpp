@@ -26,9 +26,6 @@ public:
     }
 
 private:
-    static CliOutcome usage(std::string message) { return usageError(std::move(message)); }
-    static CliOutcome fail(std::string message) { return failed(std::move(message)); }
-
     // An option holding a number; absent leaves `value` as it is.
     template <typename T>
     CliOutcome number(std::string_view option, T& value) {
@@ -37,14 +34,9 @@ private:
         std::optional<T> read = parseNumber<T>(*text);
         if (read) value = *read;
         if (!read || (std::is_floating_point_v<T> && !std::isfinite(static_cast<double>(value))))
-            return usage(std::string(option) + " takes a number, not " + *text);
+            return usageError(std::string(option) + " takes a number, not " + *text);
         return std::nullopt;
     }
-
-    CliOutcome area(GridRect& rect) { return readViewOption(args_, rect); }
-    CliOutcome files(std::size_t count) { return takeFileNames(args_, count, files_); }
-    CliOutcome load(TerrainState& state) { return openCompleteTerrainFile(files_[0], state); }
-    static CliOutcome write(const std::string& path, const std::string& bytes) { return writeOutputFile(path, bytes); }
 
     CliOutcome erode() {
         bool thermal = args_.flag("--thermal"), hydraulic = args_.flag("--hydraulic");
@@ -55,36 +47,38 @@ private:
         GridRect rect;
         for (auto f : {number("--iterations", iterations), number("--seed", h.seed), number("--talus", t.talusAngle),
                        number("--amount", t.amount), number("--rain", h.rain), number("--erosion", h.erosionRate),
-                       number("--deposition", h.depositionRate), number("--evaporation", h.evaporation), area(rect),
-                       files(1)})
+                       number("--deposition", h.depositionRate), number("--evaporation", h.evaporation),
+                       readViewOption(args_, rect), takeFileNames(args_, 1, files_)})
             if (f) return f;
-        if (thermal == hydraulic) return usage("erode needs exactly one of --thermal and --hydraulic");
-        if (!outPath) return usage("erode needs -o OUT.lfg");
-        if (iterations != -1 && iterations < 1) return usage("--iterations takes a whole number of at least 1");
+        if (thermal == hydraulic) return usageError("erode needs exactly one of --thermal and --hydraulic");
+        if (!outPath) return usageError("erode needs -o OUT.lfg");
+        if (iterations != -1 && iterations < 1) return usageError("--iterations takes a whole number of at least 1");
         if (iterations != -1) (thermal ? t.iterations : h.droplets) = iterations;
         // The window pulls a value into its range; a batch run says so instead of guessing.
         ThermalSettings tl = withLimits(t);
         HydraulicSettings hl = withLimits(h);
         if (thermal && (tl.iterations != t.iterations || tl.talusAngle != t.talusAngle || tl.amount != t.amount))
-            return usage("thermal erosion takes --iterations 1-1000, --talus 0-89 and --amount 0.01-1");
+            return usageError("thermal erosion takes --iterations 1-1000, --talus 0-89 and --amount 0.01-1");
         if (hydraulic && (hl.droplets != h.droplets || hl.rain != h.rain || hl.erosionRate != h.erosionRate ||
                           hl.depositionRate != h.depositionRate || hl.evaporation != h.evaporation))
-            return usage("hydraulic erosion takes --iterations 1-1000000, --rain 0.01-10, --erosion 0-1, "
-                         "--deposition 0-1 and --evaporation 0-0.99");
+            return usageError(
+                "hydraulic erosion takes --iterations 1-1000000, --rain 0.01-10, --erosion 0-1, "
+                "--deposition 0-1 and --evaporation 0-0.99");
         TerrainState state;
-        if (auto f = load(state)) return f;
-        runErosion(state, thermal ? ErosionRun::thermal(state.grid, rect, t) : ErosionRun::hydraulic(state.grid, rect, h));
-        return write(*outPath, writeDocument(state.grid, kFullRect));
+        if (auto f = openCompleteTerrainFile(files_[0], state)) return f;
+        runErosion(state,
+                   thermal ? ErosionRun::thermal(state.grid, rect, t) : ErosionRun::hydraulic(state.grid, rect, h));
+        return writeOutputFile(*outPath, writeDocument(state.grid, kFullRect));
     }
 
     CliOutcome exportPng16() {
         GridRect rect;
-        if (auto f = area(rect)) return f;
-        if (auto f = files(2)) return f;
+        if (auto f = readViewOption(args_, rect)) return f;
+        if (auto f = takeFileNames(args_, 2, files_)) return f;
         TerrainState state;
-        if (auto f = load(state)) return f;
+        if (auto f = openCompleteTerrainFile(files_[0], state)) return f;
         korvath::Status s = landforge::exportPng16(state.grid, files_[1], rect);
-        if (!s.ok()) return fail(s.error());
+        if (!s.ok()) return failed(s.error());
         return std::nullopt;
     }
 
@@ -93,21 +87,21 @@ private:
         std::optional<std::string> outPath = args_.option("-o");
         std::optional<std::string> to = args_.option("--to"), by = args_.option("--by");
         GridRect rect;
-        if (auto f = area(rect)) return f;
-        if (auto f = files(1)) return f;
-        if (raise == lower) return usage("raise-lower needs exactly one of --raise and --lower");
-        if (to.has_value() == by.has_value()) return usage("raise-lower needs exactly one of --to H and --by H");
-        if (!outPath) return usage("raise-lower needs -o OUT.lfg");
+        if (auto f = readViewOption(args_, rect)) return f;
+        if (auto f = takeFileNames(args_, 1, files_)) return f;
+        if (raise == lower) return usageError("raise-lower needs exactly one of --raise and --lower");
+        if (to.has_value() == by.has_value()) return usageError("raise-lower needs exactly one of --to H and --by H");
+        if (!outPath) return usageError("raise-lower needs -o OUT.lfg");
         std::optional<int> height = parseNumber<int>(to ? *to : *by);
-        if (!height) return usage("--to and --by take a whole number");
+        if (!height) return usageError("--to and --by take a whole number");
         TerrainState state;
-        if (auto f = load(state)) return f;
+        if (auto f = openCompleteTerrainFile(files_[0], state)) return f;
         state.view = {rect.x, rect.y, rect.width, rect.height};
         RaiseLowerMode mode = to ? RaiseLowerMode::ToHeight : RaiseLowerMode::ByHeight;
         if (raise) raiseTerrain(state, mode, *height);
         else lowerTerrain(state, mode, *height);
         updateTrisFull(state.grid);
-        return write(*outPath, writeDocument(state.grid, kFullRect));
+        return writeOutputFile(*outPath, writeDocument(state.grid, kFullRect));
     }
 
     korvath::ArgList& args_;

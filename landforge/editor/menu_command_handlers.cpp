@@ -140,10 +140,7 @@ CommandHandler setsRenderMode(RenderMode mode) {
 CommandHandler setsLayout(ViewLayout layout) {
     return [layout](EditorContext& ctx) {
         ctx.state.options.layout = layout;
-        CommandOutcome out;
-        out.relayout = true;
-        out.recentre = kResetAll;
-        return out;
+        return windowReset(ctx);
     };
 }
 
